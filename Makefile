@@ -1,0 +1,21 @@
+# A thin layer over CMake: the two set-up commands of the README and a few helpers.
+BUILD_DIR ?= build
+CMAKE_FLAGS ?=
+JOBS ?= 2
+
+.PHONY: deps configure build test run clean
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_FLAGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+test: build
+	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD_DIR)

@@ -1,0 +1,13 @@
+#pragma once
+
+// The reading engine: plain C++, no windows. A reading runs, in this order:
+// ResetShownFields, CalculateKuaNumber and SetPersonProfile for the user, the same for the
+// partner, SetElementDescriptions, SetDirectionsAndPictures.
+
+#include "engine/couple_reading.h"
+#include "engine/directions.h"
+#include "engine/element_texts.h"
+#include "engine/kua_number.h"
+#include "engine/pair_rating.h"
+#include "engine/picture_keys.h"
+#include "engine/profile.h"

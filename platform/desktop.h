@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+class QWidget;
+
+namespace platform {
+
+enum class MessageIcon { Information, Critical };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+struct FileDialogOptions {
+    QString title;
+    QString filter;        // in Qt's form, "Description (*.ext)"
+    QString defaultSuffix; // appended when the user types a name without one
+    bool confirmOverwrite = false;
+    bool fileMustExist = false;
+};
+
+// Everything the program asks of the operating system. Windows talk to this, never to the
+// system directly, so that every modal step can be scripted in tests.
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+
+    // A modal message box under the application title, with no caption of its own.
+    virtual MessageAnswer showMessage(QWidget* parent, const QString& text, MessageIcon icon,
+                                      MessageButtons buttons = MessageButtons::Ok) = 0;
+
+    // The chosen path, or empty text when the user cancels.
+    virtual QString askOpenFile(QWidget* parent, const FileDialogOptions& options) = 0;
+    virtual QString askSaveFile(QWidget* parent, const FileDialogOptions& options) = 0;
+
+    // Hands an address to the user's browser; whether a browser starts is not our concern.
+    virtual void openUrl(const QString& address) = 0;
+
+    // The per-user store. A missing value reads as empty text; writing reports success only
+    // once the value has reached the store.
+    virtual QString readSetting(const QString& application, const QString& section,
+                                const QString& name) = 0;
+    virtual bool writeSetting(const QString& application, const QString& section,
+                              const QString& name, const QString& value) = 0;
+
+    virtual QDateTime now() = 0;
+
+    virtual void seedRandom(quint32 seed) = 0;
+    virtual double random() = 0; // in [0, 1)
+
+    // True when this is the only running copy of the program; the claim lasts until the
+    // Desktop is destroyed. A copy that died leaves no claim behind.
+    virtual bool claimSingleInstance() = 0;
+};
+
+} // namespace platform
