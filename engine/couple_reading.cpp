@@ -18,7 +18,9 @@ void resetShownFields(PersonReading& person) {
 
 } // namespace
 
-CoupleReading::CoupleReading() { ResetShownFields(*this); }
+CoupleReading::CoupleReading() {
+    ResetShownFields(*this);
+}
 
 void ResetShownFields(CoupleReading& reading) {
     resetShownFields(reading.Self);

@@ -23,8 +23,12 @@ std::string shiftBytes(std::string_view text, int shift) {
 
 } // namespace
 
-std::string ScrambleText(std::string_view text) { return shiftBytes(text, kShift); }
+std::string ScrambleText(std::string_view text) {
+    return shiftBytes(text, kShift);
+}
 
-std::string UnscrambleText(std::string_view text) { return shiftBytes(text, -kShift); }
+std::string UnscrambleText(std::string_view text) {
+    return shiftBytes(text, -kShift);
+}
 
 } // namespace storage
