@@ -16,9 +16,8 @@ struct DirectionColumn {
     std::array<std::string_view, 8> Directions;
 };
 
-constexpr std::array<DirectionColumn, 8> kDirectionTable = {
-    {
-     // clang-format off
+constexpr std::array<DirectionColumn, 8> kDirectionTable = {{
+    // clang-format off
     {"Kan",   "Off-White", {"South East", "East",       "South",      "North",      "West",       "North East", "North West", "South West"}},
     {"Kun",   "Orange",    {"North East", "West",       "North West", "South West", "East",       "South East", "South",      "North"     }},
     {"Chen",  "Green",     {"South",      "North",      "South East", "East",       "South West", "North West", "North East", "West"      }},
@@ -27,9 +26,8 @@ constexpr std::array<DirectionColumn, 8> kDirectionTable = {
     {"Tui",   "Red",       {"North West", "South West", "North East", "West",       "North",      "South",      "South East", "East"      }},
     {"Ken",   "White",     {"South West", "North West", "West",       "North East", "South",      "North",      "East",       "South East"}},
     {"Li",    "Purple",    {"East",       "South East", "North",      "South",      "North East", "West",       "South West", "North West"}},
-     // clang-format on
-    }
-};
+    // clang-format on
+}};
 
 // The first key of the list equal to text, or nothing.
 template <std::size_t N>

@@ -10,6 +10,7 @@ constexpr std::array<std::string_view, 8> kTrigramOrder = {"Chen",  "Sun", "Kan"
                                                            "Chien", "Kun", "Ken", "Tui"};
 
 // Rows: the user's trigram; columns: the partner's, both in the order above.
+// clang-format off
 constexpr std::array<std::array<std::string_view, 8>, 8> kPairCodes = {{
     //  Chen  Sun   Kan   Li    Chien Kun   Ken   Tui
     {"F4", "F2", "F3", "F1", "H3", "H1", "H2", "H4"}, // Chen
@@ -21,12 +22,14 @@ constexpr std::array<std::array<std::string_view, 8>, 8> kPairCodes = {{
     {"H2", "H4", "H3", "H1", "F3", "F1", "F4", "F2"}, // Ken
     {"H4", "H2", "H1", "H3", "F1", "F3", "F2", "F4"}, // Tui
 }};
+// clang-format on
 
 struct RatingWord {
     std::string_view Code;
     std::string_view Word;
 };
 
+// clang-format off
 constexpr std::array<RatingWord, 8> kRatingWords = {{
     {"F1", "Excellent"     },
     {"F2", "Excellent"     },
@@ -37,6 +40,7 @@ constexpr std::array<RatingWord, 8> kRatingWords = {{
     {"H3", "Disastrous"    },
     {"H4", "Disastrous"    },
 }};
+// clang-format on
 
 std::string pairKey(std::string_view selfTrigram, std::string_view partnerTrigram) {
     std::string key(selfTrigram);

@@ -15,6 +15,7 @@ struct Profile {
 };
 
 // Indexed by Kua number - 1.
+// clang-format off
 constexpr std::array<Profile, 9> kProfiles = {{
     // Group   Element  Trigram  Colour
     {"East", "Water", "Kan",   "Off White"}, // 1
@@ -27,6 +28,7 @@ constexpr std::array<Profile, 9> kProfiles = {{
     {"West", "Earth", "Ken",   "White"    }, // 8
     {"East", "Fire",  "Li",    "Purple"   }, // 9
 }};
+// clang-format on
 
 } // namespace
 

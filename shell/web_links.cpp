@@ -16,7 +16,9 @@ QString siteAddress(const char* host) {
     return QStringLiteral("http://") + QString::fromUtf8(host);
 }
 
-void OpenWebPage(platform::Desktop& desktop, const QString& address) { desktop.openUrl(address); }
+void OpenWebPage(platform::Desktop& desktop, const QString& address) {
+    desktop.openUrl(address);
+}
 
 void OpenOnlineHelp(platform::Desktop& desktop) {
     openPage(desktop, hosts::ProgramSite, "/vo-deze-vade-ruzo-rarovivozizuv-help.html");
@@ -26,7 +28,9 @@ void OpenDownloadPage(platform::Desktop& desktop) {
     openPage(desktop, hosts::ProgramSite, "/zevezevi-ze-zivi-vodo-deza-dirirazodevur.html");
 }
 
-void OpenHomePage(platform::Desktop& desktop) { openPage(desktop, hosts::MainSite, ""); }
+void OpenHomePage(platform::Desktop& desktop) {
+    openPage(desktop, hosts::MainSite, "");
+}
 
 void OpenDonationPage(platform::Desktop& desktop) {
     openPage(desktop, hosts::HelpSite, "/donate.html");

@@ -17,6 +17,7 @@ struct NamedCommand {
     WebCommand command;
 };
 
+// clang-format off
 constexpr NamedCommand kMenuCommands[] = {
     {"mnuOnline",          OpenOnlineHelp   },
     {"mnuVisit",           OpenHomePage     },
@@ -25,12 +26,15 @@ constexpr NamedCommand kMenuCommands[] = {
     {"mnuMakeMoneyOnline", OpenFullBrandPage},
     {"mnuMakeMoney",       OpenFullBrandPage},
 };
+// clang-format on
 
+// clang-format off
 constexpr NamedCommand kLinkCommands[] = {
     {"Label14",      OpenHomePage     },
     {"lblCobrand",   OpenCoBrandPage  },
     {"lblFullBrand", OpenFullBrandPage},
 };
+// clang-format on
 
 } // namespace
 

@@ -71,9 +71,9 @@ TEST(Directions, EveryColumnHoldsEachDirectionOnce) {
         engine::SetDirectionsAndPictures(reading);
         std::array<std::string, 8> sorted = reading.Self.Directions;
         std::sort(sorted.begin(), sorted.end());
-        EXPECT_EQ(sorted, (std::array<std::string, 8>{"East", "North", "North East",
-                                                      "North West", "South", "South East",
-                                                      "South West", "West"}));
+        EXPECT_EQ(sorted,
+                  (std::array<std::string, 8>{"East", "North", "North East", "North West", "South",
+                                              "South East", "South West", "West"}));
     }
 }
 

@@ -40,9 +40,10 @@ INSTANTIATE_TEST_SUITE_P(
         ElementCase{"Earth", 341, "You are grounded",
                     "enemy.\r\n\r\nElement Earth is compatible with elements Fire and "
                     "Metal.\r\n\r\nElement Earth is compatible with elements Wood and Water."},
-        ElementCase{"Metal", 288, "You are a deep thinker",
-                    "quantity.\r\n\r\nElement Metal is compatible with elements Water and "
-                    "Soil.\r\n\r\nElement Metal is not compatible with elements Fire and Wood.    "},
+        ElementCase{
+            "Metal", 288, "You are a deep thinker",
+            "quantity.\r\n\r\nElement Metal is compatible with elements Water and "
+            "Soil.\r\n\r\nElement Metal is not compatible with elements Fire and Wood.    "},
         ElementCase{"Wood", 261, "You are committed to your work",
                     "spread out.\r\n\r\nElement Wood is compatible with elements Water and "
                     "Fire.\r\n\r\nElement Wood is not compatible with elements Fire and Tree."},

@@ -15,7 +15,9 @@ constexpr std::array<int, 10> kMaleKuaByDigit = {1, 9, 8, 7, 6, 5, 4, 3, 2, 1};
 constexpr std::array<int, 10> kOtherKuaByDigit = {5, 6, 7, 8, 9, 1, 2, 3, 4, 5};
 
 // The digital root, worked out arithmetically rather than by adding digits.
-int digitalRoot(int n) { return n == 0 ? 0 : 1 + (n - 1) % 9; }
+int digitalRoot(int n) {
+    return n == 0 ? 0 : 1 + (n - 1) % 9;
+}
 
 TEST(KuaNumber, EveryYearValueForBothSexes) {
     for (int digits = 0; digits <= 99; ++digits) {
@@ -42,14 +44,14 @@ TEST_P(SexTextTest, OnlyExactlyMaleCountsAsMale) {
     EXPECT_EQ(CalculateKuaNumber(static_cast<std::int16_t>(c.yearDigits), c.sex), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sexes, SexTextTest,
-    testing::Values(SexCase{"Male", "Male", 85, 6}, SexCase{"Female", "Female", 85, 9},
-                    SexCase{"LowerCaseMaleIsFemale", "male", 85, 9},
-                    SexCase{"EmptyIsFemale", "", 85, 9},
-                    SexCase{"MaleWithBlankIsFemale", "Male ", 19, 6},
-                    SexCase{"WomanBorn2009IsFive", "Female", 9, 5}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Sexes, SexTextTest,
+                         testing::Values(SexCase{"Male", "Male", 85, 6},
+                                         SexCase{"Female", "Female", 85, 9},
+                                         SexCase{"LowerCaseMaleIsFemale", "male", 85, 9},
+                                         SexCase{"EmptyIsFemale", "", 85, 9},
+                                         SexCase{"MaleWithBlankIsFemale", "Male ", 19, 6},
+                                         SexCase{"WomanBorn2009IsFive", "Female", 9, 5}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct YearCase {
     const char* name;
@@ -68,21 +70,21 @@ TEST_P(YearValueTest, JanuaryAndFebruaryBelongToTheYearBefore) {
     EXPECT_EQ(engine::YearDigits(kuaYear), c.yearDigits);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Births, YearValueTest,
-    testing::Values(YearCase{"March1985", 1985, "March", 1985, 85},
-                    YearCase{"January1986", 1986, "January", 1985, 85},
-                    YearCase{"February1980", 1980, "February", 1979, 79},
-                    YearCase{"March1980", 1980, "March", 1980, 80},
-                    YearCase{"December1980", 1980, "December", 1980, 80},
-                    YearCase{"January1900", 1900, "January", 1899, 99},
-                    YearCase{"January2000", 2000, "January", 1999, 99},
-                    YearCase{"June2000", 2000, "June", 2000, 0},
-                    YearCase{"June2005", 2005, "June", 2005, 5},
-                    YearCase{"June2050", 2050, "June", 2050, 50},
-                    YearCase{"LowerCaseMonthIsNotJanuary", 1990, "january", 1990, 90},
-                    YearCase{"February2001", 2001, "February", 2000, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Births, YearValueTest,
+                         testing::Values(YearCase{"March1985", 1985, "March", 1985, 85},
+                                         YearCase{"January1986", 1986, "January", 1985, 85},
+                                         YearCase{"February1980", 1980, "February", 1979, 79},
+                                         YearCase{"March1980", 1980, "March", 1980, 80},
+                                         YearCase{"December1980", 1980, "December", 1980, 80},
+                                         YearCase{"January1900", 1900, "January", 1899, 99},
+                                         YearCase{"January2000", 2000, "January", 1999, 99},
+                                         YearCase{"June2000", 2000, "June", 2000, 0},
+                                         YearCase{"June2005", 2005, "June", 2005, 5},
+                                         YearCase{"June2050", 2050, "June", 2050, 50},
+                                         YearCase{"LowerCaseMonthIsNotJanuary", 1990, "january",
+                                                  1990, 90},
+                                         YearCase{"February2001", 2001, "February", 2000, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(YearDigits, TheCenturyIsDropped) {
     EXPECT_EQ(engine::YearDigits(1923), engine::YearDigits(2023));
@@ -90,7 +92,9 @@ TEST(YearDigits, TheCenturyIsDropped) {
               CalculateKuaNumber(engine::YearDigits(2050), "Male"));
 }
 
-TEST(YearDigits, AYearWithoutThirdDigitGivesZero) { EXPECT_EQ(engine::YearDigits(99), 0); }
+TEST(YearDigits, AYearWithoutThirdDigitGivesZero) {
+    EXPECT_EQ(engine::YearDigits(99), 0);
+}
 
 TEST(ReduceDigits, ReducesUntilOneDigitIsLeft) {
     const std::array<std::array<int, 2>, 7> cases = {{

@@ -11,7 +11,7 @@ namespace {
 using engine::CoupleReading;
 using engine::RatePair;
 
-const std::array<std::string, 8> kTrigrams = {"Chen", "Sun", "Kan", "Li",
+const std::array<std::string, 8> kTrigrams = {"Chen",  "Sun", "Kan", "Li",
                                               "Chien", "Kun", "Ken", "Tui"};
 
 // The compatibility codes, rows by the user's trigram, columns by the partner's.

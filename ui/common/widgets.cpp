@@ -12,7 +12,9 @@ QFont programFont() {
     return font;
 }
 
-void useProgramFont(QApplication& application) { application.setFont(programFont()); }
+void useProgramFont(QApplication& application) {
+    application.setFont(programFont());
+}
 
 void setSizedText(QLabel* label, const QString& text) {
     label->setText(text);
