@@ -4,6 +4,7 @@
 // ResetShownFields, CalculateKuaNumber and SetPersonProfile for the user, the same for the
 // partner, SetElementDescriptions, SetDirectionsAndPictures.
 
+#include "engine/complete_reading.h"
 #include "engine/couple_reading.h"
 #include "engine/directions.h"
 #include "engine/element_texts.h"

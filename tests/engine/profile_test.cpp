@@ -149,3 +149,28 @@ TEST(Profile, TheFirstRatingOfANewRecordFindsNoPair) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(CompleteReading, StartsFromPlaceholdersAndFillsEverythingFromTheKuaNumbers) {
+    CoupleReading reading;
+    reading.Self.KuaNumber = 2;
+    reading.Partner.KuaNumber = 5;
+    engine::CompleteReading(reading);
+    EXPECT_EQ(reading.PairKey, "Kun-Kun");
+    EXPECT_EQ(reading.Rating, "Good");
+    EXPECT_EQ(reading.Self.ColourPicture, "Black");
+    EXPECT_EQ(reading.Partner.ListColour, "Orange");
+
+    // A later reading whose user number is out of range shows placeholders, not the old user.
+    reading.Self.KuaNumber = 12;
+    engine::CompleteReading(reading);
+    const CoupleReading fresh;
+    EXPECT_EQ(reading.Self.KuaNumber, 12);
+    EXPECT_EQ(reading.Self.Colour, fresh.Self.Colour);
+    EXPECT_EQ(reading.Self.ColourPicture, "");
+    EXPECT_EQ(reading.PairKey, fresh.PairKey);
+    EXPECT_EQ(reading.Partner.Colour, "Orange");
+}
+
+} // namespace
