@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QRegularExpression>
 
 namespace ui {
 
@@ -16,9 +17,49 @@ void useProgramFont(QApplication& application) {
     application.setFont(programFont());
 }
 
+namespace {
+
+bool matches(const QString& objectName, const char* name) {
+    const QLatin1String base(name);
+    if (objectName == base) {
+        return true;
+    }
+    static const QRegularExpression index(QStringLiteral("^_\\d+$"));
+    return objectName.startsWith(base) && index.match(objectName.mid(base.size())).hasMatch();
+}
+
+QFont fontFor(const QString& objectName, std::span<const FontRule> rules) {
+    QFont font = programFont();
+    for (const FontRule& rule : rules) {
+        if (matches(objectName, rule.name)) {
+            font.setPointSizeF(rule.pointSize);
+            font.setBold(rule.bold);
+            font.setUnderline(rule.underline);
+            break;
+        }
+    }
+    return font;
+}
+
+} // namespace
+
+void applyFonts(QWidget* root, std::span<const FontRule> rules) {
+    for (QWidget* widget : root->findChildren<QWidget*>()) {
+        widget->setFont(fontFor(widget->objectName(), rules));
+    }
+}
+
 void setSizedText(QLabel* label, const QString& text) {
     label->setText(text);
-    label->adjustSize();
+    sizeToText(label);
+}
+
+void sizeToText(QLabel* label) {
+    if (label->wordWrap()) {
+        label->resize(label->width(), label->heightForWidth(label->width()));
+    } else {
+        label->adjustSize();
+    }
 }
 
 } // namespace ui

@@ -3,6 +3,11 @@
 #include <QFont>
 #include <QString>
 
+#include <QWidget>
+
+#include <array>
+#include <span>
+
 class QApplication;
 class QLabel;
 
@@ -13,7 +18,34 @@ namespace ui {
 QFont programFont();
 void useProgramFont(QApplication& application);
 
+// One row of a window's font table: the controls named `name` or `name_N` get the program
+// font at this size and weight.
+struct FontRule {
+    const char* name;
+    qreal pointSize;
+    bool bold = false;
+    bool underline = false;
+};
+
+// Gives every control under root its font from the table, and the plain program font to the
+// rest, so that no control silently inherits the bold caption font of the frame around it.
+void applyFonts(QWidget* root, std::span<const FontRule> rules);
+
 // For labels that size themselves to their text from their top left corner.
+// A word-wrapped label keeps its width and grows downwards.
 void setSizedText(QLabel* label, const QString& text);
+void sizeToText(QLabel* label);
+
+// A control array of a form: the children named `name_0` .. `name_(N-1)`, so that code can
+// say txtName[1] where the form has txtName_1.
+template <typename Control, std::size_t N>
+std::array<Control*, N> controlArray(const QWidget* root, const char* name) {
+    std::array<Control*, N> controls{};
+    for (std::size_t i = 0; i < N; ++i) {
+        controls[i] =
+            root->findChild<Control*>(QLatin1String(name) + QLatin1Char('_') + QString::number(i));
+    }
+    return controls;
+}
 
 } // namespace ui

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "storage/reading_file.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace ui {
+
+// Writes a saved reading so that the file on disk is either the old one or the complete new
+// one, never half of either. Empty text on success, otherwise the system's reason.
+QString writeReadingFile(const QString& path, const storage::SavedKuaNumbers& numbers);
+
+// The two numbers of a saved reading, or nothing when the file cannot be read or is not one.
+std::optional<storage::SavedKuaNumbers> readReadingFile(const QString& path);
+
+} // namespace ui
