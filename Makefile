@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 CMAKE_FLAGS ?=
 JOBS ?= 2
 
-.PHONY: deps configure build test run clean
+.PHONY: deps configure build test run clean pictures
 
 deps:
 	@scripts/install-deps

@@ -1,0 +1,25 @@
+#pragma once
+
+// The pictures and the icon embedded in the program, found by what the program knows them by.
+
+#include "assets/picture_catalogue.h"
+
+#include <QIcon>
+#include <QString>
+
+#include <string_view>
+
+namespace assets {
+
+// The resource path of a list's picture, ":/pictures/colour-off-white.jpg" for the colour
+// "Off White"; a null string for anything that is not exactly a key of that list.
+QString picturePath(PictureList list, std::string_view key);
+
+// The resource path of the icon drawn at that size, ":/icon/program-32.png"; a null string
+// for a size it is not drawn at (see ProgramIconSizes).
+QString programIconPath(int size);
+
+// The program's icon with every size it is drawn at, for the windows' title bars.
+QIcon programIcon();
+
+} // namespace assets
