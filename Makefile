@@ -19,3 +19,8 @@ test: build
 
 clean:
 	rm -rf $(BUILD_DIR)
+
+# Redraws the pictures and the icon under assets/ and the resource file that lists them.
+pictures: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target picture_generator
+	@$(BUILD_DIR)/tools/picture_generator assets
