@@ -457,11 +457,12 @@ QImage drawIcon(int size) {
     drawShadow(painter, image.size(), disc, shadow);
     drawBadge(painter, disc);
 
+    // A dark orange ring: at the very edge on small icons, a little inside it on large ones.
     const qreal ring = large ? disc.radius * 0.07 : size / 16.0;
+    const qreal ringRadius = disc.radius - ring / 2 - (large ? ring * 0.6 : 0);
     painter.setPen(QPen(DarkOrange, ring));
     painter.setBrush(Qt::NoBrush);
-    painter.drawEllipse(disc.centre, disc.radius - ring / 2 - (large ? ring * 0.6 : 0),
-                        disc.radius - ring / 2 - (large ? ring * 0.6 : 0));
+    painter.drawEllipse(disc.centre, ringRadius, ringRadius);
     if (size >= 64) {
         drawCompassTicks(painter, disc);
     }
@@ -524,9 +525,12 @@ QByteArray icoContainer(const std::vector<std::pair<int, QByteArray>>& images) {
     return ico;
 }
 
+QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 QString qrcEntry(std::string_view alias, const QString& file) {
-    return QStringLiteral("        <file alias=\"%1\">%2</file>\n")
-        .arg(QString::fromUtf8(alias.data(), static_cast<qsizetype>(alias.size())), file);
+    return QStringLiteral("        <file alias=\"%1\">%2</file>\n").arg(toQString(alias), file);
 }
 
 struct Generator {
@@ -543,11 +547,10 @@ struct Generator {
     void writePictures(PictureList list) {
         for (const std::string_view key : assets::pictureListInfo(list).keys) {
             const std::string name = assets::pictureFileName(list, key);
-            const QString file = QStringLiteral("pictures/") + QString::fromStdString(name);
+            const QString file = QStringLiteral("pictures/") + toQString(name);
             const std::optional<QImage> picture = drawPicture(list, key);
             if (!picture) {
-                fail(QStringLiteral("no artwork for the key \"%1\"")
-                         .arg(QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()))));
+                fail(QStringLiteral("no artwork for the key \"%1\"").arg(toQString(key)));
             } else if (!writeJpeg(root.filePath(file), *picture)) {
                 fail(QStringLiteral("cannot write ") + root.filePath(file));
             }
@@ -559,7 +562,7 @@ struct Generator {
         std::vector<std::pair<int, QByteArray>> images;
         for (const int size : assets::ProgramIconSizes) {
             const std::string name = assets::programIconFileName(size);
-            const QString file = QStringLiteral("icons/") + QString::fromStdString(name);
+            const QString file = QStringLiteral("icons/") + toQString(name);
             images.emplace_back(size, pngBytes(drawIcon(size)));
             if (!writeBytes(root.filePath(file), images.back().second)) {
                 fail(QStringLiteral("cannot write ") + root.filePath(file));
