@@ -24,3 +24,15 @@ clean:
 pictures: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target picture_generator
 	@$(BUILD_DIR)/tools/picture_generator assets
+
+# Checking builds, each in a build directory of its own so that none disturbs another.
+.PHONY: fuzz
+
+FUZZ_SECONDS ?= 60
+
+# libFuzzer on the code that reads bytes from disk, FUZZ_SECONDS per fuzzer.
+fuzz: deps
+	@CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DFSC_BUILD_GUI=OFF -DFSC_FUZZ=ON \
+		-DBUILD_TESTING=OFF >/dev/null
+	@cmake --build build-fuzz -j $(JOBS)
+	@fuzz/run-fuzzers build-fuzz $(FUZZ_SECONDS)

@@ -2,8 +2,6 @@
 
 #include "storage/scrambler.h"
 
-#include <charconv>
-#include <cmath>
 #include <limits>
 
 namespace storage {
@@ -63,6 +61,20 @@ bool isPlainDecimal(std::string_view text) {
     return seenDigit;
 }
 
+// A whole part above this cannot end up within -32768..32767, whatever its fraction.
+constexpr int kLargestMagnitude = 32768;
+
+// Whether the digits after the point take the whole part up to the next number: above a
+// half always, exactly a half only to reach the even neighbour.
+bool roundsUp(std::string_view fraction, bool wholeIsOdd) {
+    if (fraction.empty() || fraction.front() < '5') {
+        return false;
+    }
+    const bool exactlyHalf =
+        fraction.front() == '5' && fraction.find_first_not_of('0', 1) == std::string_view::npos;
+    return !exactlyHalf || wholeIsOdd;
+}
+
 } // namespace
 
 std::string EncodeReadingFile(const SavedKuaNumbers& numbers) {
@@ -93,19 +105,25 @@ std::optional<std::int16_t> ParseWholeNumber(std::string_view text) {
     if (!isPlainDecimal(number)) {
         return std::nullopt;
     }
-    double magnitude = 0;
-    const auto [end, error] =
-        std::from_chars(number.data(), number.data() + number.size(), magnitude);
-    if (error != std::errc{} || end != number.data() + number.size()) {
+    // Digit by digit rather than through a double: a long fraction just above a half must
+    // still round up, whatever the floating-point rounding mode.
+    const std::size_t point = number.find('.');
+    int magnitude = 0;
+    for (const char c : number.substr(0, point)) {
+        magnitude = magnitude * 10 + (c - '0');
+        if (magnitude > kLargestMagnitude) {
+            return std::nullopt;
+        }
+    }
+    if (point != std::string_view::npos && roundsUp(number.substr(point + 1), magnitude % 2 == 1)) {
+        ++magnitude;
+    }
+    const int value = negative ? -magnitude : magnitude;
+    if (value < std::numeric_limits<std::int16_t>::min() ||
+        value > std::numeric_limits<std::int16_t>::max()) {
         return std::nullopt;
     }
-    // nearbyint rounds halves to the even neighbour under the default rounding mode.
-    const double rounded = std::nearbyint(negative ? -magnitude : magnitude);
-    if (rounded < std::numeric_limits<std::int16_t>::min() ||
-        rounded > std::numeric_limits<std::int16_t>::max()) {
-        return std::nullopt;
-    }
-    return static_cast<std::int16_t>(rounded);
+    return static_cast<std::int16_t>(value);
 }
 
 } // namespace storage

@@ -99,6 +99,8 @@ INSTANTIATE_TEST_SUITE_P(
                     NumberCase{"2.51", 3}, NumberCase{".5", 0}, NumberCase{"5.", 5},
                     NumberCase{"32767", 32767}, NumberCase{"-32768", -32768},
                     NumberCase{"32767.4", 32767}, NumberCase{"32767.5", std::nullopt},
+                    NumberCase{"0.50000000000000000001", 1},
+                    NumberCase{"32767.49999999999999999", 32767}, NumberCase{"-32768.5", -32768},
                     NumberCase{"32768", std::nullopt}, NumberCase{"-32769", std::nullopt},
                     NumberCase{"", std::nullopt}, NumberCase{"   ", std::nullopt},
                     NumberCase{"-", std::nullopt}, NumberCase{".", std::nullopt},
