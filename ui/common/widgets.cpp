@@ -30,6 +30,9 @@ bool matches(const QString& objectName, const char* name) {
 
 QFont fontFor(const QString& objectName, std::span<const FontRule> rules) {
     QFont font = programFont();
+    // Set explicitly even when plain, or the control would take the weight of its frame.
+    font.setBold(false);
+    font.setUnderline(false);
     for (const FontRule& rule : rules) {
         if (matches(objectName, rule.name)) {
             font.setPointSizeF(rule.pointSize);

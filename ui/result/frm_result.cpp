@@ -1,0 +1,213 @@
+#include "ui/result/frm_result.h"
+
+#include "engine/couple_reading.h"
+#include "platform/desktop.h"
+#include "ui/common/reading_file_io.h"
+#include "ui/common/widgets.h"
+#include "ui/result/picture_lists.h"
+#include "ui_frm_result.h"
+
+#include <QCloseEvent>
+#include <QTabBar>
+
+namespace ui {
+namespace {
+
+// clang-format off
+constexpr FontRule kFonts[] = {
+    {"Label14",            8.25,  true, true},
+    {"TS",                 8.25,  true},
+    {"grpKuaNumber",       9.75,  true},
+    {"lblFengShuiKuaNo",   27.75, true},
+    {"lblKuaExplanation",  8.25,  true},
+    {"grpColour",          8.25,  true},
+    {"lblFengShuiColour",  11.25, true},
+    {"grpElement",         8.25,  true},
+    {"lblFengShuiElement", 12,    true},
+    {"lblFengShuiGroup",   11.25, true},
+    {"lblName",            8.25,  true},
+    {"grpTrigram",         8.25,  true},
+    {"grpCompatibility",   8.25,  true},
+    {"lblFengShuiTrigram", 11.25, true},
+    {"lblLabel",           9,     true},
+    {"lblCaption",         9,     true},
+    {"lblCompatibility",   9.75,  true},
+    {"lblCobrand",         8.25,  true, true},
+    {"lblFullBrand",       8.25,  true, true},
+    {"cmdPrint",           8.25,  true},
+};
+// clang-format on
+
+constexpr const char* kTabTexts[] = {"Your Kua Number", "Your Partner's Kua Number",
+                                     "Trigram Compatibility"};
+
+QString shown(const std::string& text) {
+    // Paragraphs are stored with CR LF; a label breaks lines at LF alone.
+    return QString::fromStdString(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
+// A key that finds no picture leaves the picture box as it was.
+void showPicture(QLabel* box, const KeyedPictureList& list, const std::string& key) {
+    const QPixmap picture = list.find(key);
+    if (!picture.isNull()) {
+        box->setPixmap(picture);
+        box->setAccessibleName(QString::fromStdString(key));
+    }
+}
+
+} // namespace
+
+frmFengShuiCompatibilityResult::frmFengShuiCompatibilityResult(const engine::CoupleReading& reading,
+                                                               platform::Desktop& desktop,
+                                                               QWidget* parent)
+    : QMainWindow(parent), reading_(reading), desktop_(desktop),
+      ui_(std::make_unique<Ui::frmFengShuiCompatibilityResult>()) {
+    ui_->setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    findControls();
+    applyLayoutDetails();
+    load();
+    showReading();
+    connect(ui_->TS, &QTabBar::currentChanged, this,
+            &frmFengShuiCompatibilityResult::bringPanelToFront);
+    connect(ui_->TS, &QTabBar::tabBarClicked, this,
+            [this] { bringPanelToFront(ui_->TS->currentIndex()); });
+    connect(ui_->cmdBack, &QPushButton::clicked, this,
+            &frmFengShuiCompatibilityResult::backRequested);
+    connect(ui_->mnuBack, &QAction::triggered, this,
+            &frmFengShuiCompatibilityResult::backRequested);
+    connect(ui_->mnuExit, &QAction::triggered, this, &QWidget::close);
+    connect(ui_->cmdPrint, &QPushButton::clicked, this, &frmFengShuiCompatibilityResult::save);
+    connect(ui_->mnuPrint, &QAction::triggered, this, &frmFengShuiCompatibilityResult::save);
+}
+
+frmFengShuiCompatibilityResult::~frmFengShuiCompatibilityResult() = default;
+
+int frmFengShuiCompatibilityResult::frontPanel() const {
+    // The panels overlap exactly; the last child of the stack is the one in front.
+    const QObjectList& stack = fraResult[0]->parentWidget()->children();
+    for (auto it = stack.crbegin(); it != stack.crend(); ++it) {
+        for (int i = 0; i < 3; ++i) {
+            if (*it == fraResult[static_cast<std::size_t>(i)]) {
+                return i;
+            }
+        }
+    }
+    return -1;
+}
+
+void frmFengShuiCompatibilityResult::closeEvent(QCloseEvent* event) {
+    emit closed();
+    event->accept();
+}
+
+void frmFengShuiCompatibilityResult::findControls() {
+    fraResult = controlArray<QFrame, 3>(this, "fraResult");
+    lblFengShuiKuaNo = controlArray<QLabel, 2>(this, "lblFengShuiKuaNo");
+    lblFengShuiColour = controlArray<QLabel, 2>(this, "lblFengShuiColour");
+    imgColour = controlArray<QLabel, 2>(this, "imgColour");
+    lblFengShuiElement = controlArray<QLabel, 2>(this, "lblFengShuiElement");
+    imgElement = controlArray<QLabel, 2>(this, "imgElement");
+    lblFengShuiGroup = controlArray<QLabel, 2>(this, "lblFengShuiGroup");
+    lblElementDesc = controlArray<QLabel, 2>(this, "lblElementDesc");
+    lblFengShuiTrigram = controlArray<QLabel, 2>(this, "lblFengShuiTrigram");
+    imgTrigram = controlArray<QLabel, 2>(this, "imgTrigram");
+    lblLabel = controlArray<QLabel, 18>(this, "lblLabel");
+    lblResult = controlArray<QLabel, 18>(this, "lblResult");
+    lblCompatibility = controlArray<QLabel, 2>(this, "lblCompatibility");
+    lblName = controlArray<QLabel, 1>(this, "lblName");
+}
+
+// What a form file cannot say: fractional font sizes, the tabs, the panel colour, the fixed
+// labels sized to their text.
+void frmFengShuiCompatibilityResult::applyLayoutDetails() {
+    applyFonts(this, kFonts);
+    for (const char* text : kTabTexts) {
+        ui_->TS->addTab(QString::fromLatin1(text));
+    }
+    for (QFrame* panel : fraResult) {
+        panel->setAutoFillBackground(true);
+        QPalette palette = panel->palette();
+        palette.setColor(QPalette::Window, QColor(224, 224, 224));
+        panel->setPalette(palette);
+    }
+    // The promotion labels lie on top of each other; only the one in front may be seen.
+    ui_->lblCobrand->setAutoFillBackground(true);
+    ui_->lblFullBrand->setAutoFillBackground(true);
+    for (QLabel* label : findChildren<QLabel*>()) {
+        const bool keepsItsBox = label->objectName().startsWith(QLatin1String("lblElementDesc")) ||
+                                 label->objectName().startsWith(QLatin1String("img")) ||
+                                 label->objectName() == QLatin1String("lblCobrand") ||
+                                 label->objectName() == QLatin1String("lblFullBrand") ||
+                                 label->objectName() == QLatin1String("Label14");
+        if (!keepsItsBox) {
+            sizeToText(label);
+        }
+    }
+}
+
+void frmFengShuiCompatibilityResult::load() {
+    const char* title = reading_.Self.Sex == "Male" ? "Mr. " : "Ms. ";
+    setSizedText(lblName[0], QLatin1String(title) + QString::fromStdString(reading_.Self.Name));
+    ui_->TS->setCurrentIndex(0);
+    bringPanelToFront(0);
+}
+
+void frmFengShuiCompatibilityResult::showReading() {
+    showPerson(0);
+    showPerson(1);
+    showTrigramRows(0);
+    showTrigramRows(1);
+    setSizedText(lblCompatibility[0], shown(reading_.PairKey));
+    setSizedText(lblCompatibility[1], shown(reading_.Rating));
+}
+
+void frmFengShuiCompatibilityResult::showPerson(int i) {
+    const auto index = static_cast<std::size_t>(i);
+    const engine::PersonReading& person = i == 0 ? reading_.Self : reading_.Partner;
+    setSizedText(lblFengShuiKuaNo[index], QString::number(person.KuaNumber));
+    setSizedText(lblFengShuiColour[index], shown(person.Colour));
+    showPicture(imgColour[index], IMGColours, person.ColourPicture);
+    setSizedText(lblFengShuiElement[index], shown(person.Element));
+    showPicture(imgElement[index], IMGElements, person.ElementPicture);
+    setSizedText(lblFengShuiGroup[index], shown(person.Group));
+    lblElementDesc[index]->setText(shown(person.ElementDescription));
+    setSizedText(lblFengShuiTrigram[index], shown(person.Trigram));
+    showPicture(imgTrigram[index], IMGTrigrams, person.TrigramPicture);
+}
+
+void frmFengShuiCompatibilityResult::showTrigramRows(int i) {
+    const engine::PersonReading& person = i == 0 ? reading_.Self : reading_.Partner;
+    const auto first = static_cast<std::size_t>(9 * i);
+    setSizedText(lblResult[first], shown(person.ListColour));
+    for (std::size_t k = 0; k < person.Directions.size(); ++k) {
+        setSizedText(lblResult[first + 1 + k], shown(person.Directions[k]));
+    }
+}
+
+void frmFengShuiCompatibilityResult::save() {
+    platform::FileDialogOptions options;
+    options.title = QStringLiteral("Feng Shui Compatibility");
+    options.filter = QStringLiteral("Rich Text Format (*.fsc)");
+    options.defaultSuffix = QStringLiteral("fsc");
+    options.confirmOverwrite = true;
+    const QString path = desktop_.askSaveFile(this, options);
+    if (path.isEmpty()) {
+        return;
+    }
+    // The user must never believe a reading is saved when it is not.
+    const QString failure =
+        writeReadingFile(path, {reading_.Self.KuaNumber, reading_.Partner.KuaNumber});
+    if (!failure.isEmpty()) {
+        desktop_.showMessage(this, QStringLiteral("Could Not Save The File.\n") + failure,
+                             platform::MessageIcon::Critical);
+    }
+}
+
+void frmFengShuiCompatibilityResult::bringPanelToFront(int index) {
+    if (index >= 0 && index < static_cast<int>(fraResult.size())) {
+        fraResult[static_cast<std::size_t>(index)]->raise();
+    }
+}
+
+} // namespace ui

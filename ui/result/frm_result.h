@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+
+class QFrame;
+class QLabel;
+
+namespace engine {
+struct CoupleReading;
+}
+namespace platform {
+class Desktop;
+}
+namespace Ui {
+class frmFengShuiCompatibilityResult;
+}
+
+namespace ui {
+
+// The result window: one reading on three tabs. It computes nothing; it shows the record it
+// is given as it stands when the window is built, and it is built anew for every reading.
+class frmFengShuiCompatibilityResult : public QMainWindow {
+    Q_OBJECT
+
+public:
+    frmFengShuiCompatibilityResult(const engine::CoupleReading& reading, platform::Desktop& desktop,
+                                   QWidget* parent = nullptr);
+    ~frmFengShuiCompatibilityResult() override;
+
+    // The panel that is in front, 0 to 2.
+    int frontPanel() const;
+
+signals:
+    void backRequested();
+    // Every close, whatever caused it; the application tells Back apart from Exit.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void findControls();
+    void applyLayoutDetails();
+    void load();
+    void showReading();
+    void showPerson(int i);
+    void showTrigramRows(int i);
+    void bringPanelToFront(int index);
+    void save();
+
+    const engine::CoupleReading& reading_;
+    platform::Desktop& desktop_;
+    std::unique_ptr<Ui::frmFengShuiCompatibilityResult> ui_;
+
+    std::array<QFrame*, 3> fraResult{};
+    std::array<QLabel*, 2> lblFengShuiKuaNo{};
+    std::array<QLabel*, 2> lblFengShuiColour{};
+    std::array<QLabel*, 2> imgColour{};
+    std::array<QLabel*, 2> lblFengShuiElement{};
+    std::array<QLabel*, 2> imgElement{};
+    std::array<QLabel*, 2> lblFengShuiGroup{};
+    std::array<QLabel*, 2> lblElementDesc{};
+    std::array<QLabel*, 2> lblFengShuiTrigram{};
+    std::array<QLabel*, 2> imgTrigram{};
+    std::array<QLabel*, 18> lblLabel{};
+    std::array<QLabel*, 18> lblResult{};
+    std::array<QLabel*, 2> lblCompatibility{};
+    std::array<QLabel*, 1> lblName{};
+};
+
+} // namespace ui
