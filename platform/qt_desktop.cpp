@@ -1,0 +1,143 @@
+#include "platform/qt_desktop.h"
+
+#include <QCryptographicHash>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace platform {
+namespace {
+
+QMessageBox::Icon boxIcon(MessageIcon icon) {
+    return icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information;
+}
+
+QMessageBox::StandardButtons boxButtons(MessageButtons buttons) {
+    return buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
+                                            : QMessageBox::StandardButtons(QMessageBox::Ok);
+}
+
+MessageAnswer answerOf(int button) {
+    switch (button) {
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    default:
+        return MessageAnswer::Ok;
+    }
+}
+
+QString runFileDialog(QWidget* parent, const FileDialogOptions& options,
+                      QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(parent, options.title, QString(), options.filter);
+    dialog.setAcceptMode(mode);
+    dialog.setDefaultSuffix(options.defaultSuffix);
+    dialog.setFileMode(options.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !options.confirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted) {
+        return {};
+    }
+    return dialog.selectedFiles().value(0);
+}
+
+QString settingKey(const QString& section, const QString& name) {
+    return section + QLatin1Char('/') + name;
+}
+
+// A fresh QSettings per access: every read sees what the last write stored, and nothing is
+// held open between two uses of the store.
+QSettings userSettings(const QString& application) {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, application);
+}
+
+} // namespace
+
+QString instanceLockPath(const QString& executablePath) {
+    QString directory = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (directory.isEmpty()) {
+        directory = QDir::tempPath();
+    }
+    const QByteArray key = QCryptographicHash::hash(
+        QFileInfo(executablePath).absoluteFilePath().toUtf8(), QCryptographicHash::Sha256);
+    return QDir(directory).filePath(QStringLiteral("fengshui-compatibility-") +
+                                    QString::fromLatin1(key.toHex().left(16)) +
+                                    QStringLiteral(".lock"));
+}
+
+QtDesktop::QtDesktop(QString executablePath) : executablePath_(std::move(executablePath)) {}
+
+QtDesktop::~QtDesktop() = default;
+
+MessageAnswer QtDesktop::showMessage(QWidget* parent, const QString& text, MessageIcon icon,
+                                     MessageButtons buttons) {
+    QMessageBox box(boxIcon(icon), QString::fromLatin1(kApplicationTitle), text,
+                    boxButtons(buttons), parent);
+    return answerOf(box.exec());
+}
+
+QString QtDesktop::askOpenFile(QWidget* parent, const FileDialogOptions& options) {
+    return runFileDialog(parent, options, QFileDialog::AcceptOpen);
+}
+
+QString QtDesktop::askSaveFile(QWidget* parent, const FileDialogOptions& options) {
+    return runFileDialog(parent, options, QFileDialog::AcceptSave);
+}
+
+void QtDesktop::openUrl(const QString& address) {
+    QDesktopServices::openUrl(QUrl(address));
+}
+
+QString QtDesktop::readSetting(const QString& application, const QString& section,
+                               const QString& name) {
+    return userSettings(application).value(settingKey(section, name)).toString();
+}
+
+bool QtDesktop::writeSetting(const QString& application, const QString& section,
+                             const QString& name, const QString& value) {
+    QSettings settings = userSettings(application);
+    settings.setValue(settingKey(section, name), value);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+QDateTime QtDesktop::now() {
+    return QDateTime::currentDateTime();
+}
+
+void QtDesktop::seedRandom(quint32 seed) {
+    generator_.seed(seed);
+}
+
+double QtDesktop::random() {
+    // 53 random bits over 2^53: strictly below 1, which std::generate_canonical does not
+    // promise on every library.
+    const double high = static_cast<double>(generator_() >> 5);
+    const double low = static_cast<double>(generator_() >> 6);
+    return (high * 67108864.0 + low) / 9007199254740992.0;
+}
+
+bool QtDesktop::claimSingleInstance() {
+    if (instanceLock_) {
+        return true;
+    }
+    const QString path = instanceLockPath(executablePath_);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    auto lock = std::make_unique<QLockFile>(path);
+    // Never stale by age: only a lock whose owner has died is taken over, so a crashed or
+    // killed copy does not block the next start, and a long-running one is never overrun.
+    lock->setStaleLockTime(0);
+    if (!lock->tryLock(0)) {
+        return false;
+    }
+    instanceLock_ = std::move(lock);
+    return true;
+}
+
+} // namespace platform

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "platform/desktop.h"
+
+#include <QString>
+
+#include <memory>
+#include <random>
+
+class QLockFile;
+
+namespace platform {
+
+// The program's title: every message box shows it instead of a caption of its own.
+inline constexpr const char* kApplicationTitle = "VA Zuvo Dada Vuvizoreduror";
+
+// Desktop as Qt provides it on the machine the program runs on.
+class QtDesktop : public Desktop {
+public:
+    // Copies started from the same executable count as the same program, so the path of the
+    // executable is what the single-instance claim is keyed by.
+    explicit QtDesktop(QString executablePath);
+    ~QtDesktop() override;
+
+    MessageAnswer showMessage(QWidget* parent, const QString& text, MessageIcon icon,
+                              MessageButtons buttons = MessageButtons::Ok) override;
+    QString askOpenFile(QWidget* parent, const FileDialogOptions& options) override;
+    QString askSaveFile(QWidget* parent, const FileDialogOptions& options) override;
+    void openUrl(const QString& address) override;
+    QString readSetting(const QString& application, const QString& section,
+                        const QString& name) override;
+    bool writeSetting(const QString& application, const QString& section, const QString& name,
+                      const QString& value) override;
+    QDateTime now() override;
+    void seedRandom(quint32 seed) override;
+    double random() override;
+    bool claimSingleInstance() override;
+
+private:
+    QString executablePath_;
+    std::mt19937 generator_;
+    std::unique_ptr<QLockFile> instanceLock_;
+};
+
+// Where the single-instance lock of the copies started from this executable lives: a
+// per-user directory, so that one user's copy never blocks another user's.
+QString instanceLockPath(const QString& executablePath);
+
+} // namespace platform

@@ -1,0 +1,96 @@
+#include "tests/support/fake_desktop.h"
+
+namespace test {
+namespace {
+
+template <typename T> T takeFront(std::deque<T>& queue, T fallback) {
+    if (queue.empty()) {
+        return fallback;
+    }
+    T value = std::move(queue.front());
+    queue.pop_front();
+    return value;
+}
+
+} // namespace
+
+platform::MessageAnswer FakeDesktop::showMessage(QWidget* parent, const QString& text,
+                                                 platform::MessageIcon icon,
+                                                 platform::MessageButtons buttons) {
+    calls.append(QStringLiteral("showMessage"));
+    messages.push_back({parent, text, icon, buttons});
+    if (whileMessageShown) {
+        whileMessageShown(messages.back());
+    }
+    const auto unanswered = buttons == platform::MessageButtons::YesNo
+                                ? platform::MessageAnswer::No
+                                : platform::MessageAnswer::Ok;
+    return takeFront(answers, unanswered);
+}
+
+QString FakeDesktop::askOpenFile(QWidget* parent, const platform::FileDialogOptions& options) {
+    calls.append(QStringLiteral("askOpenFile"));
+    openRequests.push_back({parent, options});
+    return takeFront(openFileAnswers, QString());
+}
+
+QString FakeDesktop::askSaveFile(QWidget* parent, const platform::FileDialogOptions& options) {
+    calls.append(QStringLiteral("askSaveFile"));
+    saveRequests.push_back({parent, options});
+    return takeFront(saveFileAnswers, QString());
+}
+
+void FakeDesktop::openUrl(const QString& address) {
+    calls.append(QStringLiteral("openUrl"));
+    openedUrls.append(address);
+}
+
+QString FakeDesktop::readSetting(const QString& application, const QString& section,
+                                 const QString& name) {
+    calls.append(QStringLiteral("readSetting"));
+    const auto found = settings.find({application, section, name});
+    return found == settings.end() ? QString() : found->second;
+}
+
+bool FakeDesktop::writeSetting(const QString& application, const QString& section,
+                               const QString& name, const QString& value) {
+    calls.append(QStringLiteral("writeSetting"));
+    settingWrites.emplace_back(application, section, name);
+    if (!settingsWritable) {
+        return false;
+    }
+    settings[{application, section, name}] = value;
+    return true;
+}
+
+QDateTime FakeDesktop::now() {
+    calls.append(QStringLiteral("now"));
+    return clock;
+}
+
+void FakeDesktop::seedRandom(quint32 seed) {
+    calls.append(QStringLiteral("seedRandom"));
+    seeds.push_back(seed);
+}
+
+double FakeDesktop::random() {
+    calls.append(QStringLiteral("random"));
+    ++randomDraws;
+    return takeFront(randomValues, 0.0);
+}
+
+bool FakeDesktop::claimSingleInstance() {
+    calls.append(QStringLiteral("claimSingleInstance"));
+    ++instanceClaims;
+    return !anotherCopyRunning;
+}
+
+QStringList FakeDesktop::messageTexts() const {
+    QStringList texts;
+    for (const Message& message : messages) {
+        texts.append(message.text);
+    }
+    return texts;
+}
+
+} // namespace test

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "platform/desktop.h"
+
+#include <QPointer>
+#include <QStringList>
+#include <QWidget>
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <tuple>
+#include <vector>
+
+namespace test {
+
+// A Desktop for tests: it records every request and answers from a script, so a test can
+// drive a window end to end and then check what the program asked of the system.
+class FakeDesktop : public platform::Desktop {
+public:
+    struct Message {
+        QPointer<QWidget> parent;
+        QString text;
+        platform::MessageIcon icon;
+        platform::MessageButtons buttons;
+    };
+    struct FileRequest {
+        QPointer<QWidget> parent;
+        platform::FileDialogOptions options;
+    };
+    using SettingKey = std::tuple<QString, QString, QString>; // application, section, name
+
+    platform::MessageAnswer showMessage(QWidget* parent, const QString& text,
+                                        platform::MessageIcon icon,
+                                        platform::MessageButtons buttons) override;
+    QString askOpenFile(QWidget* parent, const platform::FileDialogOptions& options) override;
+    QString askSaveFile(QWidget* parent, const platform::FileDialogOptions& options) override;
+    void openUrl(const QString& address) override;
+    QString readSetting(const QString& application, const QString& section,
+                        const QString& name) override;
+    bool writeSetting(const QString& application, const QString& section, const QString& name,
+                      const QString& value) override;
+    QDateTime now() override;
+    void seedRandom(quint32 seed) override;
+    double random() override;
+    bool claimSingleInstance() override;
+
+    // Every call by name, in the order made ("seedRandom", "random", ...).
+    QStringList calls;
+
+    // What was asked, in order.
+    std::vector<Message> messages;
+    std::vector<FileRequest> openRequests;
+    std::vector<FileRequest> saveRequests;
+    QStringList openedUrls;
+    std::vector<SettingKey> settingWrites;
+    std::vector<quint32> seeds;
+    int randomDraws = 0;
+    int instanceClaims = 0;
+
+    // The script. A message with no scripted answer gets OK, or No for a Yes/No question; a
+    // file dialog with none is cancelled; a draw with none gives 0.
+    std::deque<platform::MessageAnswer> answers;
+    std::deque<QString> openFileAnswers;
+    std::deque<QString> saveFileAnswers;
+    std::deque<double> randomValues;
+    std::map<SettingKey, QString> settings;
+    bool settingsWritable = true;
+    QDateTime clock = QDateTime(QDate(2024, 3, 15), QTime(10, 30));
+    bool anotherCopyRunning = false;
+
+    // Runs while a message is "on screen", for tests that need to act at that moment.
+    std::function<void(const Message&)> whileMessageShown;
+
+    QStringList messageTexts() const;
+};
+
+} // namespace test
