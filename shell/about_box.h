@@ -2,8 +2,14 @@
 
 #include <QDialog>
 
+#include <memory>
+
 namespace platform {
 class Desktop;
+}
+
+namespace Ui {
+class frmAbout;
 }
 
 namespace shell {
@@ -17,8 +23,7 @@ public:
     ~frmAbout() override;
 
 private:
-    struct Ui;
-    Ui* ui_;
+    std::unique_ptr<Ui::frmAbout> ui_;
 };
 
 } // namespace shell

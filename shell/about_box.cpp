@@ -1,0 +1,26 @@
+#include "shell/about_box.h"
+
+#include "shell/program_picture.h"
+#include "shell/web_hosts.h"
+#include "shell/web_links.h"
+#include "ui_about_box.h"
+
+namespace shell {
+
+frmAbout::frmAbout(platform::Desktop& desktop, QWidget* parent)
+    : QDialog(parent), ui_(std::make_unique<Ui::frmAbout>()) {
+    ui_->setupUi(this);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    ui_->picIcon->setPixmap(programPicture());
+    ui_->lblHomePage->setText(ui_->lblHomePage->text().arg(QString::fromUtf8(hosts::MainSite)));
+
+    connect(ui_->cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ui_->lblHomePage, &ui::LinkLabel::clicked, this, [&desktop] { OpenHomePage(desktop); });
+    // The offer this box describes is the fully branded program, so its link goes there.
+    connect(ui_->lblCoBrand, &ui::LinkLabel::clicked, this,
+            [&desktop] { OpenFullBrandPage(desktop); });
+}
+
+frmAbout::~frmAbout() = default;
+
+} // namespace shell

@@ -1,0 +1,120 @@
+#include "shell/application.h"
+
+#include "platform/clock_seed.h"
+#include "platform/desktop.h"
+#include "shell/exit_screen.h"
+#include "shell/update_reminder.h"
+#include "ui/input/frm_main.h"
+
+#include <QApplication>
+#include <QScopedValueRollback>
+
+#include <algorithm>
+
+namespace shell {
+
+Application::Application(std::unique_ptr<platform::Desktop> desktop)
+    : desktop_(std::move(desktop)) {
+    // The program ends through the exit screen only; between two windows there may be a
+    // moment with none on screen.
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+Application::~Application() {
+    for (const QPointer<QWidget>& window : windows_) {
+        delete window.data();
+    }
+}
+
+bool Application::StartUp() {
+    if (!desktop_->claimSingleInstance()) {
+        desktop_->showMessage(nullptr, QStringLiteral("Application is already running"),
+                              platform::MessageIcon::Information);
+        ExitProgram();
+        return false;
+    }
+    platform::seedRandomFromClock(*desktop_);
+    RemindOfUpdate(*desktop_);
+    showInputWindow()->CoBrand_Randomize();
+    return true;
+}
+
+void Application::ExitProgram() {
+    // Closing the exit screen asks for the end again; the first request does the work.
+    if (ending_) {
+        return;
+    }
+    ending_ = true;
+    const std::vector<QPointer<QWidget>> loaded = windows_;
+    for (const QPointer<QWidget>& window : loaded) {
+        if (window) {
+            window->close();
+        }
+    }
+    QCoreApplication::exit(0);
+}
+
+void Application::swapWindows(const std::function<void()>& swap) {
+    const QScopedValueRollback<bool> guard(swapping_, true);
+    swap();
+}
+
+ui::frmMain* Application::showInputWindow() {
+    auto* window = new ui::frmMain(reading_, *desktop_);
+    connect(window, &ui::frmMain::closed, this, &Application::onWorkingWindowClosed);
+    load(window);
+    window->show();
+    return window;
+}
+
+void Application::showExitScreen() {
+    if (ending_) {
+        return;
+    }
+    if (!exitScreen_) {
+        exitScreen_ = new frmExit(*desktop_);
+        connect(exitScreen_, &frmExit::exitRequested, this, &Application::ExitProgram);
+        load(exitScreen_);
+    }
+    exitScreen_->show();
+}
+
+void Application::hideExitScreen() {
+    if (exitScreen_) {
+        exitScreen_->hide();
+    }
+}
+
+std::vector<QWidget*> Application::loadedWindows() const {
+    std::vector<QWidget*> loaded;
+    for (const QPointer<QWidget>& window : windows_) {
+        if (window) {
+            loaded.push_back(window);
+        }
+    }
+    return loaded;
+}
+
+void Application::load(QWidget* window) {
+    windows_.emplace_back(window);
+    window->installEventFilter(this);
+}
+
+bool Application::eventFilter(QObject* watched, QEvent* event) {
+    // None of our windows refuses to close, so a close is an unload: the window leaves the
+    // collection now, even though Qt deletes it a moment later.
+    if (event->type() == QEvent::Close) {
+        std::erase_if(windows_, [watched](const QPointer<QWidget>& window) {
+            return window.isNull() || window == watched;
+        });
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void Application::onWorkingWindowClosed() {
+    if (!swapping_ && !ending_) {
+        showExitScreen();
+    }
+}
+
+} // namespace shell

@@ -1,0 +1,196 @@
+#include "ui/input/frm_main.h"
+
+#include "shell/web_hosts.h"
+#include "shell/window_links.h"
+#include "ui/common/link_label.h"
+#include "ui_frm_main.h"
+
+#include <QCloseEvent>
+#include <QScreen>
+#include <QStyle>
+
+#include <algorithm>
+#include <cmath>
+
+namespace ui {
+namespace {
+
+const QStringList kMonthNames = {
+    QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
+    QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
+    QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
+    QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December"),
+};
+constexpr int kFirstDay = 1;
+constexpr int kLastDay = 31;
+constexpr int kFirstYear = 1900;
+constexpr int kLastYear = 2050;
+
+// What the person index of the validation messages reads as.
+struct PersonChecks {
+    const char* missingName;
+    const char* missingSex;
+};
+constexpr PersonChecks kPersonChecks[] = {
+    {"Please Enter Your Name", "Please Specify Your Sex"},
+    {"Please Enter Your Partner's Name", "Please Specify Your Partner's Sex"},
+};
+
+// The two date faults are told apart by one blank before the "!".
+constexpr const char* kFebruaryFault = "Please Enter Correct Date Or Month!";
+constexpr const char* kThirtyDayMonthFault = "Please Enter Correct Date Or Month !";
+
+// List positions, as the checks read them: day 1 is 0, January is 0.
+constexpr int kFebruary = 1;
+constexpr int kDay29 = 28;
+constexpr int kDay30 = 29;
+constexpr int kDay31 = 30;
+constexpr int kThirtyDayMonths[] = {3, 5, 8, 10}; // April, June, September, November
+
+// Every fourth year counts as a leap year, 1900 included, as the program always had it.
+bool isLeapYear(int year) {
+    return year % 4 == 0;
+}
+
+const char* dateFault(int dayPosition, int monthPosition, int year) {
+    if (monthPosition == kFebruary) {
+        const int firstMissingDay = isLeapYear(year) ? kDay30 : kDay29;
+        if (dayPosition >= firstMissingDay) {
+            return kFebruaryFault;
+        }
+    }
+    if (dayPosition == kDay31 &&
+        std::ranges::find(kThirtyDayMonths, monthPosition) != std::end(kThirtyDayMonths)) {
+        return kThirtyDayMonthFault;
+    }
+    return nullptr;
+}
+
+template <typename Widget, std::size_t N>
+std::array<Widget*, N> controlArray(QWidget* window, const char* name) {
+    std::array<Widget*, N> controls{};
+    for (std::size_t index = 0; index < N; ++index) {
+        controls[index] =
+            window->findChild<Widget*>(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index));
+    }
+    return controls;
+}
+
+void fillWithHost(QLabel* label, const char* host) {
+    label->setText(label->text().arg(QString::fromUtf8(host)));
+}
+
+} // namespace
+
+frmMain::frmMain(engine::CoupleReading& reading, platform::Desktop& desktop, QWidget* parent)
+    : QMainWindow(parent), ui_(std::make_unique<Ui::frmMain>()), reading_(reading),
+      desktop_(desktop) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    ui_->setupUi(this);
+    txtName = controlArray<QLineEdit, 2>(this, "txtName");
+    optSex = controlArray<QRadioButton, 4>(this, "optSex");
+    cboDate = controlArray<QComboBox, 2>(this, "cboDate");
+    cboMonth = controlArray<QComboBox, 2>(this, "cboMonth");
+    cboYear = controlArray<QComboBox, 2>(this, "cboYear");
+
+    fillWithHost(ui_->Label14, shell::hosts::MainSite);
+    bringToFront(ui_->lblCobrand, ui_->lblFullBrand);
+    shell::connectWebCommands(this, desktop_);
+    connect(ui_->cmdProceed, &QPushButton::clicked, this, &frmMain::onProceed);
+
+    loadLists();
+
+    adjustSize();
+    setFixedSize(size());
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
+                                    screen()->availableGeometry()));
+    txtName[0]->setFocus();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::loadLists() {
+    for (int day = kFirstDay; day <= kLastDay; ++day) {
+        for (QComboBox* list : cboDate) {
+            list->addItem(QString::number(day));
+        }
+    }
+    for (QComboBox* list : cboMonth) {
+        list->addItems(kMonthNames);
+    }
+    for (int year = kFirstYear; year <= kLastYear; ++year) {
+        for (QComboBox* list : cboYear) {
+            list->addItem(QString::number(year));
+        }
+    }
+    for (std::size_t person = 0; person < cboDate.size(); ++person) {
+        for (QComboBox* list : {cboDate[person], cboMonth[person], cboYear[person]}) {
+            list->setCurrentIndex(0);
+        }
+    }
+}
+
+void frmMain::CoBrand_Randomize() {
+    // 6r + 1 rounded half to even: 1 to 7, the two ends half as likely as the rest.
+    const auto intCoBrandRandomNumber =
+        static_cast<int>(std::nearbyint(6.0 * desktop_.random() + 1.0));
+    if (intCoBrandRandomNumber == 7) {
+        return;
+    }
+    if (intCoBrandRandomNumber % 2 == 0) {
+        bringToFront(ui_->lblFullBrand, ui_->lblCobrand);
+    } else {
+        bringToFront(ui_->lblCobrand, ui_->lblFullBrand);
+    }
+}
+
+void frmMain::bringToFront(LinkLabel* front, LinkLabel* behind) {
+    // The label behind is hidden as well as covered, so that neither Tab nor a screen reader
+    // reaches a link nobody can see.
+    front->show();
+    front->raise();
+    behind->hide();
+}
+
+bool frmMain::ValidateInput() {
+    for (std::size_t person = 0; person < txtName.size(); ++person) {
+        if (txtName[person]->text().isEmpty()) {
+            return refuse(kPersonChecks[person].missingName, platform::MessageIcon::Critical,
+                          txtName[person]);
+        }
+        if (!optSex[2 * person]->isChecked() && !optSex[2 * person + 1]->isChecked()) {
+            return refuse(kPersonChecks[person].missingSex, platform::MessageIcon::Critical,
+                          ui_->cmdProceed);
+        }
+    }
+    for (std::size_t person = 0; person < cboDate.size(); ++person) {
+        if (const char* fault =
+                dateFault(cboDate[person]->currentIndex(), cboMonth[person]->currentIndex(),
+                          cboYear[person]->currentText().toInt())) {
+            return refuse(fault, platform::MessageIcon::Information, nullptr);
+        }
+    }
+    return true;
+}
+
+bool frmMain::refuse(const char* message, platform::MessageIcon icon, QWidget* focusAfterwards) {
+    desktop_.showMessage(this, QString::fromUtf8(message), icon);
+    if (focusAfterwards) {
+        focusAfterwards->setFocus();
+    }
+    return false;
+}
+
+void frmMain::onProceed() {
+    if (!ValidateInput()) {
+        return;
+    }
+    // With valid details the reading is computed here and the result window takes over.
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    emit closed();
+    QMainWindow::closeEvent(event);
+}
+
+} // namespace ui
