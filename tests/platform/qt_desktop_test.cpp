@@ -1,0 +1,256 @@
+// The real Desktop, as far as it can be driven without a person: message boxes and file
+// dialogs answered from a timer, the browser hand-off caught by a URL handler, the settings
+// store in a scratch folder, the random numbers, and the instance lock across processes.
+
+#include "platform/qt_desktop.h"
+
+#include <QAbstractButton>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <cmath>
+
+using platform::MessageAnswer;
+using platform::MessageButtons;
+using platform::MessageIcon;
+
+Q_DECLARE_METATYPE(platform::MessageIcon)
+Q_DECLARE_METATYPE(platform::MessageButtons)
+Q_DECLARE_METATYPE(platform::MessageAnswer)
+
+// Stands in for the browser.
+class Browser : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl& url) { opened.append(url); }
+};
+
+class QtDesktopTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void messageBox_data();
+    void messageBox();
+    void fileDialogs_data();
+    void fileDialogs();
+    void addressHandedOnUnchanged();
+    void settings();
+    void unwritableSettingsReportFailure();
+    void randomNumbers();
+    void oneCopyPerProgram();
+    void anotherProcessHoldsTheLock();
+    void aKilledCopyDoesNotBlock();
+
+private:
+    QString program(const char* name) const { return scratch_.filePath(QLatin1String(name)); }
+
+    QTemporaryDir scratch_;
+};
+
+void QtDesktopTest::initTestCase() {
+    QVERIFY(scratch_.isValid());
+    // The settings store writes into the scratch folder, never into the user's own.
+    qputenv("XDG_CONFIG_HOME", scratch_.filePath(QStringLiteral("config")).toLocal8Bit());
+}
+
+void QtDesktopTest::messageBox_data() {
+    QTest::addColumn<MessageIcon>("icon");
+    QTest::addColumn<MessageButtons>("buttons");
+    QTest::addColumn<int>("press");
+    QTest::addColumn<MessageAnswer>("answer");
+    QTest::newRow("information, OK") << MessageIcon::Information << MessageButtons::Ok
+                                     << int(QMessageBox::Ok) << MessageAnswer::Ok;
+    QTest::newRow("critical, OK") << MessageIcon::Critical << MessageButtons::Ok
+                                  << int(QMessageBox::Ok) << MessageAnswer::Ok;
+    QTest::newRow("question answered Yes") << MessageIcon::Information << MessageButtons::YesNo
+                                           << int(QMessageBox::Yes) << MessageAnswer::Yes;
+    QTest::newRow("question answered No") << MessageIcon::Information << MessageButtons::YesNo
+                                          << int(QMessageBox::No) << MessageAnswer::No;
+}
+
+void QtDesktopTest::messageBox() {
+    QFETCH(MessageIcon, icon);
+    QFETCH(MessageButtons, buttons);
+    QFETCH(int, press);
+    QFETCH(MessageAnswer, answer);
+
+    QString title;
+    QString text;
+    QMessageBox::Icon shownIcon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons shownButtons;
+    QTimer::singleShot(0, this, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) {
+            return;
+        }
+        title = box->windowTitle();
+        text = box->text();
+        shownIcon = box->icon();
+        shownButtons = box->standardButtons();
+        QTest::mouseClick(box->button(QMessageBox::StandardButton(press)), Qt::LeftButton);
+    });
+    platform::QtDesktop desktop(program("messages"));
+    QCOMPARE(desktop.showMessage(nullptr, QStringLiteral("Please Enter Your Name"), icon, buttons),
+             answer);
+
+    QCOMPARE(title, QStringLiteral("VA Zuvo Dada Vuvizoreduror"));
+    QCOMPARE(text, QStringLiteral("Please Enter Your Name"));
+    QCOMPARE(shownIcon,
+             icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information);
+    QCOMPARE(shownButtons, buttons == MessageButtons::Ok
+                               ? QMessageBox::StandardButtons(QMessageBox::Ok)
+                               : QMessageBox::Yes | QMessageBox::No);
+}
+
+void QtDesktopTest::fileDialogs_data() {
+    QTest::addColumn<bool>("save");
+    QTest::addColumn<bool>("pick");
+    QTest::newRow("open, a file picked") << false << true;
+    QTest::newRow("open, cancelled") << false << false;
+    QTest::newRow("save, a name typed without its suffix") << true << true;
+    QTest::newRow("save, cancelled") << true << false;
+}
+
+void QtDesktopTest::fileDialogs() {
+    QFETCH(bool, save);
+    QFETCH(bool, pick);
+
+    QFile existing(scratch_.filePath(QStringLiteral("reading.fsc")));
+    QVERIFY(existing.open(QIODevice::WriteOnly));
+    existing.close();
+    const platform::FileDialogOptions options{QStringLiteral("Open Reading"),
+                                              QStringLiteral("Readings (*.fsc)"),
+                                              QStringLiteral("fsc"), save, !save};
+    QFileDialog* shown = nullptr;
+    bool confirmsOverwrite = false;
+    QFileDialog::FileMode mode = QFileDialog::Directory;
+    QTimer::singleShot(0, this, [&] {
+        shown = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!shown) {
+            return;
+        }
+        confirmsOverwrite = !shown->testOption(QFileDialog::DontConfirmOverwrite);
+        mode = shown->fileMode();
+        QCOMPARE(shown->windowTitle(), options.title);
+        QCOMPARE(shown->nameFilters(), QStringList{options.filter});
+        QCOMPARE(shown->defaultSuffix(), options.defaultSuffix);
+        if (!pick) {
+            shown->reject();
+            return;
+        }
+        shown->setDirectory(scratch_.path());
+        shown->selectFile(save ? QStringLiteral("new-reading") : QStringLiteral("reading.fsc"));
+        QMetaObject::invokeMethod(shown, "accept");
+    });
+
+    platform::QtDesktop desktop(program("dialogs"));
+    const QString chosen =
+        save ? desktop.askSaveFile(nullptr, options) : desktop.askOpenFile(nullptr, options);
+    QVERIFY(shown);
+    QCOMPARE(confirmsOverwrite, save);
+    QCOMPARE(mode, save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    const QString expected =
+        save ? QStringLiteral("new-reading.fsc") : QStringLiteral("reading.fsc");
+    QCOMPARE(chosen, pick ? scratch_.filePath(expected) : QString());
+}
+
+void QtDesktopTest::addressHandedOnUnchanged() {
+    Browser browser;
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), &browser, "open");
+    platform::QtDesktop desktop(program("browser"));
+    const QString address = QStringLiteral("http://www.example.com/rire-refer-a-friend.php"
+                                           "?taf1=Ann%20%26%20Co&taf3=Hi%0D%0A");
+    desktop.openUrl(address);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+    QCOMPARE(browser.opened.size(), 1);
+    QCOMPARE(browser.opened.front().toString(QUrl::FullyEncoded), address);
+}
+
+void QtDesktopTest::settings() {
+    platform::QtDesktop desktop(program("settings"));
+    QCOMPARE(desktop.readSetting("TestProgram", "Settings", "Last"), QString());
+    QVERIFY(desktop.writeSetting("TestProgram", "Settings", "Last", "\u00e1\u00e2 1.5.2024"));
+    // A second Desktop, as the next start of the program would have, reads it back.
+    platform::QtDesktop nextStart(program("settings"));
+    QCOMPARE(nextStart.readSetting("TestProgram", "Settings", "Last"),
+             QStringLiteral("\u00e1\u00e2 1.5.2024"));
+    QCOMPARE(nextStart.readSetting("TestProgram", "Other", "Last"), QString());
+}
+
+void QtDesktopTest::unwritableSettingsReportFailure() {
+    // A folder where the store's file belongs: the write cannot reach the store.
+    QVERIFY(QDir(scratch_.path()).mkpath(QStringLiteral("config/Blocked.conf")));
+    platform::QtDesktop desktop(program("blocked"));
+    QVERIFY(!desktop.writeSetting("Blocked", "Settings", "Last", "value"));
+}
+
+void QtDesktopTest::randomNumbers() {
+    platform::QtDesktop first(program("random"));
+    platform::QtDesktop second(program("random"));
+    first.seedRandom(20240315);
+    second.seedRandom(20240315);
+    int quarters[4] = {};
+    for (int draw = 0; draw < 4000; ++draw) {
+        const double value = first.random();
+        QVERIFY(value >= 0.0 && value < 1.0);
+        QCOMPARE(second.random(), value);
+        ++quarters[static_cast<int>(std::floor(4 * value))];
+    }
+    for (int count : quarters) {
+        QVERIFY2(count > 850 && count < 1150, "each quarter is drawn about as often");
+    }
+    second.seedRandom(20240316);
+    first.seedRandom(20240315);
+    QVERIFY(first.random() != second.random());
+}
+
+void QtDesktopTest::oneCopyPerProgram() {
+    {
+        platform::QtDesktop running(program("one"));
+        QVERIFY(running.claimSingleInstance());
+        QVERIFY(running.claimSingleInstance()); // asking again keeps the claim
+        QVERIFY(!platform::QtDesktop(program("one")).claimSingleInstance());
+        // Another program, started from another path, is not affected.
+        QVERIFY(platform::QtDesktop(program("other")).claimSingleInstance());
+    }
+    QVERIFY(!QFile::exists(platform::instanceLockPath(program("one"))));
+    QVERIFY(platform::QtDesktop(program("one")).claimSingleInstance());
+}
+
+void QtDesktopTest::anotherProcessHoldsTheLock() {
+    QProcess holder;
+    holder.start(QStringLiteral(INSTANCE_HOLDER), {program("shared")});
+    QVERIFY(holder.waitForReadyRead(10000));
+    QCOMPARE(holder.readAllStandardOutput().trimmed(), QByteArray("claimed"));
+    QVERIFY(!platform::QtDesktop(program("shared")).claimSingleInstance());
+    holder.terminate();
+    QVERIFY(holder.waitForFinished(10000));
+}
+
+void QtDesktopTest::aKilledCopyDoesNotBlock() {
+    QProcess holder;
+    holder.start(QStringLiteral(INSTANCE_HOLDER), {program("crashed")});
+    QVERIFY(holder.waitForReadyRead(10000));
+    QCOMPARE(holder.readAllStandardOutput().trimmed(), QByteArray("claimed"));
+    holder.kill(); // no chance to clean up, as in a crash
+    QVERIFY(holder.waitForFinished(10000));
+    QVERIFY(QFile::exists(platform::instanceLockPath(program("crashed"))));
+
+    platform::QtDesktop next(program("crashed"));
+    QVERIFY(next.claimSingleInstance());
+}
+
+QTEST_MAIN(QtDesktopTest)
+#include "qt_desktop_test.moc"
