@@ -17,6 +17,16 @@ build: configure
 test: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# Starts the program. Without a display Qt could only stop with a platform-plugin error, so
+# say plainly what is missing and what works instead (the set-up script installs xvfb-run).
+run: deps
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+		echo "make run: no display here (DISPLAY and WAYLAND_DISPLAY are unset); run it as: xvfb-run make run" >&2; \
+		exit 1; \
+	fi
+	@$(MAKE) --no-print-directory build
+	@$(BUILD_DIR)/shell/fengshui-compatibility
+
 clean:
 	rm -rf $(BUILD_DIR)
 
