@@ -17,7 +17,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
 
@@ -69,7 +68,6 @@ private slots:
     void aboutBoxIsModal();
     void coBrandRandomize_data();
     void coBrandRandomize();
-    void closingReportsTheUnload();
 
 private:
     template <typename T> T* control(const QString& name) const {
@@ -477,15 +475,6 @@ void InputWindowTest::coBrandRandomize() {
     const QString other =
         front == QLatin1String("lblCobrand") ? QStringLiteral("lblFullBrand") : "lblCobrand";
     QVERIFY(!control<QWidget>(other)->isVisible());
-}
-
-void InputWindowTest::closingReportsTheUnload() {
-    showAndActivate();
-    QSignalSpy closed(window_.data(), &ui::frmMain::closed);
-    QVERIFY(window_->close());
-    QCOMPARE(closed.count(), 1);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(window_.isNull());
 }
 
 QTEST_MAIN(InputWindowTest)

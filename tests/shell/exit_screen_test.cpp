@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QtTest>
 
 #include <memory>
@@ -51,7 +50,6 @@ private slots:
     void windowAndPlacement();
     void forumBoxNeverStaysTicked();
     void catalogueLink();
-    void leavingAsksForTheEnd();
     void keyboardOrder();
     void placeholders_data();
     void placeholders();
@@ -193,14 +191,6 @@ void ExitScreenTest::catalogueLink() {
     QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
     QTest::mouseClick(link, Qt::LeftButton);
     QCOMPARE(desktop_->openedUrls, QStringList{http(shell::hosts::MainSite, "/vedazoverezuvuro")});
-}
-
-void ExitScreenTest::leavingAsksForTheEnd() {
-    QSignalSpy exit(screen_.data(), &shell::frmExit::exitRequested);
-    QTest::mouseClick(control<QPushButton>("cmdClose"), Qt::LeftButton);
-    QCOMPARE(exit.count(), 1);
-    screen_->close();
-    QCOMPARE(exit.count(), 2);
 }
 
 void ExitScreenTest::keyboardOrder() {
