@@ -46,3 +46,18 @@ fuzz: deps
 		-DBUILD_TESTING=OFF >/dev/null
 	@cmake --build build-fuzz -j $(JOBS)
 	@fuzz/run-fuzzers build-fuzz $(FUZZ_SECONDS)
+
+# The Debian package, built in a directory of its own: `apt-get install ./<file>.deb` installs it.
+.PHONY: package screenshots
+PACKAGE_DIR ?= build-package
+
+package: deps
+	@cmake -S . -B $(PACKAGE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(PACKAGE_DIR) -j $(JOBS) --target fengshui-compatibility
+	@cd $(PACKAGE_DIR) && cpack
+	@ls $(PACKAGE_DIR)/packages/*.deb
+
+# Photographs the program's windows under Xvfb for the README.
+screenshots: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target fengshui-compatibility
+	@tools/take_screenshots.sh $(BUILD_DIR)/shell/fengshui-compatibility docs/screenshots

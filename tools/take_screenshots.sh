@@ -1,0 +1,162 @@
+#!/usr/bin/env bash
+# Photographs the real program's windows for the README. The program has no command line, so
+# it is driven from outside, on a virtual X display of its own, the way a user would drive it
+# with the keyboard: xdotool types and presses the access keys, ImageMagick's import captures
+# each window. A throwaway home folder keeps the update reminder and the instance lock of the
+# developer's own runs out of the way.
+#
+#   tools/take_screenshots.sh <program> <output folder>
+set -euo pipefail
+
+if [ $# -ne 2 ]; then
+    echo "usage: $0 <program> <output folder>" >&2
+    exit 2
+fi
+program=$(realpath "$1")
+out=$2
+mkdir -p "$out"
+
+work=$(mktemp -d)
+xvfb_pid=
+program_pid=
+cleanup() {
+    for pid in $program_pid $xvfb_pid; do
+        kill "$pid" 2>/dev/null || true
+    done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "take_screenshots: $*" >&2
+    exit 1
+}
+
+# Runs a check every tenth of a second until it succeeds; gives up after ten seconds.
+wait_until() {
+    for _ in $(seq 100); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# A display number of our own: other people's virtual displays usually sit on the low ones,
+# and a number whose lock file exists is taken even if its server has just gone.
+start_display() {
+    local number
+    for number in $(seq 120 199); do
+        [ -e "/tmp/.X$number-lock" ] && continue
+        Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp 2>"$work/xvfb.log" &
+        xvfb_pid=$!
+        export DISPLAY=":$number"
+        if wait_until xdpyinfo >/dev/null 2>&1; then
+            return 0
+        fi
+        kill "$xvfb_pid" 2>/dev/null || true
+        xvfb_pid=
+    done
+    fail "no free X display between :120 and :199"
+}
+
+# The program's visible top-level windows, one id a line (menus and other popups have no
+# title and are left out).
+program_windows() {
+    xdotool search --all --onlyvisible --pid "$program_pid" --name '.' 2>/dev/null | sort || true
+}
+
+# Waits until the program's windows stop changing: a command may show and hide a window on
+# its way to the one it leaves on screen.
+settled_windows() {
+    local before after
+    after=$(program_windows)
+    for _ in $(seq 40); do
+        sleep 0.5
+        before=$after
+        after=$(program_windows)
+        if [ "$before" = "$after" ] && [ -n "$after" ]; then
+            echo "$after"
+            return 0
+        fi
+    done
+    fail "the program's windows did not settle"
+}
+
+# Prints the id of the window that is on screen now and was not in the list given, and gives
+# it the keyboard: there is no window manager to do that.
+new_window() {
+    local before=$1 now window
+    now=$(settled_windows)
+    window=$(comm -13 <(echo "$before") <(echo "$now") | tail -n 1)
+    [ -n "$window" ] || fail "no new window appeared"
+    xdotool windowfocus --sync "$window"
+    echo "$window"
+}
+
+capture() {
+    local window=$1 name=$2
+    sleep 0.5 # let the window finish painting
+    import -window "$window" "$out/$name.png"
+    echo "take_screenshots: $out/$name.png"
+}
+
+# Types into the focused control and moves on to the next one.
+type_and_tab() {
+    xdotool type --delay 20 "$1"
+    xdotool key Tab
+}
+
+start_display
+mkdir -p "$work/home" "$work/runtime"
+chmod 700 "$work/runtime"
+env -u QT_QPA_PLATFORM -u QT_SCALE_FACTOR \
+    HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/runtime" \
+    "$program" >"$work/program.log" 2>&1 &
+program_pid=$!
+wait_until xdotool search --onlyvisible --pid "$program_pid" --name '.' >/dev/null ||
+    fail "the program showed no window; its output: $(cat "$work/program.log")"
+
+# The input window, filled in: the user, a woman born on 14 March 1985, and her partner, a man
+# born on 3 September 1982. A drop-down list picks the entry whose text starts with what is
+# typed. The sex buttons come after the command button in the tab order; the arrow keys move
+# between the two buttons of a person.
+input=$(new_window "")
+type_and_tab "Anna"
+type_and_tab "14"
+type_and_tab "Mar"
+type_and_tab "1985"
+type_and_tab "Ben"
+type_and_tab "3"
+type_and_tab "Sep"
+type_and_tab "1982"
+xdotool key Tab space Right # command button, then the user's Male, moved to Female
+xdotool key Tab space Left  # the partner's Female, moved to Male
+capture "$input" input-window
+
+# Alt+F: "&Find Our Feng Shui Compatibility". The result window replaces the input window.
+windows=$(settled_windows)
+xdotool key alt+f
+result=$(new_window "$windows")
+capture "$result" result-your-kua-number
+xdotool key ctrl+Tab
+capture "$result" result-partners-kua-number
+xdotool key ctrl+Tab
+capture "$result" result-trigram-compatibility
+
+# Help > About Software, closed again with Escape.
+windows=$(settled_windows)
+xdotool key alt+h a
+about=$(new_window "$windows")
+capture "$about" about-box
+xdotool key Escape
+xdotool windowfocus --sync "$result"
+
+# File > Exit leads to the exit screen; its "E&xit" button ends the program.
+windows=$(settled_windows)
+xdotool key alt+f x
+exit_screen=$(new_window "$windows")
+capture "$exit_screen" exit-screen
+xdotool key alt+x
+wait_until bash -c "! kill -0 $program_pid 2>/dev/null" || fail "the program did not end"
+program_pid=
