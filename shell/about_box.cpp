@@ -3,6 +3,7 @@
 #include "shell/program_picture.h"
 #include "shell/web_hosts.h"
 #include "shell/web_links.h"
+#include "ui/common/widgets.h"
 #include "ui_about_box.h"
 
 namespace shell {
@@ -12,7 +13,7 @@ frmAbout::frmAbout(platform::Desktop& desktop, QWidget* parent)
     ui_->setupUi(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     ui_->picIcon->setPixmap(programPicture());
-    ui_->lblHomePage->setText(ui_->lblHomePage->text().arg(QString::fromUtf8(hosts::MainSite)));
+    ui::insertHost(ui_->lblHomePage, hosts::MainSite);
 
     connect(ui_->cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui_->lblHomePage, &ui::LinkLabel::clicked, this, [&desktop] { OpenHomePage(desktop); });

@@ -5,6 +5,7 @@
 #include "shell/exit_screen.h"
 #include "shell/update_reminder.h"
 #include "ui/input/frm_main.h"
+#include "ui/result/frm_result.h"
 
 #include <QApplication>
 #include <QScopedValueRollback>
@@ -62,9 +63,34 @@ void Application::swapWindows(const std::function<void()>& swap) {
 ui::frmMain* Application::showInputWindow() {
     auto* window = new ui::frmMain(reading_, *desktop_);
     connect(window, &ui::frmMain::closed, this, &Application::onWorkingWindowClosed);
+    connect(window, &ui::frmMain::readingReady, this, [this, window] { showResultWindow(window); });
     load(window);
     window->show();
     return window;
+}
+
+// The reading is in the record; a new result window shows it and takes the input window's
+// place. Swapping never brings up the exit screen, and one that was up goes away.
+void Application::showResultWindow(ui::frmMain* input) {
+    swapWindows([this, input] {
+        auto* result = new ui::frmFengShuiCompatibilityResult(reading_, *desktop_);
+        connect(result, &ui::frmFengShuiCompatibilityResult::closed, this,
+                &Application::onWorkingWindowClosed);
+        connect(result, &ui::frmFengShuiCompatibilityResult::backRequested, this,
+                [this, result] { goBack(result); });
+        load(result);
+        result->show();
+        input->close();
+    });
+    hideExitScreen();
+}
+
+void Application::goBack(ui::frmFengShuiCompatibilityResult* result) {
+    swapWindows([this, result] {
+        showInputWindow();
+        result->close();
+    });
+    hideExitScreen();
 }
 
 void Application::showExitScreen() {

@@ -17,7 +17,8 @@ class Desktop;
 
 namespace ui {
 class frmMain;
-}
+class frmFengShuiCompatibilityResult;
+} // namespace ui
 
 namespace shell {
 
@@ -62,6 +63,8 @@ protected:
 private:
     void load(QWidget* window);
     void onWorkingWindowClosed();
+    void showResultWindow(ui::frmMain* input);
+    void goBack(ui::frmFengShuiCompatibilityResult* result);
 
     std::unique_ptr<platform::Desktop> desktop_;
     engine::CoupleReading reading_;

@@ -5,12 +5,11 @@
 #include "shell/program_picture.h"
 #include "shell/web_hosts.h"
 #include "shell/web_links.h"
+#include "ui/common/widgets.h"
 #include "ui_exit_screen.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QScreen>
-#include <QStyle>
 #include <QUrl>
 
 #include <algorithm>
@@ -86,10 +85,6 @@ bool movedByUser(QEvent* event) {
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
 
-void fillWithHost(QWidget* label, const char* property, const char* host) {
-    label->setProperty(property, label->property(property).toString().arg(QString::fromUtf8(host)));
-}
-
 } // namespace
 
 QString referralAddress(const ReferralFields& fields) {
@@ -118,16 +113,15 @@ frmExit::frmExit(platform::Desktop& desktop, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setWindowFlag(Qt::WindowStaysOnTopHint);
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
-                                    screen()->availableGeometry()));
+    ui::fixSizeAndCentre(this);
 
     ui_->Picture1->setPixmap(programPicture());
     platform::seedRandomFromClock(desktop_);
     const auto drawn = static_cast<std::size_t>(std::floor(4.0 * desktop_.random()));
     ui_->Label2->setText(QString::fromUtf8(kForumMessages[std::min<std::size_t>(drawn, 3)])
                              .arg(QString::fromUtf8(hosts::MainSite)));
-    fillWithHost(ui_->Check1, "text", hosts::MainSite);
-    fillWithHost(ui_->Label3, "text", hosts::MainSite);
+    ui::insertHost(ui_->Check1, hosts::MainSite);
+    ui::insertHost(ui_->Label3, hosts::MainSite);
 
     for (std::size_t index = 0; index < boxes_.size(); ++index) {
         boxes_[index] = findChild<QWidget*>(QLatin1String(kReferralBoxes[index].objectName));

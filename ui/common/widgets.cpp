@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QStyle>
 
 namespace ui {
 
@@ -50,6 +52,17 @@ void applyFonts(QWidget* root, std::span<const FontRule> rules) {
     for (QWidget* widget : root->findChildren<QWidget*>()) {
         widget->setFont(fontFor(widget->objectName(), rules));
     }
+}
+
+void fixSizeAndCentre(QWidget* window) {
+    window->setFixedSize(window->size());
+    window->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(),
+                                            window->screen()->availableGeometry()));
+}
+
+void insertHost(QWidget* control, const char* host) {
+    const QString text = control->property("text").toString();
+    control->setProperty("text", text.arg(QString::fromUtf8(host)));
 }
 
 void setSizedText(QLabel* label, const QString& text) {

@@ -36,6 +36,12 @@ void applyFonts(QWidget* root, std::span<const FontRule> rules);
 void setSizedText(QLabel* label, const QString& text);
 void sizeToText(QLabel* label);
 
+// Our windows keep the size of their form and open in the middle of the screen.
+void fixSizeAndCentre(QWidget* window);
+
+// Our wording names the configured web site: a form holds "%1" where the host goes.
+void insertHost(QWidget* control, const char* host);
+
 // A control array of a form: the children named `name_0` .. `name_(N-1)`, so that code can
 // say txtName[1] where the form has txtName_1.
 template <typename Control, std::size_t N>

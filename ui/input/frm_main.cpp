@@ -1,13 +1,14 @@
 #include "ui/input/frm_main.h"
 
+#include "engine/engine.h"
 #include "shell/web_hosts.h"
 #include "shell/window_links.h"
 #include "ui/common/link_label.h"
+#include "ui/common/reading_file_io.h"
+#include "ui/common/widgets.h"
 #include "ui_frm_main.h"
 
 #include <QCloseEvent>
-#include <QScreen>
-#include <QStyle>
 
 #include <algorithm>
 #include <cmath>
@@ -66,20 +67,6 @@ const char* dateFault(int dayPosition, int monthPosition, int year) {
     return nullptr;
 }
 
-template <typename Widget, std::size_t N>
-std::array<Widget*, N> controlArray(QWidget* window, const char* name) {
-    std::array<Widget*, N> controls{};
-    for (std::size_t index = 0; index < N; ++index) {
-        controls[index] =
-            window->findChild<Widget*>(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index));
-    }
-    return controls;
-}
-
-void fillWithHost(QLabel* label, const char* host) {
-    label->setText(label->text().arg(QString::fromUtf8(host)));
-}
-
 } // namespace
 
 frmMain::frmMain(engine::CoupleReading& reading, platform::Desktop& desktop, QWidget* parent)
@@ -93,17 +80,16 @@ frmMain::frmMain(engine::CoupleReading& reading, platform::Desktop& desktop, QWi
     cboMonth = controlArray<QComboBox, 2>(this, "cboMonth");
     cboYear = controlArray<QComboBox, 2>(this, "cboYear");
 
-    fillWithHost(ui_->Label14, shell::hosts::MainSite);
+    insertHost(ui_->Label14, shell::hosts::MainSite);
     bringToFront(ui_->lblCobrand, ui_->lblFullBrand);
     shell::connectWebCommands(this, desktop_);
     connect(ui_->cmdProceed, &QPushButton::clicked, this, &frmMain::onProceed);
+    connect(ui_->cmdOpen, &QPushButton::clicked, this, &frmMain::onOpen);
 
     loadLists();
 
-    adjustSize();
-    setFixedSize(size());
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
-                                    screen()->availableGeometry()));
+    adjustSize(); // the menu bar comes on top of the form
+    fixSizeAndCentre(this);
     txtName[0]->setFocus();
 }
 
@@ -185,7 +171,54 @@ void frmMain::onProceed() {
     if (!ValidateInput()) {
         return;
     }
-    // With valid details the reading is computed here and the result window takes over.
+    reading_.Self.Name = txtName[0]->text().trimmed().toStdString();
+    reading_.Partner.Name = txtName[1]->text().trimmed().toStdString();
+    // One button of each pair decides; validation has made sure one of the two is chosen.
+    reading_.Self.Sex = optSex[0]->isChecked() ? "Male" : "Female";
+    reading_.Partner.Sex = optSex[2]->isChecked() ? "Female" : "Male";
+    storeBirthDate(reading_.Self, 0);
+    storeBirthDate(reading_.Partner, 1);
+    reading_.Self.KuaNumber = kuaNumberOf(reading_.Self);
+    reading_.Partner.KuaNumber = kuaNumberOf(reading_.Partner);
+    engine::CompleteReading(reading_);
+    emit readingReady();
+}
+
+void frmMain::storeBirthDate(engine::PersonReading& person, std::size_t index) const {
+    person.BirthDay = cboDate[index]->currentText().trimmed().toShort();
+    person.BirthMonth = cboMonth[index]->currentText().trimmed().toStdString();
+    person.BirthYear = cboYear[index]->currentText().trimmed().toShort();
+}
+
+std::int16_t frmMain::kuaNumberOf(const engine::PersonReading& person) {
+    const std::int16_t kuaYear = engine::KuaYear(person.BirthYear, person.BirthMonth);
+    return engine::CalculateKuaNumber(engine::YearDigits(kuaYear), person.Sex);
+}
+
+void frmMain::onOpen() {
+    platform::FileDialogOptions options;
+    options.title = QStringLiteral("Select the source file");
+    options.filter = QStringLiteral("Feng Shui Compatibility (*.fsc)");
+    options.defaultSuffix = QStringLiteral("fsc");
+    options.fileMustExist = true;
+    const QString path = desktop_.askOpenFile(this, options);
+    if (path.isEmpty()) {
+        return;
+    }
+    // A file that is not a saved reading changes nothing: showing the previous reading as if
+    // it came from the file would mislead.
+    const std::optional<storage::SavedKuaNumbers> numbers =
+        path.endsWith(QLatin1String("fsc"), Qt::CaseSensitive) ? readReadingFile(path)
+                                                               : std::nullopt;
+    if (!numbers) {
+        desktop_.showMessage(this, QStringLiteral("Please Check The File."),
+                             platform::MessageIcon::Critical);
+        return;
+    }
+    reading_.Self.KuaNumber = numbers->Self;
+    reading_.Partner.KuaNumber = numbers->Partner;
+    engine::CompleteReading(reading_);
+    emit readingReady();
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

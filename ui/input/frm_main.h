@@ -5,6 +5,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <cstdint>
 #include <memory>
 
 class QComboBox;
@@ -13,7 +14,8 @@ class QRadioButton;
 
 namespace engine {
 struct CoupleReading;
-}
+struct PersonReading;
+} // namespace engine
 
 namespace Ui {
 class frmMain;
@@ -43,15 +45,20 @@ public:
 signals:
     // The window is being unloaded, whoever closes it.
     void closed();
+    // A reading was computed from the details or opened from a file, and waits to be shown.
+    void readingReady();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private slots:
     void onProceed();
+    void onOpen();
 
 private:
     void loadLists();
+    void storeBirthDate(engine::PersonReading& person, std::size_t index) const;
+    static std::int16_t kuaNumberOf(const engine::PersonReading& person);
     bool refuse(const char* message, platform::MessageIcon icon, QWidget* focusAfterwards);
     void bringToFront(LinkLabel* front, LinkLabel* behind);
 

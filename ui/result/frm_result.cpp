@@ -2,6 +2,8 @@
 
 #include "engine/couple_reading.h"
 #include "platform/desktop.h"
+#include "shell/web_hosts.h"
+#include "shell/window_links.h"
 #include "ui/common/reading_file_io.h"
 #include "ui/common/widgets.h"
 #include "ui/result/picture_lists.h"
@@ -9,6 +11,8 @@
 
 #include <QCloseEvent>
 #include <QTabBar>
+
+#include <algorithm>
 
 namespace ui {
 namespace {
@@ -68,6 +72,9 @@ frmFengShuiCompatibilityResult::frmFengShuiCompatibilityResult(const engine::Cou
     applyLayoutDetails();
     load();
     showReading();
+    adjustSize(); // the menu bar comes on top of the form
+    fixSizeAndCentre(this);
+    shell::connectWebCommands(this, desktop_);
     connect(ui_->TS, &QTabBar::currentChanged, this,
             &frmFengShuiCompatibilityResult::bringPanelToFront);
     connect(ui_->TS, &QTabBar::tabBarClicked, this,
@@ -122,6 +129,10 @@ void frmFengShuiCompatibilityResult::findControls() {
 // labels sized to their text.
 void frmFengShuiCompatibilityResult::applyLayoutDetails() {
     applyFonts(this, kFonts);
+    insertHost(ui_->Label14, shell::hosts::MainSite);
+    // One line across the window: as tall as the font needs, so the underline is not cut.
+    ui_->Label14->resize(ui_->Label14->width(),
+                         std::max(ui_->Label14->height(), ui_->Label14->sizeHint().height()));
     for (const char* text : kTabTexts) {
         ui_->TS->addTab(QString::fromLatin1(text));
     }
