@@ -1,0 +1,125 @@
+#pragma once
+
+// Drives the whole program the way a user does: through the windows' controls, found by
+// their object names, with a scripted Desktop standing in for the operating system.
+
+#include "shell/application.h"
+#include "shell/exit_screen.h"
+#include "tests/support/fake_desktop.h"
+#include "ui/input/frm_main.h"
+#include "ui/result/frm_result.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <memory>
+#include <vector>
+
+namespace test {
+
+struct Person {
+    QString name;
+    QString sex; // "Male", "Female" or empty for none chosen
+    QString day;
+    QString month;
+    QString year;
+};
+
+class ProgramDriver {
+public:
+    ProgramDriver() {
+        auto desktop = std::make_unique<FakeDesktop>();
+        desktop_ = desktop.get();
+        application_ = std::make_unique<shell::Application>(std::move(desktop));
+    }
+    ~ProgramDriver() {
+        application_.reset();
+        flushDeletes();
+    }
+
+    FakeDesktop& desktop() { return *desktop_; }
+    shell::Application& application() { return *application_; }
+
+    static void flushDeletes() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    template <typename Window> Window* loaded() const {
+        for (QWidget* window : application_->loadedWindows()) {
+            if (auto* found = qobject_cast<Window*>(window)) {
+                return found;
+            }
+        }
+        return nullptr;
+    }
+    ui::frmMain* input() const { return loaded<ui::frmMain>(); }
+    ui::frmFengShuiCompatibilityResult* result() const {
+        return loaded<ui::frmFengShuiCompatibilityResult>();
+    }
+    shell::frmExit* exitScreen() const { return loaded<shell::frmExit>(); }
+
+    static std::vector<QWidget*> visibleWindows() {
+        std::vector<QWidget*> visible;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->isVisible() && window->isWindow() && window->windowType() != Qt::ToolTip &&
+                window->windowType() != Qt::Popup) {
+                visible.push_back(window);
+            }
+        }
+        return visible;
+    }
+
+    // Fills in one frame of the input window: 0 the user's, 1 the partner's.
+    void enter(int index, const Person& person) const {
+        ui::frmMain* window = input();
+        const QString n = QString::number(index);
+        auto* name = window->findChild<QLineEdit*>("txtName_" + n);
+        name->clear();
+        QTest::keyClicks(name, person.name);
+        pick(window, "cboDate_" + n, person.day);
+        pick(window, "cboMonth_" + n, person.month);
+        pick(window, "cboYear_" + n, person.year);
+        if (!person.sex.isEmpty()) {
+            // On screen both frames show "Male" first; the partner's buttons are numbered
+            // the other way round.
+            const bool male = person.sex == QLatin1String("Male");
+            const int button = index == 0 ? (male ? 0 : 1) : (male ? 3 : 2);
+            auto* option = window->findChild<QRadioButton*>("optSex_" + QString::number(button));
+            QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+        }
+    }
+
+    void press(QWidget* window, const char* button) const {
+        QTest::mouseClick(window->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
+        flushDeletes();
+    }
+
+    void proceed(const Person& self, const Person& partner) const {
+        enter(0, self);
+        enter(1, partner);
+        press(input(), "cmdProceed");
+    }
+
+    QString shown(const char* label) const {
+        const auto* found = result()->findChild<QLabel*>(QLatin1String(label));
+        return found ? found->text() : QStringLiteral("<no %1>").arg(QLatin1String(label));
+    }
+
+private:
+    static void pick(QWidget* window, const QString& list, const QString& entry) {
+        auto* box = window->findChild<QComboBox*>(list);
+        const int position = box->findText(entry);
+        QVERIFY2(position >= 0, qPrintable(list + ": " + entry));
+        box->setCurrentIndex(position);
+    }
+
+    FakeDesktop* desktop_ = nullptr;
+    std::unique_ptr<shell::Application> application_;
+};
+
+} // namespace test
