@@ -1,0 +1,221 @@
+// Saved readings through the windows: what the open command accepts and refuses, and that a
+// reading saved and opened again is the same reading.
+
+#include "engine/engine.h"
+#include "tests/shell/program_driver.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using test::Person;
+
+class SavedReadingTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void aSavedReadingOpensAsTheSameReading();
+    void asksWithTheOpenDialogOfOurFiles();
+    void cancellingTheOpenDialogChangesNothing();
+    void opensFiles_data();
+    void opensFiles();
+    void refusesFiles_data();
+    void refusesFiles();
+    void anOpenedReadingNamesTheLastUser();
+
+private:
+    QString writeFile(const QString& name, const QByteArray& bytes) const;
+    void open(const QString& path);
+    QStringList shownTexts() const;
+
+    std::unique_ptr<test::ProgramDriver> program_;
+    std::unique_ptr<QTemporaryDir> folder_;
+};
+
+void SavedReadingTest::init() {
+    folder_ = std::make_unique<QTemporaryDir>();
+    program_ = std::make_unique<test::ProgramDriver>();
+    QVERIFY(program_->application().StartUp());
+}
+
+void SavedReadingTest::cleanup() {
+    program_.reset();
+    QVERIFY(test::ProgramDriver::visibleWindows().empty());
+}
+
+QString SavedReadingTest::writeFile(const QString& name, const QByteArray& bytes) const {
+    const QString path = folder_->filePath(name);
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(bytes);
+    }
+    return path;
+}
+
+void SavedReadingTest::open(const QString& path) {
+    program_->desktop().openFileAnswers.push_back(path);
+    program_->press(program_->input(), "cmdOpen");
+}
+
+// Everything the result window shows as text, labels in a fixed order.
+QStringList SavedReadingTest::shownTexts() const {
+    QStringList texts;
+    for (const QLabel* label : program_->result()->findChildren<QLabel*>()) {
+        texts << label->objectName() + '=' + label->text() + '=' + label->accessibleName();
+    }
+    return texts;
+}
+
+void SavedReadingTest::aSavedReadingOpensAsTheSameReading() {
+    test::FakeDesktop saving;
+    for (int self = 1; self <= 9; ++self) {
+        for (int partner = 1; partner <= 9; ++partner) {
+            engine::CoupleReading reading;
+            reading.Self.KuaNumber = static_cast<std::int16_t>(self);
+            reading.Partner.KuaNumber = static_cast<std::int16_t>(partner);
+            engine::CompleteReading(reading);
+            const QString path =
+                folder_->filePath(QStringLiteral("pair-%1-%2.fsc").arg(self).arg(partner));
+            saving.saveFileAnswers.push_back(path);
+            QStringList expected;
+            {
+                ui::frmFengShuiCompatibilityResult saved(reading, saving);
+                saved.findChild<QAction*>("mnuPrint")->trigger();
+                for (const QLabel* label : saved.findChildren<QLabel*>()) {
+                    expected << label->objectName() + '=' + label->text() + '=' +
+                                    label->accessibleName();
+                }
+            }
+            open(path);
+            QVERIFY2(program_->result(), qPrintable(path));
+            QCOMPARE(shownTexts(), expected);
+            program_->press(program_->result(), "cmdBack");
+        }
+    }
+    QVERIFY(saving.messages.empty());
+    QVERIFY(program_->desktop().messages.empty());
+}
+
+void SavedReadingTest::asksWithTheOpenDialogOfOurFiles() {
+    program_->press(program_->input(), "cmdOpen");
+    QCOMPARE(program_->desktop().openRequests.size(), std::size_t{1});
+    const platform::FileDialogOptions& options = program_->desktop().openRequests.front().options;
+    QCOMPARE(options.title, QString("Select the source file"));
+    QCOMPARE(options.filter, QString("Feng Shui Compatibility (*.fsc)"));
+    QCOMPARE(options.defaultSuffix, QString("fsc"));
+    QVERIFY(options.fileMustExist);
+}
+
+void SavedReadingTest::cancellingTheOpenDialogChangesNothing() {
+    program_->press(program_->input(), "cmdOpen"); // no scripted answer: cancelled
+    QVERIFY(program_->desktop().messages.empty());
+    QVERIFY(program_->input()->isVisible());
+    QVERIFY(!program_->result());
+}
+
+void SavedReadingTest::opensFiles_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("kuaNumbers");
+    QTest::addColumn<QString>("userTrigram");
+
+    QTest::newRow("user 3, partner 7")
+        << "a.fsc" << QByteArray("\x88\r\n\x8C\r\n") << QStringList{"3", "7"} << "Chen";
+    QTest::newRow("an ending in fsc without a dot")
+        << "readingfsc" << QByteArray("\x88\r\n\x8C\r\n") << QStringList{"3", "7"} << "Chen";
+    QTest::newRow("a third line is ignored")
+        << "b.fsc" << QByteArray("\x86\r\n\x8E\r\nanything\r\n") << QStringList{"1", "9"} << "Kan";
+    QTest::newRow("lines ended by CR alone")
+        << "c.fsc" << QByteArray("\x86\r\x8E\r") << QStringList{"1", "9"} << "Kan";
+    QTest::newRow("blanks around, a fraction rounded half to even")
+        << "d.fsc" << QByteArray("\x75\x88\x75\r\n\x87\x83\x8A\r\n") << QStringList{"3", "2"}
+        << "Chen";
+    const QString placeholder = QString::fromStdString(engine::CoupleReading().Self.Trigram);
+    QTest::newRow("0 shows the placeholders")
+        << "e.fsc" << QByteArray("\x85\r\n\x8C\r\n") << QStringList{"0", "7"} << placeholder;
+    QTest::newRow("12 shows the placeholders")
+        << "f.fsc" << QByteArray("\x86\x87\r\n\x8C\r\n") << QStringList{"12", "7"} << placeholder;
+}
+
+void SavedReadingTest::opensFiles() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, kuaNumbers);
+    QFETCH(QString, userTrigram);
+
+    open(writeFile(name, bytes));
+
+    QVERIFY(program_->desktop().messages.empty());
+    QVERIFY(!program_->input());
+    QVERIFY(program_->result());
+    QCOMPARE(test::ProgramDriver::visibleWindows(), std::vector<QWidget*>{program_->result()});
+    QCOMPARE(program_->shown("lblFengShuiKuaNo_0"), kuaNumbers[0]);
+    QCOMPARE(program_->shown("lblFengShuiKuaNo_1"), kuaNumbers[1]);
+    QCOMPARE(program_->shown("lblFengShuiTrigram_0"), userTrigram);
+}
+
+void SavedReadingTest::refusesFiles_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+
+    QTest::newRow("an ending in upper-case FSC") << "a.FSC" << QByteArray("\x88\r\n\x8C\r\n");
+    QTest::newRow("another extension") << "a.txt" << QByteArray("\x88\r\n\x8C\r\n");
+    QTest::newRow("an empty file") << "b.fsc" << QByteArray();
+    QTest::newRow("one line") << "c.fsc" << QByteArray("\x88\r\n");
+    QTest::newRow("a line that is no number") << "d.fsc" << QByteArray("\x88\r\nhello\r\n");
+    QTest::newRow("plain digits") << "e.fsc" << QByteArray("3\r\n7\r\n");
+    QTest::newRow("a number out of range")
+        << "f.fsc" << QByteArray("\x88\x87\x8C\x8D\x8D\r\n\x8C\r\n");
+    QTest::newRow("a file that is not there") << "missing.fsc" << QByteArray("<none>");
+    QTest::newRow("a folder") << "folder.fsc" << QByteArray("<folder>");
+}
+
+void SavedReadingTest::refusesFiles() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    // A reading computed earlier, which a refused file must leave as it was.
+    program_->proceed(Person{"Ann", "Female", "3", "March", "1977"},
+                      Person{"Tom", "Male", "1", "July", "2000"});
+    program_->press(program_->result(), "cmdBack");
+    const engine::CoupleReading before = program_->application().reading();
+
+    QString path = folder_->filePath(name);
+    if (bytes == "<folder>") {
+        QVERIFY(QDir(folder_->path()).mkdir(name));
+    } else if (bytes != "<none>") {
+        path = writeFile(name, bytes);
+    }
+    open(path);
+
+    QCOMPARE(program_->desktop().messageTexts(), QStringList{"Please Check The File."});
+    QCOMPARE(program_->desktop().messages.front().icon, platform::MessageIcon::Critical);
+    QVERIFY(!program_->result());
+    QVERIFY(program_->input()->isVisible());
+    const engine::CoupleReading& after = program_->application().reading();
+    QCOMPARE(after.Self.KuaNumber, before.Self.KuaNumber);
+    QCOMPARE(after.Partner.KuaNumber, before.Partner.KuaNumber);
+    QCOMPARE(after.Self.Colour, before.Self.Colour);
+    QCOMPARE(after.PairKey, before.PairKey);
+}
+
+void SavedReadingTest::anOpenedReadingNamesTheLastUser() {
+    const QString path = writeFile("a.fsc", QByteArray("\x88\r\n\x8C\r\n"));
+    open(path);
+    QCOMPARE(program_->shown("lblName_0"), QString("Ms. ")); // no reading typed in this run
+    program_->press(program_->result(), "cmdBack");
+
+    program_->proceed(Person{"John", "Male", "10", "June", "1971"},
+                      Person{"Mary", "Female", "5", "May", "1999"});
+    program_->press(program_->result(), "cmdBack");
+    open(path);
+    QCOMPARE(program_->shown("lblName_0"), QString("Mr. John"));
+    QCOMPARE(program_->shown("lblFengShuiKuaNo_0"), QString("3"));
+}
+
+QTEST_MAIN(SavedReadingTest)
+#include "saved_reading_test.moc"
