@@ -36,7 +36,7 @@ pictures: configure
 	@$(BUILD_DIR)/tools/picture_generator assets
 
 # Checking builds, each in a build directory of its own so that none disturbs another.
-.PHONY: fuzz
+.PHONY: fuzz test-sanitize lint bench
 
 FUZZ_SECONDS ?= 60
 
@@ -46,6 +46,40 @@ fuzz: deps
 		-DBUILD_TESTING=OFF >/dev/null
 	@cmake --build build-fuzz -j $(JOBS)
 	@fuzz/run-fuzzers build-fuzz $(FUZZ_SECONDS)
+
+# Every test with AddressSanitizer and UndefinedBehaviorSanitizer. Qt is not instrumented;
+# the leaks it leaves at exit are suppressed in tools/lsan.supp.
+SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1 \
+	UBSAN_OPTIONS=print_stacktrace=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp:print_suppressions=0
+
+test-sanitize: deps
+	@cmake -S . -B build-sanitize -G Ninja -DFSC_SANITIZE=ON >/dev/null
+	@cmake --build build-sanitize -j $(JOBS)
+	@cd build-sanitize && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen \
+		ctest --output-on-failure -j $(JOBS)
+
+# clang-tidy over our own sources (not what moc and uic generate into the build dirs), then the
+# formatting of every header and source. The lint build only generates, it compiles nothing;
+# it is a clang build with the fuzzers so that they are checked too.
+LINT_FILES = $(shell git ls-files -co --exclude-standard '*.h' '*.cpp')
+LINT_FOLDERS = $(shell git ls-files -co --exclude-standard '*.h' '*.cpp' | grep / | cut -d/ -f1 \
+	| sort -u | paste -sd'|')
+
+lint: SHELL := /bin/bash
+lint: deps
+	@CXX=clang++ cmake -S . -B build-lint -G Ninja -DFSC_FUZZ=ON \
+		-DCMAKE_GLOBAL_AUTOGEN_TARGET=ON >/dev/null
+	@cmake --build build-lint --target autogen >/dev/null
+	@set -o pipefail; run-clang-tidy -p build-lint -quiet -j $(JOBS) \
+		-header-filter='^$(CURDIR)/($(LINT_FOLDERS))/' '^$(CURDIR)/($(LINT_FOLDERS))/.*\.cpp$$' \
+		2>&1 | sed -E -e 's/\x1b\[[0-9;]*m//g' -e '/^(clang-tidy|[0-9]+ warnings? generated)/d'
+	@clang-format --dry-run -Werror $(LINT_FILES)
+
+# The benchmarks, built with full optimisation.
+bench: deps
+	@cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+	@cmake --build build-bench -j $(JOBS) --target run_benchmarks
 
 # The Debian package, built in a directory of its own: `apt-get install ./<file>.deb` installs it.
 .PHONY: package screenshots

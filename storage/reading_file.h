@@ -26,7 +26,7 @@ std::optional<SavedKuaNumbers> DecodeReadingFile(std::string_view bytes);
 
 // Decoding never looks further than this many bytes: any line long enough to cross it
 // unscrambles to nothing, so a reader may stop here on a large file.
-inline constexpr std::size_t kReadingFileBytesNeeded = 2 * (32767 + 2);
+inline constexpr std::size_t kReadingFileBytesNeeded = 2 * (std::size_t{32767} + 2);
 
 // A 16-bit whole number from text: blanks around it allowed, a sign, a fraction rounded to
 // the nearest whole number with halves going to the even neighbour. Nothing for empty text,
