@@ -8,6 +8,7 @@
 #include "ui/result/frm_result.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QScopedValueRollback>
 
 #include <algorithm>
@@ -35,7 +36,9 @@ bool Application::StartUp() {
         return false;
     }
     platform::seedRandomFromClock(*desktop_);
-    RemindOfUpdate(*desktop_);
+    // Settings belong to the program by the name of its executable, as they always have.
+    RemindOfUpdate(*desktop_,
+                   QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
     showInputWindow()->CoBrand_Randomize();
     return true;
 }

@@ -1,10 +1,77 @@
 #include "shell/update_reminder.h"
 
-namespace shell {
+#include "platform/code_page.h"
+#include "platform/desktop.h"
+#include "shell/web_links.h"
+#include "storage/scrambler.h"
 
-void RemindOfUpdate(platform::Desktop& /*desktop*/) {
-    // The reminder keeps the date of its last offer in the settings store; it arrives together
-    // with that store. Until then start-up calls it at its place and it asks nothing.
+#include <QLocale>
+
+#include <array>
+#include <optional>
+
+namespace shell {
+namespace {
+
+constexpr int kQuietDays = 14;
+const QString kSection = QStringLiteral("Settings");
+
+QString scrambled(const QString& text) {
+    return platform::fromCodePage(storage::ScrambleText(platform::toCodePage(text)));
+}
+
+QString unscrambled(const QString& text) {
+    return platform::fromCodePage(storage::UnscrambleText(platform::toCodePage(text)));
+}
+
+// We write ISO 8601 so that a change of locale can never silence the reminder; values that
+// earlier versions wrote in the locale's own date-and-time form are still understood.
+std::optional<QDateTime> parseStoredDate(const QString& text) {
+    QDateTime date = QDateTime::fromString(text, Qt::ISODate);
+    const QLocale locale;
+    for (const QLocale::FormatType format : {QLocale::ShortFormat, QLocale::LongFormat}) {
+        if (!date.isValid()) {
+            date = locale.toDateTime(text, format);
+        }
+    }
+    if (!date.isValid()) {
+        return std::nullopt;
+    }
+    return date;
+}
+
+bool storeToday(platform::Desktop& desktop, const QString& application, const QString& name) {
+    const QString today = desktop.now().toString(Qt::ISODate);
+    return desktop.writeSetting(application, kSection, name, scrambled(today));
+}
+
+} // namespace
+
+void RemindOfUpdate(platform::Desktop& desktop, const QString& application) {
+    const QString name = scrambled(QStringLiteral("Duration"));
+    const QString stored = unscrambled(desktop.readSetting(application, kSection, name));
+    if (stored.isEmpty()) {
+        storeToday(desktop, application, name);
+        return;
+    }
+    // A value that is no date is left for the user to mend; we never overwrite it.
+    const std::optional<QDateTime> last = parseStoredDate(stored);
+    if (!last) {
+        return;
+    }
+    const qint64 days = desktop.now().date().daysTo(last->date());
+    if (days >= -kQuietDays && days <= kQuietDays) {
+        return;
+    }
+    const platform::MessageAnswer answer =
+        desktop.showMessage(nullptr,
+                            QStringLiteral("There maybe an update to this software available\r"
+                                           "Do you want to check for an update?"),
+                            platform::MessageIcon::Information, platform::MessageButtons::YesNo);
+    storeToday(desktop, application, name);
+    if (answer == platform::MessageAnswer::Yes) {
+        OpenDownloadPage(desktop);
+    }
 }
 
 } // namespace shell

@@ -76,7 +76,9 @@ void ApplicationTest::startUpShowsTheInputWindow() {
     desktop_->randomValues = {0.5}; // 4: the full-brand offer in front
     QVERIFY(application_->StartUp());
 
-    QCOMPARE(desktop_->calls, QStringList({"claimSingleInstance", "now", "seedRandom", "random"}));
+    // A clean store: the reminder stores today and asks nothing, before the window shows.
+    QCOMPARE(desktop_->calls, QStringList({"claimSingleInstance", "now", "seedRandom",
+                                           "readSetting", "now", "writeSetting", "random"}));
     QCOMPARE(desktop_->seeds.size(), std::size_t{1});
     auto* input = loaded<ui::frmMain>();
     QVERIFY(input);
