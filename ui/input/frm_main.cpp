@@ -196,12 +196,11 @@ std::int16_t frmMain::kuaNumberOf(const engine::PersonReading& person) {
 }
 
 void frmMain::onOpen() {
-    platform::FileDialogOptions options;
-    options.title = QStringLiteral("Select the source file");
-    options.filter = QStringLiteral("Feng Shui Compatibility (*.fsc)");
-    options.defaultSuffix = QStringLiteral("fsc");
-    options.fileMustExist = true;
-    const QString path = desktop_.askOpenFile(this, options);
+    const QString path =
+        desktop_.askOpenFile(this, {.title = QStringLiteral("Select the source file"),
+                                    .filter = QStringLiteral("Feng Shui Compatibility (*.fsc)"),
+                                    .defaultSuffix = QStringLiteral("fsc"),
+                                    .fileMustExist = true});
     if (path.isEmpty()) {
         return;
     }

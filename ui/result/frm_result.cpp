@@ -197,12 +197,11 @@ void frmFengShuiCompatibilityResult::showTrigramRows(int i) {
 }
 
 void frmFengShuiCompatibilityResult::save() {
-    platform::FileDialogOptions options;
-    options.title = QStringLiteral("Feng Shui Compatibility");
-    options.filter = QStringLiteral("Rich Text Format (*.fsc)");
-    options.defaultSuffix = QStringLiteral("fsc");
-    options.confirmOverwrite = true;
-    const QString path = desktop_.askSaveFile(this, options);
+    const QString path =
+        desktop_.askSaveFile(this, {.title = QStringLiteral("Feng Shui Compatibility"),
+                                    .filter = QStringLiteral("Rich Text Format (*.fsc)"),
+                                    .defaultSuffix = QStringLiteral("fsc"),
+                                    .confirmOverwrite = true});
     if (path.isEmpty()) {
         return;
     }
