@@ -48,7 +48,7 @@ fuzz: deps
 	@fuzz/run-fuzzers build-fuzz $(FUZZ_SECONDS)
 
 # Every test with AddressSanitizer and UndefinedBehaviorSanitizer. Qt is not instrumented;
-# the leaks it leaves at exit are suppressed in tools/lsan.supp.
+# tools/lsan.supp is where allocations it keeps until exit would be suppressed.
 SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1 \
 	UBSAN_OPTIONS=print_stacktrace=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp:print_suppressions=0
