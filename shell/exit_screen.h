@@ -49,7 +49,7 @@ private:
     void SendReferral(const ReferralFields& fields);
     void refuse(const char* message);
     ReferralFields readFields() const;
-    void handleFocusChange(std::size_t box, QEvent::Type change);
+    void handleFocusChange(std::size_t index, QEvent::Type change);
     bool filterSpace(QWidget* box, QEvent* event);
 
     std::unique_ptr<Ui::frmExit> ui_;

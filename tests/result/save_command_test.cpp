@@ -12,6 +12,8 @@
 
 #include <unistd.h>
 
+#include <utility>
+
 using ui::frmFengShuiCompatibilityResult;
 
 namespace {
@@ -32,7 +34,7 @@ QByteArray contentsOf(const QString& path) {
 // A directory in which nothing can be created, even by root: tests of failed saves need one.
 class LockedDirectory {
 public:
-    explicit LockedDirectory(const QString& path) : path_(path) {
+    explicit LockedDirectory(QString path) : path_(std::move(path)) {
         locked_ = geteuid() == 0 ? run("chattr", {"+i", path_})
                                  : QFile::setPermissions(path_, QFile::ReadOwner | QFile::ExeOwner);
     }

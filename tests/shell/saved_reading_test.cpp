@@ -49,7 +49,7 @@ void SavedReadingTest::cleanup() {
 }
 
 QString SavedReadingTest::writeFile(const QString& name, const QByteArray& bytes) const {
-    const QString path = folder_->filePath(name);
+    QString path = folder_->filePath(name);
     QFile file(path);
     if (file.open(QIODevice::WriteOnly)) {
         file.write(bytes);

@@ -91,16 +91,18 @@ frmFengShuiCompatibilityResult::frmFengShuiCompatibilityResult(const engine::Cou
 frmFengShuiCompatibilityResult::~frmFengShuiCompatibilityResult() = default;
 
 int frmFengShuiCompatibilityResult::frontPanel() const {
-    // The panels overlap exactly; the last child of the stack is the one in front.
+    // The panels overlap exactly; the one latest among its parent's children is in front.
     const QObjectList& stack = fraResult[0]->parentWidget()->children();
-    for (auto it = stack.crbegin(); it != stack.crend(); ++it) {
-        for (int i = 0; i < 3; ++i) {
-            if (*it == fraResult[static_cast<std::size_t>(i)]) {
-                return i;
-            }
+    int front = -1;
+    qsizetype frontPosition = -1;
+    for (int i = 0; i < static_cast<int>(fraResult.size()); ++i) {
+        const qsizetype position = stack.indexOf(fraResult[static_cast<std::size_t>(i)]);
+        if (position > frontPosition) {
+            front = i;
+            frontPosition = position;
         }
     }
-    return -1;
+    return front;
 }
 
 void frmFengShuiCompatibilityResult::closeEvent(QCloseEvent* event) {
