@@ -1,0 +1,27 @@
+// The program's start-up, exactly as shell/main.cpp runs it, ending as soon as the input window
+// has been painted for the first time. Keep the two in step.
+
+#include "assets/assets.h"
+#include "bench/gui/first_paint.h"
+#include "platform/qt_desktop.h"
+#include "shell/application.h"
+#include "ui/common/widgets.h"
+#include "ui/input/frm_main.h"
+
+#include <QApplication>
+
+#include <memory>
+
+int main(int argc, char* argv[]) {
+    QApplication qtApplication(argc, argv);
+    const bench::FirstPaintWatch watch(bench::isWindowOf<ui::frmMain>, bench::announcePaintAndQuit);
+    ui::useProgramFont(qtApplication);
+    QApplication::setWindowIcon(assets::programIcon());
+
+    shell::Application application(
+        std::make_unique<platform::QtDesktop>(QCoreApplication::applicationFilePath()));
+    if (!application.StartUp()) {
+        return 1; // another copy holds the lock: nothing was measured
+    }
+    return QApplication::exec();
+}
