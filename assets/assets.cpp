@@ -1,5 +1,10 @@
 #include "assets/assets.h"
 
+#include <QIconEngine>
+
+#include <algorithm>
+#include <map>
+
 namespace assets {
 
 namespace {
@@ -10,6 +15,52 @@ QString resourcePath(const char* folder, const std::string& file) {
     }
     return QStringLiteral(":/%1/%2").arg(QLatin1String(folder), QString::fromStdString(file));
 }
+
+// The icon decodes a size only when it is first asked for. An icon built from files decodes
+// every file as it is added, and so put the two large pictures, which few window systems ever
+// show, on the way to the first window.
+class ProgramIconEngine : public QIconEngine {
+public:
+    QIconEngine* clone() const override { return new ProgramIconEngine; }
+
+    QList<QSize> availableSizes(QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
+        QList<QSize> sizes;
+        for (const int size : ProgramIconSizes) {
+            sizes.append(QSize(size, size));
+        }
+        return sizes;
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return drawnFor(size).actualSize(size, mode, state);
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return drawnFor(size).pixmap(size, mode, state);
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        drawnFor(rect.size()).paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+
+private:
+    // The smallest drawing at least as large as asked for, else the largest, as an icon of its
+    // own that scales it and makes the disabled and selected looks from it.
+    const QIcon& drawnFor(QSize size) {
+        const int wanted = std::max(size.width(), size.height());
+        const auto* found =
+            std::ranges::find_if(ProgramIconSizes, [wanted](int drawn) { return drawn >= wanted; });
+        const int drawn = found != ProgramIconSizes.end() ? *found : ProgramIconSizes.back();
+        auto [icon, added] = decoded_.try_emplace(drawn);
+        if (added) {
+            icon->second.addFile(programIconPath(drawn), QSize(drawn, drawn));
+        }
+        return icon->second;
+    }
+
+    std::map<int, QIcon> decoded_;
+};
 
 } // namespace
 
@@ -22,11 +73,7 @@ QString programIconPath(int size) {
 }
 
 QIcon programIcon() {
-    QIcon icon;
-    for (const int size : ProgramIconSizes) {
-        icon.addFile(programIconPath(size), QSize(size, size));
-    }
-    return icon;
+    return QIcon(new ProgramIconEngine);
 }
 
 } // namespace assets

@@ -1,10 +1,12 @@
 #include "assets/assets.h"
 
 #include <QFileInfo>
+#include <QIcon>
 #include <QImage>
 #include <QImageReader>
 #include <QTest>
 
+#include <algorithm>
 #include <set>
 #include <vector>
 
@@ -339,6 +341,29 @@ private slots:
         QVERIFY(assets::programIconPath(24).isNull());
         QVERIFY(assets::programIconPath(0).isNull());
         QCOMPARE(assets::programIcon().availableSizes().size(), 6);
+    }
+
+    // A window system asks for the size it shows and gets the drawing made for that size, or
+    // the next larger one scaled down; never a smaller one blown up.
+    void iconAnswersEachSizeFromTheNearestLargerDrawing_data() {
+        QTest::addColumn<int>("asked");
+        QTest::addColumn<int>("drawing");
+        QTest::newRow("16 is drawn") << 16 << 16;
+        QTest::newRow("24 comes from 32") << 24 << 32;
+        QTest::newRow("64 is drawn") << 64 << 64;
+        QTest::newRow("100 comes from 128") << 100 << 128;
+        QTest::newRow("512 gets the largest, 256") << 512 << 256;
+    }
+    void iconAnswersEachSizeFromTheNearestLargerDrawing() {
+        QFETCH(int, asked);
+        QFETCH(int, drawing);
+        QIcon onlyThatDrawing;
+        onlyThatDrawing.addFile(assets::programIconPath(drawing), QSize(drawing, drawing));
+        const QImage expected = onlyThatDrawing.pixmap(asked, asked).toImage();
+        const QImage shown = assets::programIcon().pixmap(asked, asked).toImage();
+        QCOMPARE(shown.size(), QSize(std::min(asked, drawing), std::min(asked, drawing)));
+        QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32),
+                 expected.convertToFormat(QImage::Format_ARGB32));
     }
 
     void windowsIconFileHoldsEverySize() {
