@@ -6,7 +6,7 @@
 #include <QWidget>
 
 #include <cstdio>
-#include <time.h>
+#include <ctime>
 
 namespace bench {
 
