@@ -67,6 +67,15 @@ const char* dateFault(int dayPosition, int monthPosition, int year) {
     return nullptr;
 }
 
+QStringList numbersFrom(int first, int last) {
+    QStringList numbers;
+    numbers.reserve(last - first + 1);
+    for (int number = first; number <= last; ++number) {
+        numbers << QString::number(number);
+    }
+    return numbers;
+}
+
 } // namespace
 
 frmMain::frmMain(engine::CoupleReading& reading, platform::Desktop& desktop, QWidget* parent)
@@ -96,20 +105,12 @@ frmMain::frmMain(engine::CoupleReading& reading, platform::Desktop& desktop, QWi
 frmMain::~frmMain() = default;
 
 void frmMain::loadLists() {
-    for (int day = kFirstDay; day <= kLastDay; ++day) {
-        for (QComboBox* list : cboDate) {
-            list->addItem(QString::number(day));
-        }
-    }
-    for (QComboBox* list : cboMonth) {
-        list->addItems(kMonthNames);
-    }
-    for (int year = kFirstYear; year <= kLastYear; ++year) {
-        for (QComboBox* list : cboYear) {
-            list->addItem(QString::number(year));
-        }
-    }
+    const QStringList days = numbersFrom(kFirstDay, kLastDay);
+    const QStringList years = numbersFrom(kFirstYear, kLastYear);
     for (std::size_t person = 0; person < cboDate.size(); ++person) {
+        cboDate[person]->addItems(days);
+        cboMonth[person]->addItems(kMonthNames);
+        cboYear[person]->addItems(years);
         for (QComboBox* list : {cboDate[person], cboMonth[person], cboYear[person]}) {
             list->setCurrentIndex(0);
         }
