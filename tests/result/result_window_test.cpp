@@ -115,6 +115,8 @@ void ResultWindowTest::showsBothPersonsAndThePair() {
         for (const char* picture : {"imgColour_", "imgElement_", "imgTrigram_"}) {
             QVERIFY2(hasPicture(&window, picture + n), picture);
         }
+        QCOMPARE(window.findChild<QLabel*>("imgColour_" + n)->accessibleName(),
+                 expected[1] + " picture");
     }
     QCOMPARE(textOf(&window, "lblCompatibility_0"), pairKey);
     QCOMPARE(textOf(&window, "lblCompatibility_1"), rating);
@@ -163,6 +165,7 @@ void ResultWindowTest::outOfRangeKuaShowsTheNumberAndPlaceholders() {
              QString::fromStdString(fresh.Self.ElementDescription));
     for (const char* picture : {"imgColour_0", "imgElement_0", "imgTrigram_0"}) {
         QVERIFY2(!hasPicture(&window, picture), picture);
+        QCOMPARE(window.findChild<QLabel*>(picture)->accessibleName(), QString("No picture"));
     }
     QCOMPARE(textOf(&window, "lblFengShuiTrigram_1"), QString("Tui"));
     QVERIFY(hasPicture(&window, "imgTrigram_1"));

@@ -55,7 +55,7 @@ void showPicture(QLabel* box, const KeyedPictureList& list, const std::string& k
     const QPixmap picture = list.find(key);
     if (!picture.isNull()) {
         box->setPixmap(picture);
-        box->setAccessibleName(QString::fromStdString(key));
+        box->setAccessibleName(QString::fromStdString(key) + QLatin1String(" picture"));
     }
 }
 
@@ -147,6 +147,11 @@ void frmFengShuiCompatibilityResult::applyLayoutDetails() {
     // The promotion labels lie on top of each other; only the one in front may be seen.
     ui_->lblCobrand->setAutoFillBackground(true);
     ui_->lblFullBrand->setAutoFillBackground(true);
+    for (const auto& pictures : {imgColour, imgElement, imgTrigram}) {
+        for (QLabel* picture : pictures) {
+            picture->setAccessibleName(QStringLiteral("No picture"));
+        }
+    }
     for (QLabel* label : findChildren<QLabel*>()) {
         const bool keepsItsBox = label->objectName().startsWith(QLatin1String("lblElementDesc")) ||
                                  label->objectName().startsWith(QLatin1String("img")) ||
