@@ -6,6 +6,7 @@
 #include "shell/about_box.h"
 #include "shell/web_hosts.h"
 #include "tests/support/fake_desktop.h"
+#include "tests/support/user_input.h"
 #include "ui/common/link_label.h"
 #include "ui/common/widgets.h"
 #include "ui/input/frm_main.h"
@@ -27,22 +28,10 @@ using platform::MessageIcon;
 
 Q_DECLARE_METATYPE(platform::MessageIcon)
 
-namespace {
+namespace {} // namespace
 
-QString http(const char* host, const char* path = "") {
-    return QStringLiteral("http://") + QLatin1String(host) + QLatin1String(path);
-}
-
-// One person's details as a user would enter them; sex is "Male", "Female" or empty.
-struct Person {
-    QString name;
-    QString sex;
-    QString day;
-    QString month;
-    QString year;
-};
-
-} // namespace
+using test::http;
+using test::Person;
 
 Q_DECLARE_METATYPE(Person)
 
@@ -76,7 +65,6 @@ private:
     void createWindow();
     void showAndActivate();
     void enter(int person, const Person& details);
-    void pick(const QString& list, const QString& text);
     void verifyLoadedState();
     QWidget* promotionInFront() const;
 
@@ -109,28 +97,8 @@ void InputWindowTest::showAndActivate() {
     QVERIFY(QTest::qWaitForWindowActive(window_));
 }
 
-void InputWindowTest::pick(const QString& list, const QString& text) {
-    auto* combo = control<QComboBox>(list);
-    const int position = combo->findText(text);
-    QVERIFY2(position >= 0, qPrintable(list + QStringLiteral(" has no entry ") + text));
-    combo->setCurrentIndex(position);
-}
-
 void InputWindowTest::enter(int person, const Person& details) {
-    auto* name = control<QLineEdit>(QStringLiteral("txtName_%1").arg(person));
-    name->clear();
-    QTest::keyClicks(name, details.name);
-    // On screen both frames show "Male" first; the partner's buttons are numbered the other way.
-    const int male = person == 0 ? 0 : 3;
-    const int female = person == 0 ? 1 : 2;
-    if (!details.sex.isEmpty()) {
-        const int button = details.sex == QLatin1String("Male") ? male : female;
-        QTest::mouseClick(control<QRadioButton>(QStringLiteral("optSex_%1").arg(button)),
-                          Qt::LeftButton);
-    }
-    pick(QStringLiteral("cboDate_%1").arg(person), details.day);
-    pick(QStringLiteral("cboMonth_%1").arg(person), details.month);
-    pick(QStringLiteral("cboYear_%1").arg(person), details.year);
+    test::enterPerson(window_, person, details);
 }
 
 void InputWindowTest::verifyLoadedState() {

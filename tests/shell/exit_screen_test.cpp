@@ -5,6 +5,7 @@
 #include "shell/exit_screen.h"
 #include "shell/web_hosts.h"
 #include "tests/support/fake_desktop.h"
+#include "tests/support/user_input.h"
 #include "ui/common/link_label.h"
 #include "ui/common/widgets.h"
 
@@ -17,11 +18,9 @@
 
 #include <memory>
 
-namespace {
+using test::http;
 
-QString http(const char* host, const char* path = "") {
-    return QStringLiteral("http://") + QLatin1String(host) + QLatin1String(path);
-}
+namespace {
 
 // What the user does to one box before pressing submit: leave it as it is (a null text),
 // or empty it and type the text.

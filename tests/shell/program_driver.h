@@ -6,6 +6,7 @@
 #include "shell/application.h"
 #include "shell/exit_screen.h"
 #include "tests/support/fake_desktop.h"
+#include "tests/support/user_input.h"
 #include "ui/input/frm_main.h"
 #include "ui/result/frm_result.h"
 
@@ -21,14 +22,6 @@
 #include <vector>
 
 namespace test {
-
-struct Person {
-    QString name;
-    QString sex; // "Male", "Female" or empty for none chosen
-    QString day;
-    QString month;
-    QString year;
-};
 
 class ProgramDriver {
 public:
@@ -74,25 +67,7 @@ public:
         return visible;
     }
 
-    // Fills in one frame of the input window: 0 the user's, 1 the partner's.
-    void enter(int index, const Person& person) const {
-        ui::frmMain* window = input();
-        const QString n = QString::number(index);
-        auto* name = window->findChild<QLineEdit*>("txtName_" + n);
-        name->clear();
-        QTest::keyClicks(name, person.name);
-        pick(window, "cboDate_" + n, person.day);
-        pick(window, "cboMonth_" + n, person.month);
-        pick(window, "cboYear_" + n, person.year);
-        if (!person.sex.isEmpty()) {
-            // On screen both frames show "Male" first; the partner's buttons are numbered
-            // the other way round.
-            const bool male = person.sex == QLatin1String("Male");
-            const int button = index == 0 ? (male ? 0 : 1) : (male ? 3 : 2);
-            auto* option = window->findChild<QRadioButton*>("optSex_" + QString::number(button));
-            QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
-        }
-    }
+    void enter(int index, const Person& person) const { enterPerson(input(), index, person); }
 
     void press(QWidget* window, const char* button) const {
         QTest::mouseClick(window->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
@@ -111,13 +86,6 @@ public:
     }
 
 private:
-    static void pick(QWidget* window, const QString& list, const QString& entry) {
-        auto* box = window->findChild<QComboBox*>(list);
-        const int position = box->findText(entry);
-        QVERIFY2(position >= 0, qPrintable(list + ": " + entry));
-        box->setCurrentIndex(position);
-    }
-
     FakeDesktop* desktop_ = nullptr;
     std::unique_ptr<shell::Application> application_;
 };

@@ -6,6 +6,7 @@
 #include "shell/web_hosts.h"
 #include "storage/scrambler.h"
 #include "tests/support/fake_desktop.h"
+#include "tests/support/user_input.h"
 
 #include <QDir>
 #include <QFile>
@@ -112,8 +113,8 @@ void UpdateReminderTest::beyondFourteenDaysItAsks() {
     QCOMPARE(desktop.messages.front().icon, platform::MessageIcon::Information);
     QCOMPARE(desktop.messages.front().buttons, platform::MessageButtons::YesNo);
     QCOMPARE(storedDate(desktop), desktop.clock.toString(Qt::ISODate));
-    const QStringList download = {QStringLiteral("http://") + shell::hosts::ProgramSite +
-                                  "/zevezevi-ze-zivi-vodo-deza-dirirazodevur.html"};
+    const QStringList download = {
+        test::http(shell::hosts::ProgramSite, "/zevezevi-ze-zivi-vodo-deza-dirirazodevur.html")};
     QCOMPARE(desktop.openedUrls, answer == platform::MessageAnswer::Yes ? download : QStringList());
 }
 
