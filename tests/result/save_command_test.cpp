@@ -26,6 +26,19 @@ engine::CoupleReading readingOf(int selfKua, int partnerKua) {
     return reading;
 }
 
+// What the user does: picks `path` in the save dialog and chooses File > Save.
+void saveThroughMenu(test::FakeDesktop& desktop, const QString& path, int selfKua, int partnerKua) {
+    desktop.saveFileAnswers.push_back(path);
+    const engine::CoupleReading reading = readingOf(selfKua, partnerKua);
+    frmFengShuiCompatibilityResult window(reading, desktop);
+    window.findChild<QAction*>("mnuPrint")->trigger();
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 QByteArray contentsOf(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
@@ -103,10 +116,7 @@ void SaveCommandTest::writesTheTwoKuaNumbers() {
     QTemporaryDir folder;
     const QString path = folder.filePath("reading.fsc");
     test::FakeDesktop desktop;
-    desktop.saveFileAnswers.push_back(path);
-    const engine::CoupleReading reading = readingOf(selfKua, partnerKua);
-    frmFengShuiCompatibilityResult window(reading, desktop);
-    window.findChild<QAction*>("mnuPrint")->trigger();
+    saveThroughMenu(desktop, path, selfKua, partnerKua);
     QCOMPARE(contentsOf(path), bytes);
     QVERIFY(desktop.messages.empty());
 }
@@ -114,16 +124,9 @@ void SaveCommandTest::writesTheTwoKuaNumbers() {
 void SaveCommandTest::replacesAnExistingFile() {
     QTemporaryDir folder;
     const QString path = folder.filePath("reading.fsc");
-    {
-        QFile old(path);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("an older and much longer file\r\n\r\n\r\n");
-    }
+    QVERIFY(writeBytes(path, "an older and much longer file\r\n\r\n\r\n"));
     test::FakeDesktop desktop;
-    desktop.saveFileAnswers.push_back(path);
-    const engine::CoupleReading reading = readingOf(2, 5);
-    frmFengShuiCompatibilityResult window(reading, desktop);
-    window.findChild<QAction*>("mnuPrint")->trigger();
+    saveThroughMenu(desktop, path, 2, 5);
     QCOMPARE(contentsOf(path), QByteArray("\x87\r\n\x8A\r\n"));
 }
 
@@ -154,10 +157,7 @@ void SaveCommandTest::aFailedSaveIsReportedAndLeavesNoFile() {
     }
     const QString path = folder.filePath(where);
     test::FakeDesktop desktop;
-    desktop.saveFileAnswers.push_back(path);
-    const engine::CoupleReading reading = readingOf(3, 7);
-    frmFengShuiCompatibilityResult window(reading, desktop);
-    window.findChild<QAction*>("mnuPrint")->trigger();
+    saveThroughMenu(desktop, path, 3, 7);
 
     QCOMPARE(desktop.messages.size(), std::size_t{1});
     const test::FakeDesktop::Message& message = desktop.messages.front();
@@ -172,20 +172,13 @@ void SaveCommandTest::anExistingFileSurvivesAFailedSave() {
     QTemporaryDir folder;
     const QString path = folder.filePath("reading.fsc");
     const QByteArray earlier("\x86\r\n\x8E\r\n");
-    {
-        QFile old(path);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write(earlier);
-    }
+    QVERIFY(writeBytes(path, earlier));
     LockedDirectory locked(folder.path());
     if (!locked.isLocked()) {
         QSKIP("this machine cannot lock a directory");
     }
     test::FakeDesktop desktop;
-    desktop.saveFileAnswers.push_back(path);
-    const engine::CoupleReading reading = readingOf(3, 7);
-    frmFengShuiCompatibilityResult window(reading, desktop);
-    window.findChild<QAction*>("mnuPrint")->trigger();
+    saveThroughMenu(desktop, path, 3, 7);
 
     QCOMPARE(desktop.messages.size(), std::size_t{1});
     QCOMPARE(contentsOf(path), earlier);
