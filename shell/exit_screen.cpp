@@ -2,10 +2,10 @@
 
 #include "platform/clock_seed.h"
 #include "platform/desktop.h"
-#include "shell/program_picture.h"
-#include "shell/web_hosts.h"
-#include "shell/web_links.h"
 #include "ui/common/widgets.h"
+#include "ui/links/program_picture.h"
+#include "ui/links/web_hosts.h"
+#include "ui/links/web_links.h"
 #include "ui_exit_screen.h"
 
 #include <QCloseEvent>
@@ -97,13 +97,13 @@ QString referralAddress(const ReferralFields& fields) {
         {"taf3", encoded(fields.message)},
         {"taf4", encoded(fields.friendName)},
         {"taf5", encoded(fields.friendEmail)},
-        {"taf6", siteAddress(hosts::ProgramSite) + QLatin1Char('/')},
+        {"taf6", ui::siteAddress(ui::hosts::ProgramSite) + QLatin1Char('/')},
     };
     QStringList pairs;
     for (const auto& [key, value] : query) {
         pairs.append(QLatin1String(key) + QLatin1Char('=') + value);
     }
-    return siteAddress(hosts::MainSite) + QStringLiteral("/rire-refer-a-friend.php?") +
+    return ui::siteAddress(ui::hosts::MainSite) + QStringLiteral("/rire-refer-a-friend.php?") +
            pairs.join(QLatin1Char('&'));
 }
 
@@ -115,13 +115,13 @@ frmExit::frmExit(platform::Desktop& desktop, QWidget* parent)
     setWindowFlag(Qt::WindowStaysOnTopHint);
     ui::fixSizeAndCentre(this);
 
-    ui_->Picture1->setPixmap(programPicture());
+    ui_->Picture1->setPixmap(ui::programPicture());
     platform::seedRandomFromClock(desktop_);
     const auto drawn = static_cast<std::size_t>(std::floor(4.0 * desktop_.random()));
     ui_->Label2->setText(QString::fromUtf8(kForumMessages[std::min<std::size_t>(drawn, 3)])
-                             .arg(QString::fromUtf8(hosts::MainSite)));
-    ui::insertHost(ui_->Check1, hosts::MainSite);
-    ui::insertHost(ui_->Label3, hosts::MainSite);
+                             .arg(QString::fromUtf8(ui::hosts::MainSite)));
+    ui::insertHost(ui_->Check1, ui::hosts::MainSite);
+    ui::insertHost(ui_->Label3, ui::hosts::MainSite);
 
     for (std::size_t index = 0; index < boxes_.size(); ++index) {
         boxes_[index] = findChild<QWidget*>(QLatin1String(kReferralBoxes[index].objectName));
@@ -131,7 +131,7 @@ frmExit::frmExit(platform::Desktop& desktop, QWidget* parent)
     connect(ui_->cmdClose, &QPushButton::clicked, this, &frmExit::exitRequested);
     connect(ui_->Check1, &QCheckBox::clicked, this, &frmExit::onCheck1Clicked);
     connect(ui_->lblGoToHome, &ui::LinkLabel::clicked, this,
-            [this] { OpenSoftwareCatalogue(desktop_); });
+            [this] { ui::OpenSoftwareCatalogue(desktop_); });
     connect(ui_->cmdSubmit, &QPushButton::clicked, this, &frmExit::onSubmit);
 }
 
@@ -190,7 +190,7 @@ void frmExit::onCheck1Clicked(bool ticked) {
         return;
     }
     ui_->Check1->setChecked(false);
-    OpenHomePage(desktop_);
+    ui::OpenHomePage(desktop_);
 }
 
 ReferralFields frmExit::readFields() const {
@@ -223,7 +223,7 @@ void frmExit::SendReferral(const ReferralFields& fields) {
             return;
         }
     }
-    OpenWebPage(desktop_, referralAddress(fields));
+    ui::OpenWebPage(desktop_, referralAddress(fields));
 }
 
 void frmExit::refuse(const char* message) {

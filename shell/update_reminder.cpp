@@ -2,8 +2,8 @@
 
 #include "platform/code_page.h"
 #include "platform/desktop.h"
-#include "shell/web_links.h"
 #include "storage/scrambler.h"
+#include "ui/links/web_links.h"
 
 #include <QLocale>
 
@@ -70,7 +70,7 @@ void RemindOfUpdate(platform::Desktop& desktop, const QString& application) {
                             platform::MessageIcon::Information, platform::MessageButtons::YesNo);
     storeToday(desktop, application, name);
     if (answer == platform::MessageAnswer::Yes) {
-        OpenDownloadPage(desktop);
+        ui::OpenDownloadPage(desktop);
     }
 }
 

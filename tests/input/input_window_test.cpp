@@ -3,13 +3,13 @@
 // is in front after a draw.
 
 #include "engine/couple_reading.h"
-#include "shell/about_box.h"
-#include "shell/web_hosts.h"
 #include "tests/support/fake_desktop.h"
 #include "tests/support/user_input.h"
 #include "ui/common/link_label.h"
 #include "ui/common/widgets.h"
 #include "ui/input/frm_main.h"
+#include "ui/links/about_box.h"
+#include "ui/links/web_hosts.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -324,7 +324,7 @@ void InputWindowTest::webCommands_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("address");
 
-    using namespace shell::hosts;
+    using namespace ui::hosts;
     QTest::newRow("Online Help") << "mnuOnline"
                                  << http(ProgramSite, "/vo-deze-vade-ruzo-rarovivozizuv-help.html");
     QTest::newRow("Visit Us Online: the home page has no trailing slash")
@@ -369,26 +369,25 @@ void InputWindowTest::hiddenMakeMoneyEntry() {
     // Behind the hidden entry sits the fully branded offer.
     entry->setEnabled(true);
     entry->trigger();
-    QCOMPARE(desktop_->openedUrls,
-             QStringList{http(shell::hosts::HelpSite, "/fully-branded.html")});
+    QCOMPARE(desktop_->openedUrls, QStringList{http(ui::hosts::HelpSite, "/fully-branded.html")});
 }
 
 void InputWindowTest::linkClickedTwiceOpensTwice() {
     showAndActivate();
     auto* link = control<ui::LinkLabel>(QStringLiteral("Label14"));
-    QVERIFY(link->text().contains(QLatin1String(shell::hosts::MainSite)));
+    QVERIFY(link->text().contains(QLatin1String(ui::hosts::MainSite)));
     QTest::mouseClick(link, Qt::LeftButton);
     link->setFocus();
     QTest::keyClick(link, Qt::Key_Space);
     QCOMPARE(desktop_->openedUrls,
-             QStringList({http(shell::hosts::MainSite), http(shell::hosts::MainSite)}));
+             QStringList({http(ui::hosts::MainSite), http(ui::hosts::MainSite)}));
 }
 
 void InputWindowTest::aboutBoxIsModal() {
     showAndActivate();
     QString shown;
     QTimer::singleShot(0, this, [&shown] {
-        auto* box = qobject_cast<shell::frmAbout*>(QApplication::activeModalWidget());
+        auto* box = qobject_cast<ui::frmAbout*>(QApplication::activeModalWidget());
         if (box) {
             shown = box->windowTitle();
             QTest::mouseClick(box->findChild<QPushButton*>(QStringLiteral("cmdOK")),

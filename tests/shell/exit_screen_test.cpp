@@ -3,11 +3,11 @@
 // the exact request address.
 
 #include "shell/exit_screen.h"
-#include "shell/web_hosts.h"
 #include "tests/support/fake_desktop.h"
 #include "tests/support/user_input.h"
 #include "ui/common/link_label.h"
 #include "ui/common/widgets.h"
+#include "ui/links/web_hosts.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -156,7 +156,7 @@ void ExitScreenTest::promotionDrawnAtLoad() {
     shell::frmExit screen(desktop);
     const QString shown = screen.findChild<QLabel*>(QStringLiteral("Label2"))->text();
     QCOMPARE(shown, messages[static_cast<int>(draw * 4)]);
-    QVERIFY(shown.contains(QLatin1String(shell::hosts::MainSite)));
+    QVERIFY(shown.contains(QLatin1String(ui::hosts::MainSite)));
 }
 
 void ExitScreenTest::windowAndPlacement() {
@@ -171,12 +171,12 @@ void ExitScreenTest::windowAndPlacement() {
 void ExitScreenTest::forumBoxNeverStaysTicked() {
     showAndActivate();
     auto* box = control<QCheckBox>("Check1");
-    QVERIFY(box->text().contains(QLatin1String(shell::hosts::MainSite)));
+    QVERIFY(box->text().contains(QLatin1String(ui::hosts::MainSite)));
     QCOMPARE(box->cursor().shape(), Qt::PointingHandCursor);
 
     QTest::mouseClick(box, Qt::LeftButton);
     QVERIFY(!box->isChecked());
-    QCOMPARE(desktop_->openedUrls, QStringList{http(shell::hosts::MainSite)});
+    QCOMPARE(desktop_->openedUrls, QStringList{http(ui::hosts::MainSite)});
 
     box->setFocus();
     QTest::keyClick(box, Qt::Key_Space);
@@ -189,7 +189,7 @@ void ExitScreenTest::catalogueLink() {
     auto* link = control<ui::LinkLabel>("lblGoToHome");
     QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
     QTest::mouseClick(link, Qt::LeftButton);
-    QCOMPARE(desktop_->openedUrls, QStringList{http(shell::hosts::MainSite, "/vedazoverezuvuro")});
+    QCOMPARE(desktop_->openedUrls, QStringList{http(ui::hosts::MainSite, "/vedazoverezuvuro")});
 }
 
 void ExitScreenTest::keyboardOrder() {
@@ -379,8 +379,8 @@ void ExitScreenTest::submit() {
     }
     QVERIFY(desktop_->messages.empty());
     QCOMPARE(desktop_->openedUrls,
-             QStringList{http(shell::hosts::MainSite, "/rire-refer-a-friend.php?") + query +
-                         QStringLiteral("&taf6=") + http(shell::hosts::ProgramSite, "/")});
+             QStringList{http(ui::hosts::MainSite, "/rire-refer-a-friend.php?") + query +
+                         QStringLiteral("&taf6=") + http(ui::hosts::ProgramSite, "/")});
 }
 
 void ExitScreenTest::requestCanBeSentAgain() {

@@ -3,10 +3,10 @@
 #include "platform/code_page.h"
 #include "platform/qt_desktop.h"
 #include "shell/update_reminder.h"
-#include "shell/web_hosts.h"
 #include "storage/scrambler.h"
 #include "tests/support/fake_desktop.h"
 #include "tests/support/user_input.h"
+#include "ui/links/web_hosts.h"
 
 #include <QDir>
 #include <QFile>
@@ -114,7 +114,7 @@ void UpdateReminderTest::beyondFourteenDaysItAsks() {
     QCOMPARE(desktop.messages.front().buttons, platform::MessageButtons::YesNo);
     QCOMPARE(storedDate(desktop), desktop.clock.toString(Qt::ISODate));
     const QStringList download = {
-        test::http(shell::hosts::ProgramSite, "/zevezevi-ze-zivi-vodo-deza-dirirazodevur.html")};
+        test::http(ui::hosts::ProgramSite, "/zevezevi-ze-zivi-vodo-deza-dirirazodevur.html")};
     QCOMPARE(desktop.openedUrls, answer == platform::MessageAnswer::Yes ? download : QStringList());
 }
 

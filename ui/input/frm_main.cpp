@@ -1,11 +1,11 @@
 #include "ui/input/frm_main.h"
 
 #include "engine/engine.h"
-#include "shell/web_hosts.h"
-#include "shell/window_links.h"
 #include "ui/common/link_label.h"
 #include "ui/common/reading_file_io.h"
 #include "ui/common/widgets.h"
+#include "ui/links/web_hosts.h"
+#include "ui/links/window_links.h"
 #include "ui_frm_main.h"
 
 #include <QCloseEvent>
@@ -89,9 +89,9 @@ frmMain::frmMain(engine::CoupleReading& reading, platform::Desktop& desktop, QWi
     cboMonth = controlArray<QComboBox, 2>(this, "cboMonth");
     cboYear = controlArray<QComboBox, 2>(this, "cboYear");
 
-    insertHost(ui_->Label14, shell::hosts::MainSite);
+    insertHost(ui_->Label14, hosts::MainSite);
     bringToFront(ui_->lblCobrand, ui_->lblFullBrand);
-    shell::connectWebCommands(this, desktop_);
+    connectWebCommands(this, desktop_);
     connect(ui_->cmdProceed, &QPushButton::clicked, this, &frmMain::onProceed);
     connect(ui_->cmdOpen, &QPushButton::clicked, this, &frmMain::onOpen);
 

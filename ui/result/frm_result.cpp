@@ -2,10 +2,10 @@
 
 #include "engine/couple_reading.h"
 #include "platform/desktop.h"
-#include "shell/web_hosts.h"
-#include "shell/window_links.h"
 #include "ui/common/reading_file_io.h"
 #include "ui/common/widgets.h"
+#include "ui/links/web_hosts.h"
+#include "ui/links/window_links.h"
 #include "ui/result/picture_lists.h"
 #include "ui_frm_result.h"
 
@@ -74,7 +74,7 @@ frmFengShuiCompatibilityResult::frmFengShuiCompatibilityResult(const engine::Cou
     showReading();
     adjustSize(); // the menu bar comes on top of the form
     fixSizeAndCentre(this);
-    shell::connectWebCommands(this, desktop_);
+    connectWebCommands(this, desktop_);
     connect(ui_->TS, &QTabBar::currentChanged, this,
             &frmFengShuiCompatibilityResult::bringPanelToFront);
     connect(ui_->TS, &QTabBar::tabBarClicked, this,
@@ -131,7 +131,7 @@ void frmFengShuiCompatibilityResult::findControls() {
 // labels sized to their text.
 void frmFengShuiCompatibilityResult::applyLayoutDetails() {
     applyFonts(this, kFonts);
-    insertHost(ui_->Label14, shell::hosts::MainSite);
+    insertHost(ui_->Label14, hosts::MainSite);
     // One line across the window: as tall as the font needs, so the underline is not cut.
     ui_->Label14->resize(ui_->Label14->width(),
                          std::max(ui_->Label14->height(), ui_->Label14->sizeHint().height()));

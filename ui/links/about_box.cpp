@@ -1,12 +1,12 @@
-#include "shell/about_box.h"
+#include "ui/links/about_box.h"
 
-#include "shell/program_picture.h"
-#include "shell/web_hosts.h"
-#include "shell/web_links.h"
 #include "ui/common/widgets.h"
+#include "ui/links/program_picture.h"
+#include "ui/links/web_hosts.h"
+#include "ui/links/web_links.h"
 #include "ui_about_box.h"
 
-namespace shell {
+namespace ui {
 
 frmAbout::frmAbout(platform::Desktop& desktop, QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::frmAbout>()) {
@@ -24,4 +24,4 @@ frmAbout::frmAbout(platform::Desktop& desktop, QWidget* parent)
 
 frmAbout::~frmAbout() = default;
 
-} // namespace shell
+} // namespace ui

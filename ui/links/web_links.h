@@ -6,7 +6,7 @@ namespace platform {
 class Desktop;
 }
 
-namespace shell {
+namespace ui {
 
 // Every page of the maker that the program opens has one operation here; every caller of a
 // page calls the same one, so an address lives in exactly one place.
@@ -23,4 +23,4 @@ void OpenSoftwareCatalogue(platform::Desktop& desktop);
 // "http://" and a host, with no trailing slash: the home page itself.
 QString siteAddress(const char* host);
 
-} // namespace shell
+} // namespace ui

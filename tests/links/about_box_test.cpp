@@ -1,9 +1,9 @@
 // The About box: its two links open their own pages, and OK closes it.
 
-#include "shell/about_box.h"
-#include "shell/web_hosts.h"
 #include "tests/support/fake_desktop.h"
 #include "ui/common/link_label.h"
+#include "ui/links/about_box.h"
+#include "ui/links/web_hosts.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -22,10 +22,10 @@ void AboutBoxTest::links_data() {
     QTest::addColumn<QString>("link");
     QTest::addColumn<QString>("address");
     QTest::newRow("home page invitation")
-        << "lblHomePage" << QStringLiteral("http://") + QLatin1String(shell::hosts::MainSite);
+        << "lblHomePage" << QStringLiteral("http://") + QLatin1String(ui::hosts::MainSite);
     QTest::newRow("details of the fully branded offer, not the co-branding one")
         << "lblCoBrand"
-        << QStringLiteral("http://") + QLatin1String(shell::hosts::HelpSite) +
+        << QStringLiteral("http://") + QLatin1String(ui::hosts::HelpSite) +
                QStringLiteral("/fully-branded.html");
 }
 
@@ -33,7 +33,7 @@ void AboutBoxTest::links() {
     QFETCH(QString, link);
     QFETCH(QString, address);
     test::FakeDesktop desktop;
-    shell::frmAbout box(desktop);
+    ui::frmAbout box(desktop);
     box.show();
     auto* label = box.findChild<ui::LinkLabel*>(link);
     QVERIFY(label);
@@ -45,12 +45,12 @@ void AboutBoxTest::links() {
 
 void AboutBoxTest::okCloses() {
     test::FakeDesktop desktop;
-    shell::frmAbout box(desktop);
+    ui::frmAbout box(desktop);
     QCOMPARE(box.windowTitle(), QStringLiteral("VA Zuvo Dada Vuvizoreduror v1.0"));
     QCOMPARE(box.size(), QSize(398, 235)); // 5970 x 3525 twips
     QVERIFY(box.findChild<QLabel*>(QStringLiteral("lblHomePage"))
                 ->text()
-                .contains(QLatin1String(shell::hosts::MainSite)));
+                .contains(QLatin1String(ui::hosts::MainSite)));
     box.show();
     QTest::mouseClick(box.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
     QVERIFY(!box.isVisible());

@@ -2,7 +2,7 @@
 
 #include <QPixmap>
 
-namespace shell {
+namespace ui {
 
 // The program's 32 x 32 picture for the About box and the exit screen: the icon from the
 // resources, or the application's window icon while the resources do not carry it.
@@ -11,4 +11,4 @@ QPixmap programPicture();
 // Where the program's icon lives among the resources.
 inline constexpr const char* kProgramIconResource = ":/icon/program-32.png";
 
-} // namespace shell
+} // namespace ui

@@ -1,9 +1,9 @@
-#include "shell/web_links.h"
+#include "ui/links/web_links.h"
 
 #include "platform/desktop.h"
-#include "shell/web_hosts.h"
+#include "ui/links/web_hosts.h"
 
-namespace shell {
+namespace ui {
 namespace {
 
 void openPage(platform::Desktop& desktop, const char* host, const char* path) {
@@ -48,4 +48,4 @@ void OpenSoftwareCatalogue(platform::Desktop& desktop) {
     openPage(desktop, hosts::MainSite, "/vedazoverezuvuro");
 }
 
-} // namespace shell
+} // namespace ui

@@ -1,13 +1,13 @@
-#include "shell/window_links.h"
+#include "ui/links/window_links.h"
 
-#include "shell/about_box.h"
-#include "shell/web_links.h"
 #include "ui/common/link_label.h"
+#include "ui/links/about_box.h"
+#include "ui/links/web_links.h"
 
 #include <QAction>
 #include <QWidget>
 
-namespace shell {
+namespace ui {
 namespace {
 
 using WebCommand = void (*)(platform::Desktop&);
@@ -59,4 +59,4 @@ void connectWebCommands(QWidget* window, platform::Desktop& desktop) {
     }
 }
 
-} // namespace shell
+} // namespace ui

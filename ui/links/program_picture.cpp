@@ -1,9 +1,9 @@
-#include "shell/program_picture.h"
+#include "ui/links/program_picture.h"
 
 #include <QApplication>
 #include <QIcon>
 
-namespace shell {
+namespace ui {
 
 QPixmap programPicture() {
     QPixmap picture(QString::fromLatin1(kProgramIconResource));
@@ -13,4 +13,4 @@ QPixmap programPicture() {
     return picture;
 }
 
-} // namespace shell
+} // namespace ui

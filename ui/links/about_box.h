@@ -12,7 +12,7 @@ namespace Ui {
 class frmAbout;
 }
 
-namespace shell {
+namespace ui {
 
 // The About box: shown modally from the "&About Software" entries of both working windows.
 class frmAbout : public QDialog {
@@ -26,4 +26,4 @@ private:
     std::unique_ptr<Ui::frmAbout> ui_;
 };
 
-} // namespace shell
+} // namespace ui

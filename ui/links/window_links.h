@@ -6,11 +6,11 @@ namespace platform {
 class Desktop;
 }
 
-namespace shell {
+namespace ui {
 
 // Both working windows carry the same web commands: the Help menu entries, "&Donate", the
 // hidden "Make Money Online" entry, the About box, and the three link labels. This wires
 // whichever of them the window holds, found by their object names.
 void connectWebCommands(QWidget* window, platform::Desktop& desktop);
 
-} // namespace shell
+} // namespace ui
