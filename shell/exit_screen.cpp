@@ -8,6 +8,8 @@
 #include "ui/links/web_links.h"
 #include "ui_exit_screen.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QUrl>
@@ -85,6 +87,16 @@ bool movedByUser(QEvent* event) {
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
 
+// A plain widget is exposed as a part of some window, a "filler" to a Linux screen reader.
+// The exit screen is a window of its own, to be announced by its caption when it comes up.
+QAccessibleInterface* exposedAsWindow(const QString& className, QObject* object) {
+    if (className == QLatin1String(frmExit::staticMetaObject.className()) &&
+        object->isWidgetType()) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    }
+    return nullptr;
+}
+
 } // namespace
 
 QString referralAddress(const ReferralFields& fields) {
@@ -109,7 +121,10 @@ QString referralAddress(const ReferralFields& fields) {
 
 frmExit::frmExit(platform::Desktop& desktop, QWidget* parent)
     : QWidget(parent, Qt::Window), ui_(std::make_unique<Ui::frmExit>()), desktop_(desktop) {
+    static const bool exposedAsAWindow = (QAccessible::installFactory(exposedAsWindow), true);
+    Q_UNUSED(exposedAsAWindow);
     ui_->setupUi(this);
+    ui::keepOwnLook(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setWindowFlag(Qt::WindowStaysOnTopHint);

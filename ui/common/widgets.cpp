@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
+#include <QPalette>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QStyle>
@@ -12,6 +14,9 @@ QFont programFont() {
     QFont font;
     font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
     font.setPointSizeF(8.25);
+    // Said outright, so that nothing of a desktop's font shows through.
+    font.setWeight(QFont::Normal);
+    font.setItalic(false);
     return font;
 }
 
@@ -52,6 +57,82 @@ void applyFonts(QWidget* root, std::span<const FontRule> rules) {
     for (QWidget* widget : root->findChildren<QWidget*>()) {
         widget->setFont(fontFor(widget->objectName(), rules));
     }
+}
+
+namespace {
+
+struct RoleColours {
+    QPalette::ColorRole role;
+    QRgb enabled;
+    QRgb disabled;
+};
+
+// The light palette our windows were drawn with, the one Qt's Fusion style brings.
+// clang-format off
+constexpr RoleColours kLightPalette[] = {
+    {QPalette::WindowText,      0xff000000, 0xffbebebe},
+    {QPalette::Button,          0xffefefef, 0xffefefef},
+    {QPalette::Light,           0xffffffff, 0xffffffff},
+    {QPalette::Midlight,        0xffcacaca, 0xffcacaca},
+    {QPalette::Dark,            0xff9f9f9f, 0xffbebebe},
+    {QPalette::Mid,             0xffb8b8b8, 0xffb8b8b8},
+    {QPalette::Text,            0xff000000, 0xffbebebe},
+    {QPalette::BrightText,      0xffffffff, 0xffffffff},
+    {QPalette::ButtonText,      0xff000000, 0xffbebebe},
+    {QPalette::Base,            0xffffffff, 0xffefefef},
+    {QPalette::Window,          0xffefefef, 0xffefefef},
+    {QPalette::Shadow,          0xff767676, 0xffb1b1b1},
+    {QPalette::Highlight,       0xff308cc6, 0xff919191},
+    {QPalette::HighlightedText, 0xffffffff, 0xffffffff},
+    {QPalette::Link,            0xff0000ff, 0xff0000ff},
+    {QPalette::LinkVisited,     0xffff00ff, 0xffff00ff},
+    {QPalette::AlternateBase,   0xfff7f7f7, 0xfff7f7f7},
+    {QPalette::NoRole,          0xff000000, 0xff000000},
+    {QPalette::ToolTipBase,     0xffffffdc, 0xffffffdc},
+    {QPalette::ToolTipText,     0xff000000, 0xff000000},
+    {QPalette::PlaceholderText, 0x80000000, 0x80000000},
+};
+// clang-format on
+
+// Every role of every group is set, so that none is left to follow the desktop.
+QPalette lightPalette() {
+    QPalette palette;
+    for (const RoleColours& colours : kLightPalette) {
+        palette.setColor(QPalette::Active, colours.role, QColor::fromRgba(colours.enabled));
+        palette.setColor(QPalette::Inactive, colours.role, QColor::fromRgba(colours.enabled));
+        palette.setColor(QPalette::Disabled, colours.role, QColor::fromRgba(colours.disabled));
+    }
+    return palette;
+}
+
+} // namespace
+
+void keepOwnLook(QWidget* window) {
+    QPalette look = lightPalette();
+    // What the window's form sets itself, such as a white background, stays.
+    const QPalette own = window->palette();
+    for (const QPalette::ColorGroup group :
+         {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        for (const RoleColours& colours : kLightPalette) {
+            if (own.isBrushSet(group, colours.role)) {
+                look.setBrush(group, colours.role, own.brush(group, colours.role));
+            }
+        }
+    }
+    window->setPalette(look);
+    window->setFont(programFont());
+    // Menus are windows of their own, which would take the application's look.
+    for (QMenu* menu : window->findChildren<QMenu*>()) {
+        menu->setPalette(look);
+        menu->setFont(programFont());
+    }
+}
+
+void bringToFront(QWidget* front, std::initializer_list<QWidget*> sameSpot) {
+    for (QWidget* control : sameSpot) {
+        control->setVisible(control == front);
+    }
+    front->raise();
 }
 
 void fixSizeAndCentre(QWidget* window) {

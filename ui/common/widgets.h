@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <array>
+#include <initializer_list>
 #include <span>
 
 class QApplication;
@@ -17,6 +18,15 @@ namespace ui {
 // only sizes and weights, so every window inherits this family from the application.
 QFont programFont();
 void useProgramFont(QApplication& application);
+
+// Our windows keep the light look and the font they were laid out for on every desktop. A
+// desktop theme changes the application's palette and font, even while the program runs, but
+// never those of a window that has its own.
+void keepOwnLook(QWidget* window);
+
+// Of controls that lie on the same spot, only the one in front is seen; the others are hidden
+// as well as covered, so that neither Tab nor a screen reader reaches what nobody can see.
+void bringToFront(QWidget* front, std::initializer_list<QWidget*> sameSpot);
 
 // One row of a window's font table: the controls named `name` or `name_N` get the program
 // font at this size and weight.

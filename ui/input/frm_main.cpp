@@ -89,8 +89,9 @@ frmMain::frmMain(engine::CoupleReading& reading, platform::Desktop& desktop, QWi
     cboMonth = controlArray<QComboBox, 2>(this, "cboMonth");
     cboYear = controlArray<QComboBox, 2>(this, "cboYear");
 
+    keepOwnLook(this);
     insertHost(ui_->Label14, hosts::MainSite);
-    bringToFront(ui_->lblCobrand, ui_->lblFullBrand);
+    showPromotion(ui_->lblCobrand);
     connectWebCommands(this, desktop_);
     connect(ui_->cmdProceed, &QPushButton::clicked, this, &frmMain::onProceed);
     connect(ui_->cmdOpen, &QPushButton::clicked, this, &frmMain::onOpen);
@@ -125,18 +126,14 @@ void frmMain::CoBrand_Randomize() {
         return;
     }
     if (intCoBrandRandomNumber % 2 == 0) {
-        bringToFront(ui_->lblFullBrand, ui_->lblCobrand);
+        showPromotion(ui_->lblFullBrand);
     } else {
-        bringToFront(ui_->lblCobrand, ui_->lblFullBrand);
+        showPromotion(ui_->lblCobrand);
     }
 }
 
-void frmMain::bringToFront(LinkLabel* front, LinkLabel* behind) {
-    // The label behind is hidden as well as covered, so that neither Tab nor a screen reader
-    // reaches a link nobody can see.
-    front->show();
-    front->raise();
-    behind->hide();
+void frmMain::showPromotion(LinkLabel* front) {
+    bringToFront(front, {ui_->lblCobrand, ui_->lblFullBrand});
 }
 
 bool frmMain::ValidateInput() {

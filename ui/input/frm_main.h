@@ -60,7 +60,8 @@ private:
     void storeBirthDate(engine::PersonReading& person, std::size_t index) const;
     static std::int16_t kuaNumberOf(const engine::PersonReading& person);
     bool refuse(const char* message, platform::MessageIcon icon, QWidget* focusAfterwards);
-    void bringToFront(LinkLabel* front, LinkLabel* behind);
+    // The two promotion labels share one spot.
+    void showPromotion(LinkLabel* front);
 
     std::unique_ptr<Ui::frmMain> ui_;
     engine::CoupleReading& reading_;

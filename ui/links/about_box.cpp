@@ -11,6 +11,7 @@ namespace ui {
 frmAbout::frmAbout(platform::Desktop& desktop, QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::frmAbout>()) {
     ui_->setupUi(this);
+    ui::keepOwnLook(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     ui_->picIcon->setPixmap(programPicture());
     ui::insertHost(ui_->lblHomePage, hosts::MainSite);

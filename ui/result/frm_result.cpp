@@ -130,6 +130,7 @@ void frmFengShuiCompatibilityResult::findControls() {
 // What a form file cannot say: fractional font sizes, the tabs, the panel colour, the fixed
 // labels sized to their text.
 void frmFengShuiCompatibilityResult::applyLayoutDetails() {
+    keepOwnLook(this);
     applyFonts(this, kFonts);
     insertHost(ui_->Label14, hosts::MainSite);
     // One line across the window: as tall as the font needs, so the underline is not cut.
@@ -144,9 +145,8 @@ void frmFengShuiCompatibilityResult::applyLayoutDetails() {
         palette.setColor(QPalette::Window, QColor(224, 224, 224));
         panel->setPalette(palette);
     }
-    // The promotion labels lie on top of each other; only the one in front may be seen.
-    ui_->lblCobrand->setAutoFillBackground(true);
-    ui_->lblFullBrand->setAutoFillBackground(true);
+    // The promotion labels lie on top of each other, the fully branded offer in front.
+    bringToFront(ui_->lblFullBrand, {ui_->lblCobrand, ui_->lblFullBrand});
     for (const auto& pictures : {imgColour, imgElement, imgTrigram}) {
         for (QLabel* picture : pictures) {
             picture->setAccessibleName(QStringLiteral("No picture"));
@@ -223,7 +223,8 @@ void frmFengShuiCompatibilityResult::save() {
 
 void frmFengShuiCompatibilityResult::bringPanelToFront(int index) {
     if (index >= 0 && index < static_cast<int>(fraResult.size())) {
-        fraResult[static_cast<std::size_t>(index)]->raise();
+        bringToFront(fraResult[static_cast<std::size_t>(index)],
+                     {fraResult[0], fraResult[1], fraResult[2]});
     }
 }
 
