@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/shown_text.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -42,7 +44,7 @@ struct CoupleReading {
 // a word a reading can produce, so a placeholder can never be mistaken for a result.
 inline constexpr const char* kUnknownText = "?";
 inline constexpr const char* kUnknownDescription =
-    "No character reading is known for this Kua number.";
+    SHOWN_TEXT("ReadingWords", "No character reading is known for this Kua number.");
 
 // Every reading is shown in a new result window, so it starts from the window's placeholders.
 // Touches only the shown fields: names, sexes, birth data and Kua numbers stay.

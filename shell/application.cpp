@@ -30,7 +30,7 @@ Application::~Application() {
 
 bool Application::StartUp() {
     if (!desktop_->claimSingleInstance()) {
-        desktop_->showMessage(nullptr, QStringLiteral("Application is already running"),
+        desktop_->showMessage(nullptr, tr("Application is already running"),
                               platform::MessageIcon::Information);
         ExitProgram();
         return false;

@@ -23,10 +23,14 @@ namespace {
 
 // One of these asks for the forum's support on every run; "%1" is the forum's host.
 constexpr const char* kForumMessages[] = {
-    "Please support our discussion forum: visit %1 regularly and join the conversation.",
-    "The forum at %1 lives on its visitors. Drop in now and then to keep it going.",
-    "Enjoyed this program? Support the discussion forum behind it by visiting %1 regularly.",
-    "Help our discussion forum grow: make %1 one of the sites you visit regularly.",
+    QT_TRANSLATE_NOOP("shell::frmExit", "Please support our discussion forum: visit %1 regularly "
+                                        "and join the conversation."),
+    QT_TRANSLATE_NOOP("shell::frmExit", "The forum at %1 lives on its visitors. Drop in now and "
+                                        "then to keep it going."),
+    QT_TRANSLATE_NOOP("shell::frmExit", "Enjoyed this program? Support the discussion forum "
+                                        "behind it by visiting %1 regularly."),
+    QT_TRANSLATE_NOOP("shell::frmExit", "Help our discussion forum grow: make %1 one of the sites "
+                                        "you visit regularly."),
 };
 
 // The referral boxes, in the order the request is checked and built.
@@ -36,19 +40,31 @@ struct ReferralBox {
     const char* placeholder;
     const char* missingMessage;
 };
+// The placeholders are the ones the form shows, so they are translated alike.
 const ReferralBox kReferralBoxes[] = {
-    {"txtName", &ReferralFields::name, "Your Name", "Please Enter Your Name"},
-    {"txtEmail", &ReferralFields::email, "Your Email Address", "Please Enter Your Email"},
-    {"txtMessage", &ReferralFields::message, "Your Message", "Please Enter Your Message"},
-    {"txtFriendName", &ReferralFields::friendName, "Friend's Name",
-     "Please Enter Your Friend's Name"},
-    {"txtFriendEmail", &ReferralFields::friendEmail, "Friend's Email Address",
-     "Please Enter Your Friend's Email"},
+    {"txtName", &ReferralFields::name, QT_TRANSLATE_NOOP("frmExit", "Your Name"),
+     QT_TRANSLATE_NOOP("shell::frmExit", "Please Enter Your Name")},
+    {"txtEmail", &ReferralFields::email, QT_TRANSLATE_NOOP("frmExit", "Your Email Address"),
+     QT_TRANSLATE_NOOP("shell::frmExit", "Please Enter Your Email")},
+    {"txtMessage", &ReferralFields::message, QT_TRANSLATE_NOOP("frmExit", "Your Message"),
+     QT_TRANSLATE_NOOP("shell::frmExit", "Please Enter Your Message")},
+    {"txtFriendName", &ReferralFields::friendName, QT_TRANSLATE_NOOP("frmExit", "Friend's Name"),
+     QT_TRANSLATE_NOOP("shell::frmExit", "Please Enter Your Friend's Name")},
+    {"txtFriendEmail", &ReferralFields::friendEmail,
+     QT_TRANSLATE_NOOP("frmExit", "Friend's Email Address"),
+     QT_TRANSLATE_NOOP("shell::frmExit", "Please Enter Your Friend's Email")},
 };
 
-constexpr const char* kSpaceInAddress = "Email Address Cannot Contain Space";
-constexpr const char* kSameAddresses = "Please Enter Distinct Email Addresses";
-constexpr const char* kImproperAddress = "Please Enter Proper Email Address";
+QString placeholderOf(const ReferralBox& box) {
+    return QCoreApplication::translate("frmExit", box.placeholder);
+}
+
+constexpr const char* kSpaceInAddress =
+    QT_TRANSLATE_NOOP("shell::frmExit", "Email Address Cannot Contain Space");
+constexpr const char* kSameAddresses =
+    QT_TRANSLATE_NOOP("shell::frmExit", "Please Enter Distinct Email Addresses");
+constexpr const char* kImproperAddress =
+    QT_TRANSLATE_NOOP("shell::frmExit", "Please Enter Proper Email Address");
 
 // Only blanks are trimmed: a line break the user typed belongs to the text.
 QString trimSpaces(const QString& text) {
@@ -133,7 +149,7 @@ frmExit::frmExit(platform::Desktop& desktop, QWidget* parent)
     ui_->Picture1->setPixmap(ui::programPicture());
     platform::seedRandomFromClock(desktop_);
     const auto drawn = static_cast<std::size_t>(std::floor(4.0 * desktop_.random()));
-    ui_->Label2->setText(QString::fromUtf8(kForumMessages[std::min<std::size_t>(drawn, 3)])
+    ui_->Label2->setText(tr(kForumMessages[std::min<std::size_t>(drawn, 3)])
                              .arg(QString::fromUtf8(ui::hosts::MainSite)));
     ui::insertHost(ui_->Check1, ui::hosts::MainSite);
     ui::insertHost(ui_->Label3, ui::hosts::MainSite);
@@ -180,7 +196,7 @@ bool frmExit::eventFilter(QObject* watched, QEvent* event) {
 
 void frmExit::handleFocusChange(std::size_t index, QEvent::Type change) {
     QWidget* box = boxes_[index];
-    const QString placeholder = QString::fromUtf8(kReferralBoxes[index].placeholder);
+    const QString placeholder = placeholderOf(kReferralBoxes[index]);
     const QString text = trimSpaces(textOf(box));
     if (change == QEvent::FocusIn && text == placeholder) {
         setTextOf(box, QString());
@@ -233,7 +249,7 @@ void frmExit::onSubmit() {
 void frmExit::SendReferral(const ReferralFields& fields) {
     for (const ReferralBox& box : kReferralBoxes) {
         const QString& value = fields.*(box.field);
-        if (value.isEmpty() || value == QLatin1String(box.placeholder)) {
+        if (value.isEmpty() || value == placeholderOf(box)) {
             refuse(box.missingMessage);
             return;
         }
@@ -242,7 +258,7 @@ void frmExit::SendReferral(const ReferralFields& fields) {
 }
 
 void frmExit::refuse(const char* message) {
-    desktop_.showMessage(this, QString::fromUtf8(message), platform::MessageIcon::Critical);
+    desktop_.showMessage(this, tr(message), platform::MessageIcon::Critical);
 }
 
 } // namespace shell

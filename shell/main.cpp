@@ -1,6 +1,7 @@
 #include "assets/assets.h"
 #include "platform/qt_desktop.h"
 #include "shell/application.h"
+#include "translations/translations.h"
 #include "ui/common/widgets.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication qtApplication(argc, argv);
+    translations::installFor(qtApplication);
     ui::useProgramFont(qtApplication);
     QApplication::setWindowIcon(assets::programIcon());
 

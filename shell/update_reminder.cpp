@@ -5,6 +5,8 @@
 #include "storage/scrambler.h"
 #include "ui/links/web_links.h"
 
+#include <QCoreApplication>
+
 #include <QLocale>
 
 #include <array>
@@ -63,11 +65,12 @@ void RemindOfUpdate(platform::Desktop& desktop, const QString& application) {
     if (days >= -kQuietDays && days <= kQuietDays) {
         return;
     }
-    const platform::MessageAnswer answer =
-        desktop.showMessage(nullptr,
-                            QStringLiteral("There maybe an update to this software available\r"
-                                           "Do you want to check for an update?"),
-                            platform::MessageIcon::Information, platform::MessageButtons::YesNo);
+    const platform::MessageAnswer answer = desktop.showMessage(
+        nullptr,
+        QCoreApplication::translate("UpdateReminder",
+                                    "There maybe an update to this software available\r"
+                                    "Do you want to check for an update?"),
+        platform::MessageIcon::Information, platform::MessageButtons::YesNo);
     storeToday(desktop, application, name);
     if (answer == platform::MessageAnswer::Yes) {
         ui::OpenDownloadPage(desktop);

@@ -5,6 +5,7 @@
 #include "bench/gui/first_paint.h"
 #include "platform/qt_desktop.h"
 #include "shell/application.h"
+#include "translations/translations.h"
 #include "ui/common/widgets.h"
 #include "ui/input/frm_main.h"
 
@@ -15,6 +16,7 @@
 int main(int argc, char* argv[]) {
     QApplication qtApplication(argc, argv);
     const bench::FirstPaintWatch watch(bench::isWindowOf<ui::frmMain>, bench::announcePaintAndQuit);
+    translations::installFor(qtApplication);
     ui::useProgramFont(qtApplication);
     QApplication::setWindowIcon(assets::programIcon());
 

@@ -16,11 +16,14 @@
 namespace ui {
 namespace {
 
-const QStringList kMonthNames = {
-    QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
-    QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
-    QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
-    QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December"),
+// The engine reads the English month names; the list shows them in the user's language.
+constexpr const char* kMonthNames[] = {
+    QT_TRANSLATE_NOOP("ui::frmMain", "January"),   QT_TRANSLATE_NOOP("ui::frmMain", "February"),
+    QT_TRANSLATE_NOOP("ui::frmMain", "March"),     QT_TRANSLATE_NOOP("ui::frmMain", "April"),
+    QT_TRANSLATE_NOOP("ui::frmMain", "May"),       QT_TRANSLATE_NOOP("ui::frmMain", "June"),
+    QT_TRANSLATE_NOOP("ui::frmMain", "July"),      QT_TRANSLATE_NOOP("ui::frmMain", "August"),
+    QT_TRANSLATE_NOOP("ui::frmMain", "September"), QT_TRANSLATE_NOOP("ui::frmMain", "October"),
+    QT_TRANSLATE_NOOP("ui::frmMain", "November"),  QT_TRANSLATE_NOOP("ui::frmMain", "December"),
 };
 constexpr int kFirstDay = 1;
 constexpr int kLastDay = 31;
@@ -33,13 +36,17 @@ struct PersonChecks {
     const char* missingSex;
 };
 constexpr PersonChecks kPersonChecks[] = {
-    {"Please Enter Your Name", "Please Specify Your Sex"},
-    {"Please Enter Your Partner's Name", "Please Specify Your Partner's Sex"},
+    {QT_TRANSLATE_NOOP("ui::frmMain", "Please Enter Your Name"),
+     QT_TRANSLATE_NOOP("ui::frmMain", "Please Specify Your Sex")},
+    {QT_TRANSLATE_NOOP("ui::frmMain", "Please Enter Your Partner's Name"),
+     QT_TRANSLATE_NOOP("ui::frmMain", "Please Specify Your Partner's Sex")},
 };
 
 // The two date faults are told apart by one blank before the "!".
-constexpr const char* kFebruaryFault = "Please Enter Correct Date Or Month!";
-constexpr const char* kThirtyDayMonthFault = "Please Enter Correct Date Or Month !";
+constexpr const char* kFebruaryFault =
+    QT_TRANSLATE_NOOP("ui::frmMain", "Please Enter Correct Date Or Month!");
+constexpr const char* kThirtyDayMonthFault =
+    QT_TRANSLATE_NOOP("ui::frmMain", "Please Enter Correct Date Or Month !");
 
 // List positions, as the checks read them: day 1 is 0, January is 0.
 constexpr int kFebruary = 1;
@@ -108,9 +115,13 @@ frmMain::~frmMain() = default;
 void frmMain::loadLists() {
     const QStringList days = numbersFrom(kFirstDay, kLastDay);
     const QStringList years = numbersFrom(kFirstYear, kLastYear);
+    QStringList months;
+    for (const char* month : kMonthNames) {
+        months << tr(month);
+    }
     for (std::size_t person = 0; person < cboDate.size(); ++person) {
         cboDate[person]->addItems(days);
-        cboMonth[person]->addItems(kMonthNames);
+        cboMonth[person]->addItems(months);
         cboYear[person]->addItems(years);
         for (QComboBox* list : {cboDate[person], cboMonth[person], cboYear[person]}) {
             list->setCurrentIndex(0);
@@ -158,7 +169,7 @@ bool frmMain::ValidateInput() {
 }
 
 bool frmMain::refuse(const char* message, platform::MessageIcon icon, QWidget* focusAfterwards) {
-    desktop_.showMessage(this, QString::fromUtf8(message), icon);
+    desktop_.showMessage(this, tr(message), icon);
     if (focusAfterwards) {
         focusAfterwards->setFocus();
     }
@@ -184,7 +195,10 @@ void frmMain::onProceed() {
 
 void frmMain::storeBirthDate(engine::PersonReading& person, std::size_t index) const {
     person.BirthDay = cboDate[index]->currentText().trimmed().toShort();
-    person.BirthMonth = cboMonth[index]->currentText().trimmed().toStdString();
+    const int month = cboMonth[index]->currentIndex();
+    if (month >= 0 && month < static_cast<int>(std::size(kMonthNames))) {
+        person.BirthMonth = kMonthNames[static_cast<std::size_t>(month)];
+    }
     person.BirthYear = cboYear[index]->currentText().trimmed().toShort();
 }
 
@@ -195,8 +209,8 @@ std::int16_t frmMain::kuaNumberOf(const engine::PersonReading& person) {
 
 void frmMain::onOpen() {
     const QString path =
-        desktop_.askOpenFile(this, {.title = QStringLiteral("Select the source file"),
-                                    .filter = QStringLiteral("Feng Shui Compatibility (*.fsc)"),
+        desktop_.askOpenFile(this, {.title = tr("Select the source file"),
+                                    .filter = tr("Feng Shui Compatibility (*.fsc)"),
                                     .defaultSuffix = QStringLiteral("fsc"),
                                     .fileMustExist = true});
     if (path.isEmpty()) {
@@ -208,8 +222,7 @@ void frmMain::onOpen() {
         path.endsWith(QLatin1String("fsc"), Qt::CaseSensitive) ? readReadingFile(path)
                                                                : std::nullopt;
     if (!numbers) {
-        desktop_.showMessage(this, QStringLiteral("Please Check The File."),
-                             platform::MessageIcon::Critical);
+        desktop_.showMessage(this, tr("Please Check The File."), platform::MessageIcon::Critical);
         return;
     }
     reading_.Self.KuaNumber = numbers->Self;

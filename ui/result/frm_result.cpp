@@ -3,6 +3,7 @@
 #include "engine/couple_reading.h"
 #include "platform/desktop.h"
 #include "ui/common/reading_file_io.h"
+#include "ui/common/reading_words.h"
 #include "ui/common/widgets.h"
 #include "ui/links/web_hosts.h"
 #include "ui/links/window_links.h"
@@ -42,20 +43,21 @@ constexpr FontRule kFonts[] = {
 };
 // clang-format on
 
-constexpr const char* kTabTexts[] = {"Your Kua Number", "Your Partner's Kua Number",
-                                     "Trigram Compatibility"};
+constexpr const char* kTabTexts[] = {
+    QT_TRANSLATE_NOOP("ui::frmFengShuiCompatibilityResult", "Your Kua Number"),
+    QT_TRANSLATE_NOOP("ui::frmFengShuiCompatibilityResult", "Your Partner's Kua Number"),
+    QT_TRANSLATE_NOOP("ui::frmFengShuiCompatibilityResult", "Trigram Compatibility"),
+};
 
-QString shown(const std::string& text) {
-    // Paragraphs are stored with CR LF; a label breaks lines at LF alone.
-    return QString::fromStdString(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
-}
-
-// A key that finds no picture leaves the picture box as it was.
-void showPicture(QLabel* box, const KeyedPictureList& list, const std::string& key) {
+// A key that finds no picture leaves the picture box as it was. The key is the reading's word
+// of that kind, so a screen reader names the picture in the user's language.
+void showPicture(QLabel* box, const KeyedPictureList& list, const std::string& key,
+                 const char* kind) {
     const QPixmap picture = list.find(key);
     if (!picture.isNull()) {
         box->setPixmap(picture);
-        box->setAccessibleName(QString::fromStdString(key) + QLatin1String(" picture"));
+        box->setAccessibleName(
+            frmFengShuiCompatibilityResult::tr("%1 picture").arg(shownWord(key, kind)));
     }
 }
 
@@ -137,7 +139,7 @@ void frmFengShuiCompatibilityResult::applyLayoutDetails() {
     ui_->Label14->resize(ui_->Label14->width(),
                          std::max(ui_->Label14->height(), ui_->Label14->sizeHint().height()));
     for (const char* text : kTabTexts) {
-        ui_->TS->addTab(QString::fromLatin1(text));
+        ui_->TS->addTab(tr(text));
     }
     for (QFrame* panel : fraResult) {
         panel->setAutoFillBackground(true);
@@ -149,7 +151,7 @@ void frmFengShuiCompatibilityResult::applyLayoutDetails() {
     bringToFront(ui_->lblFullBrand, {ui_->lblCobrand, ui_->lblFullBrand});
     for (const auto& pictures : {imgColour, imgElement, imgTrigram}) {
         for (QLabel* picture : pictures) {
-            picture->setAccessibleName(QStringLiteral("No picture"));
+            picture->setAccessibleName(tr("No picture"));
         }
     }
     for (QLabel* label : findChildren<QLabel*>()) {
@@ -165,8 +167,7 @@ void frmFengShuiCompatibilityResult::applyLayoutDetails() {
 }
 
 void frmFengShuiCompatibilityResult::load() {
-    const char* title = reading_.Self.Sex == "Male" ? "Mr. " : "Ms. ";
-    setSizedText(lblName[0], QLatin1String(title) + QString::fromStdString(reading_.Self.Name));
+    setSizedText(lblName[0], titledName(reading_.Self.Sex == "Male", reading_.Self.Name));
     ui_->TS->setCurrentIndex(0);
     bringPanelToFront(0);
 }
@@ -176,39 +177,38 @@ void frmFengShuiCompatibilityResult::showReading() {
     showPerson(1);
     showTrigramRows(0);
     showTrigramRows(1);
-    setSizedText(lblCompatibility[0], shown(reading_.PairKey));
-    setSizedText(lblCompatibility[1], shown(reading_.Rating));
+    setSizedText(lblCompatibility[0], shownPair(reading_.PairKey));
+    setSizedText(lblCompatibility[1], shownWord(reading_.Rating, "rating"));
 }
 
 void frmFengShuiCompatibilityResult::showPerson(int i) {
     const auto index = static_cast<std::size_t>(i);
     const engine::PersonReading& person = i == 0 ? reading_.Self : reading_.Partner;
     setSizedText(lblFengShuiKuaNo[index], QString::number(person.KuaNumber));
-    setSizedText(lblFengShuiColour[index], shown(person.Colour));
-    showPicture(imgColour[index], IMGColours, person.ColourPicture);
-    setSizedText(lblFengShuiElement[index], shown(person.Element));
-    showPicture(imgElement[index], IMGElements, person.ElementPicture);
-    setSizedText(lblFengShuiGroup[index], shown(person.Group));
-    lblElementDesc[index]->setText(shown(person.ElementDescription));
-    setSizedText(lblFengShuiTrigram[index], shown(person.Trigram));
-    showPicture(imgTrigram[index], IMGTrigrams, person.TrigramPicture);
+    setSizedText(lblFengShuiColour[index], shownWord(person.Colour, "colour"));
+    showPicture(imgColour[index], IMGColours, person.ColourPicture, "colour");
+    setSizedText(lblFengShuiElement[index], shownWord(person.Element, "element"));
+    showPicture(imgElement[index], IMGElements, person.ElementPicture, "element");
+    setSizedText(lblFengShuiGroup[index], shownWord(person.Group, "group"));
+    lblElementDesc[index]->setText(shownWord(person.ElementDescription));
+    setSizedText(lblFengShuiTrigram[index], shownWord(person.Trigram, "trigram"));
+    showPicture(imgTrigram[index], IMGTrigrams, person.TrigramPicture, "trigram");
 }
 
 void frmFengShuiCompatibilityResult::showTrigramRows(int i) {
     const engine::PersonReading& person = i == 0 ? reading_.Self : reading_.Partner;
     const auto first = static_cast<std::size_t>(9 * i);
-    setSizedText(lblResult[first], shown(person.ListColour));
+    setSizedText(lblResult[first], shownWord(person.ListColour, "colour"));
     for (std::size_t k = 0; k < person.Directions.size(); ++k) {
-        setSizedText(lblResult[first + 1 + k], shown(person.Directions[k]));
+        setSizedText(lblResult[first + 1 + k], shownWord(person.Directions[k], "direction"));
     }
 }
 
 void frmFengShuiCompatibilityResult::save() {
-    const QString path =
-        desktop_.askSaveFile(this, {.title = QStringLiteral("Feng Shui Compatibility"),
-                                    .filter = QStringLiteral("Rich Text Format (*.fsc)"),
-                                    .defaultSuffix = QStringLiteral("fsc"),
-                                    .confirmOverwrite = true});
+    const QString path = desktop_.askSaveFile(this, {.title = tr("Feng Shui Compatibility"),
+                                                     .filter = tr("Rich Text Format (*.fsc)"),
+                                                     .defaultSuffix = QStringLiteral("fsc"),
+                                                     .confirmOverwrite = true});
     if (path.isEmpty()) {
         return;
     }
@@ -216,7 +216,7 @@ void frmFengShuiCompatibilityResult::save() {
     const QString failure =
         writeReadingFile(path, {reading_.Self.KuaNumber, reading_.Partner.KuaNumber});
     if (!failure.isEmpty()) {
-        desktop_.showMessage(this, QStringLiteral("Could Not Save The File.\n") + failure,
+        desktop_.showMessage(this, tr("Could Not Save The File.\n%1").arg(failure),
                              platform::MessageIcon::Critical);
     }
 }
