@@ -3,6 +3,8 @@
 // technology, and the colours a style paints each text and what lies behind it with.
 
 #include "tests/shell/program_driver.h"
+#include "tests/support/clipped_labels.h"
+#include "translations/translations.h"
 #include "ui/links/about_box.h"
 
 #include <QAbstractButton>
@@ -273,6 +275,7 @@ class AccessibilityTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void everyWindow_data();
@@ -282,6 +285,12 @@ private:
     QPalette desktopPalette_;
     QFont desktopFont_;
 };
+
+// In the user's language, as the program starts: run under LANGUAGE=zh_CN, every window is
+// audited in Chinese.
+void AccessibilityTest::initTestCase() {
+    translations::installFor(*QCoreApplication::instance());
+}
 
 void AccessibilityTest::init() {
     desktopPalette_ = QApplication::palette();
@@ -316,6 +325,8 @@ void AccessibilityTest::everyWindow() {
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QLatin1Char('\n'))));
     const QStringList covered = coveredButExposed(exposed);
     QVERIFY2(covered.isEmpty(), qPrintable(covered.join(QLatin1Char('\n'))));
+    const QStringList clipped = test::clippedLabels(window);
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
 
     const Look before = lookOf(window);
     QApplication::setPalette(darkDesktopPalette());
