@@ -12,7 +12,10 @@ namespace ui {
 
 QFont programFont() {
     QFont font;
-    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    // Chinese glyphs come from a CJK font of our choosing rather than whatever the font
+    // configuration falls back to, so that Chinese texts fit the layouts as they were tried.
+    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
+                      QStringLiteral("WenQuanYi Micro Hei")});
     font.setPointSizeF(8.25);
     // Said outright, so that nothing of a desktop's font shows through.
     font.setWeight(QFont::Normal);

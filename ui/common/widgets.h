@@ -14,7 +14,8 @@ class QLabel;
 
 namespace ui {
 
-// Verdana 8.25 pt, or its closest look-alike where Verdana is not installed. The forms give
+// Verdana 8.25 pt, or its closest look-alike where Verdana is not installed, with a CJK font
+// for Chinese. The forms give
 // only sizes and weights, so every window inherits this family from the application.
 QFont programFont();
 void useProgramFont(QApplication& application);
