@@ -1,4 +1,886 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
+<context>
+    <name>ReadingWords</name>
+    <message>
+        <source>No character reading is known for this Kua number.</source>
+        <translation>此命卦数没有已知的性格解读。</translation>
+    </message>
+    <message>
+        <source>You will flow like water. You have a flexible and adjusting nature. You may seem stable but in reality you are restless. You will make a good leader, as you are confident and clear about your decisions. You have a magnetic personality.<byte value="xd"/>
+<byte value="xd"/>
+Element Water is compatible with elements Tree and Metal.<byte value="xd"/>
+<byte value="xd"/>
+Element Water is not compatible with elements Fire and Soil</source>
+        <translation>您会像水一样流动。您天性灵活，善于调整。您看似稳定，实则不安分。您对自己的决定充满自信、清楚明确，因此会成为一位好领导。您的个性富有魅力。<byte value="xd"/>
+<byte value="xd"/>
+水元素与树元素和金元素相合。<byte value="xd"/>
+<byte value="xd"/>
+水元素与火元素和土壤元素不相合</translation>
+    </message>
+    <message>
+        <source>You are grounded and have strong roots that spread throughout the soil. You are very loyal and dependable. At the same time you can be stubborn and stick to your decisions. You can be the best friend or the worst enemy.<byte value="xd"/>
+<byte value="xd"/>
+Element Earth is compatible with elements Fire and Metal.<byte value="xd"/>
+<byte value="xd"/>
+Element Earth is compatible with elements Wood and Water.</source>
+        <translation>您脚踏实地，根基深厚，根系遍布土壤。您非常忠诚可靠。同时，您也可能固执己见，坚持自己的决定。您可以是最好的朋友，也可以是最可怕的敌人。<byte value="xd"/>
+<byte value="xd"/>
+土元素与火元素和金元素相合。<byte value="xd"/>
+<byte value="xd"/>
+土元素与木元素和水元素相合。</translation>
+    </message>
+    <message>
+        <source>You are a deep thinker and believe in discovering things for yourself. You are disciplined and methodical by nature. You believe more in quality than quantity.<byte value="xd"/>
+<byte value="xd"/>
+Element Metal is compatible with elements Water and Soil.<byte value="xd"/>
+<byte value="xd"/>
+Element Metal is not compatible with elements Fire and Wood.    </source>
+        <translation>您是一位深刻的思考者，相信凡事要亲自去发现。您天性自律，做事有条不紊。您更看重质量而非数量。<byte value="xd"/>
+<byte value="xd"/>
+金元素与水元素和土壤元素相合。<byte value="xd"/>
+<byte value="xd"/>
+金元素与火元素和木元素不相合。    </translation>
+    </message>
+    <message>
+        <source>You are committed to your work and always fulfill your commitments. You are always young at heart and aim to reach the top and spread out.<byte value="xd"/>
+<byte value="xd"/>
+Element Wood is compatible with elements Water and Fire.<byte value="xd"/>
+<byte value="xd"/>
+Element Wood is not compatible with elements Fire and Tree.</source>
+        <translation>您全心投入工作，总能履行自己的承诺。您永远保持一颗年轻的心，志在登上顶峰并向四方伸展。<byte value="xd"/>
+<byte value="xd"/>
+木元素与水元素和火元素相合。<byte value="xd"/>
+<byte value="xd"/>
+木元素与火元素和树元素不相合。</translation>
+    </message>
+    <message>
+        <source>You have a lot of passion and fire burning inside you. You have an attractive personality and are always enthusiastic about doing things. You need to be surrounded by people and hate loneliness.<byte value="xd"/>
+<byte value="xd"/>
+Element Fire is compatible with elements Wood and Soil.<byte value="xd"/>
+<byte value="xd"/>
+Element Fire is not compatible with elements Metal and Soil.</source>
+        <translation>您内心燃烧着满腔的热情与火焰。您个性迷人，做事总是热情洋溢。您需要有人相伴，讨厌孤独。<byte value="xd"/>
+<byte value="xd"/>
+火元素与木元素和土壤元素相合。<byte value="xd"/>
+<byte value="xd"/>
+火元素与金元素和土壤元素不相合。</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <comment>group</comment>
+        <translation>东四命</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <comment>group</comment>
+        <translation>西四命</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <comment>element</comment>
+        <translation>水</translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <comment>element</comment>
+        <translation>土</translation>
+    </message>
+    <message>
+        <source>Wood</source>
+        <comment>element</comment>
+        <translation>木</translation>
+    </message>
+    <message>
+        <source>Metal</source>
+        <comment>element</comment>
+        <translation>金</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <comment>element</comment>
+        <translation>火</translation>
+    </message>
+    <message>
+        <source>Kan</source>
+        <comment>trigram</comment>
+        <translation>坎</translation>
+    </message>
+    <message>
+        <source>Kun</source>
+        <comment>trigram</comment>
+        <translation>坤</translation>
+    </message>
+    <message>
+        <source>Chen</source>
+        <comment>trigram</comment>
+        <translation>震</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <comment>trigram</comment>
+        <translation>巽</translation>
+    </message>
+    <message>
+        <source>Chien</source>
+        <comment>trigram</comment>
+        <translation>乾</translation>
+    </message>
+    <message>
+        <source>Tui</source>
+        <comment>trigram</comment>
+        <translation>兑</translation>
+    </message>
+    <message>
+        <source>Ken</source>
+        <comment>trigram</comment>
+        <translation>艮</translation>
+    </message>
+    <message>
+        <source>Li</source>
+        <comment>trigram</comment>
+        <translation>离</translation>
+    </message>
+    <message>
+        <source>Off White</source>
+        <comment>colour</comment>
+        <translation>米白色</translation>
+    </message>
+    <message>
+        <source>Off-White</source>
+        <comment>colour</comment>
+        <translation>米白色</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <comment>colour</comment>
+        <translation>黑色</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <comment>colour</comment>
+        <translation>绿色</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <comment>colour</comment>
+        <translation>蓝色</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <comment>colour</comment>
+        <translation>橙色</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <comment>colour</comment>
+        <translation>灰色</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <comment>colour</comment>
+        <translation>红色</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <comment>colour</comment>
+        <translation>白色</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <comment>colour</comment>
+        <translation>紫色</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <comment>direction</comment>
+        <translation>北</translation>
+    </message>
+    <message>
+        <source>North East</source>
+        <comment>direction</comment>
+        <translation>东北</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <comment>direction</comment>
+        <translation>东</translation>
+    </message>
+    <message>
+        <source>South East</source>
+        <comment>direction</comment>
+        <translation>东南</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <comment>direction</comment>
+        <translation>南</translation>
+    </message>
+    <message>
+        <source>South West</source>
+        <comment>direction</comment>
+        <translation>西南</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <comment>direction</comment>
+        <translation>西</translation>
+    </message>
+    <message>
+        <source>North West</source>
+        <comment>direction</comment>
+        <translation>西北</translation>
+    </message>
+    <message>
+        <source>Excellent</source>
+        <comment>rating</comment>
+        <translation>极佳</translation>
+    </message>
+    <message>
+        <source>Very Good</source>
+        <comment>rating</comment>
+        <translation>很好</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <comment>rating</comment>
+        <translation>良好</translation>
+    </message>
+    <message>
+        <source>Unsatisfactory</source>
+        <comment>rating</comment>
+        <translation>欠佳</translation>
+    </message>
+    <message>
+        <source>Bad</source>
+        <comment>rating</comment>
+        <translation>差</translation>
+    </message>
+    <message>
+        <source>Disastrous</source>
+        <comment>rating</comment>
+        <translation>大凶</translation>
+    </message>
+    <message>
+        <source>%1-%2</source>
+        <extracomment>The pair of trigrams, the user&apos;s first: &quot;Kun-Kun&quot;</extracomment>
+        <translation>%1-%2</translation>
+    </message>
+    <message>
+        <source>Mr. %1</source>
+        <translation>%1 先生</translation>
+    </message>
+    <message>
+        <source>Ms. %1</source>
+        <translation>%1 女士</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateReminder</name>
+    <message>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <translation>本软件可能已有更新。<byte value="xd"/>您要检查更新吗？</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror v1.0</source>
+        <translation>VA Zuvo Dada Vuvizoreduror v1.0</translation>
+    </message>
+    <message>
+        <source>Program picture</source>
+        <translation>程序图片</translation>
+    </message>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror is based on the compatibility of Kua or Gua numbers of two people according to the Eight Mansions School of Feng Shui. This software shows how your personal trigram reflects how you affect or get affected by other people.</source>
+        <translation>VA Zuvo Dada Vuvizoreduror 依据风水八宅派，以两人命卦（Kua 或 Gua）数的相合程度为基础。本软件向您展示，您的个人卦象如何反映您对他人的影响以及他人对您的影响。</translation>
+    </message>
+    <message>
+        <source>Visit us at %1</source>
+        <translation>欢迎访问 %1</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>居家创业良机。开创您自己的网络事业，在线赚钱。为您的网站获取本软件的完整品牌定制版。</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>点击此处了解详情</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>frmExit</name>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror v1.0</source>
+        <translation>VA Zuvo Dada Vuvizoreduror v1.0</translation>
+    </message>
+    <message>
+        <source>Program picture</source>
+        <translation>程序图片</translation>
+    </message>
+    <message>
+        <source>Yes, take me to the discussion forum at %1</source>
+        <translation>是的，带我去 %1 上的讨论论坛</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <translation>推荐给朋友</translation>
+    </message>
+    <message>
+        <source>Your Name</source>
+        <translation>您的姓名</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>您的姓名</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>您的电子邮件地址</translation>
+    </message>
+    <message>
+        <source>Your email address</source>
+        <translation>您的电子邮件地址</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Name</source>
+        <translation>朋友的姓名</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s name</source>
+        <translation>朋友的姓名</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Email Address</source>
+        <translation>朋友的电子邮件地址</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s email address</source>
+        <translation>朋友的电子邮件地址</translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <translation>立即推荐给朋友(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Your Message
+</source>
+        <translation>您的留言<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>您的留言</translation>
+    </message>
+    <message>
+        <source>Download Our Other Programs</source>
+        <translation>下载我们的其他程序</translation>
+    </message>
+    <message>
+        <source>Besides this program we publish a range of other small programs for home and office. Each one is free to try, quick to install and easy to use.
+
+Every program has a page of its own with a short description, a picture and a download link, so you can see what it does before you fetch it.
+
+Browse the whole catalogue at %1 and pick the programs that suit you.</source>
+        <translation>除本程序外，我们还发布了一系列适用于家庭和办公室的其他小程序。每款程序均可免费试用，安装快捷，简单易用。
+
+每款程序都有自己的页面，附有简短介绍、一张图片和下载链接，让您在下载之前就能了解它的功能。
+
+请访问 %1 浏览完整目录，挑选适合您的程序。</translation>
+    </message>
+    <message>
+        <source>Visit the program catalogue</source>
+        <translation>访问程序目录</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>您的留言</translation>
+    </message>
+</context>
+<context>
+    <name>frmFengShuiCompatibilityResult</name>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror v1.0</source>
+        <translation>VA Zuvo Dada Vuvizoreduror v1.0</translation>
+    </message>
+    <message>
+        <source>Join our discussion forum at %1</source>
+        <translation>加入我们的讨论论坛：%1</translation>
+    </message>
+    <message>
+        <source>color: rgb(154, 54, 171);</source>
+        <translation>color: rgb(154, 54, 171);</translation>
+    </message>
+    <message>
+        <source>Feng Shui Kua Number </source>
+        <translation>风水命卦数 </translation>
+    </message>
+    <message>
+        <source>Your Kua Number is: </source>
+        <translation>您的命卦数为： </translation>
+    </message>
+    <message>
+        <source>Kua or Gua Number calculated according to the Eight Mansions School of Feng Shui helps one attain prosperity and everlasting success. It is calculated on basis of your birth and gender details.</source>
+        <translation>依据风水八宅派计算出的命卦（Kua 或 Gua）数，可助人获得财富与长久的成功。它根据您的出生和性别信息计算得出。</translation>
+    </message>
+    <message>
+        <source>Your Color is:</source>
+        <translation>您的颜色为：</translation>
+    </message>
+    <message>
+        <source>Your Element is: </source>
+        <translation>您的元素为： </translation>
+    </message>
+    <message>
+        <source>Your are a</source>
+        <translation>您是</translation>
+    </message>
+    <message>
+        <source>Group Person</source>
+        <translation>之人</translation>
+    </message>
+    <message>
+        <source> Feng Shui Kua Number </source>
+        <translation> 风水命卦数 </translation>
+    </message>
+    <message>
+        <source>Trigram Compatibility</source>
+        <translation>卦象相合度</translation>
+    </message>
+    <message>
+        <source>Your Trigram</source>
+        <translation>您的卦象</translation>
+    </message>
+    <message>
+        <source>color: rgb(128, 0, 0);</source>
+        <translation>color: rgb(128, 0, 0);</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>颜色</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>生气</translation>
+    </message>
+    <message>
+        <source>Health</source>
+        <translation>天医</translation>
+    </message>
+    <message>
+        <source>Relationship</source>
+        <translation>延年</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>伏位</translation>
+    </message>
+    <message>
+        <source>Mishaps</source>
+        <translation>祸害</translation>
+    </message>
+    <message>
+        <source>Five Ghosts</source>
+        <translation>五鬼</translation>
+    </message>
+    <message>
+        <source>Six Killings</source>
+        <translation>六煞</translation>
+    </message>
+    <message>
+        <source>Total Loss</source>
+        <translation>绝命</translation>
+    </message>
+    <message>
+        <source>Your Partner&apos;s Trigram</source>
+        <translation>伴侣的卦象</translation>
+    </message>
+    <message>
+        <source>Compatibility Interpretation</source>
+        <translation>相合度解读</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
+        <translation>为您的网站联合定制本软件。提升网站的用户忠诚度和访问量。在此处放上您网站的名称 &amp; 链接。详情请参阅“帮助”。点击此处了解联合品牌的更多信息。</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>居家创业良机。开创您自己的网络事业，在线赚钱。为您的网站获取本软件的完整品牌定制版。点击此处了解详情。</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>返回(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>在线帮助(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>访问我们的网站(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>检查软件更新(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>关于本软件(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>捐助(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>在线赚钱(&amp;O)</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror v1.0</source>
+        <translation>VA Zuvo Dada Vuvizoreduror v1.0</translation>
+    </message>
+    <message>
+        <source>Join our discussion forum at %1</source>
+        <translation>加入我们的讨论论坛：%1</translation>
+    </message>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror is based on the calculation of Kua or Gua numbers of two people. The Kua or Gua Number is calculated according to the Eight Mansions School of Feng Shui. This number helps one attain prosperity and everlasting success. It is calculated on the basis of your birth and gender details.</source>
+        <translation>VA Zuvo Dada Vuvizoreduror 以计算两人的命卦（Kua 或 Gua）数为基础。命卦（Kua 或 Gua）数依据风水八宅派计算。此数可助人获得财富与长久的成功。它根据您的出生和性别信息计算得出。</translation>
+    </message>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror is based on the principle that the Kua number for a person helps one analyze their destiny and defines their auspicious and inauspicious directions. People of compatible direction groups get along well with each while those of opposing direction groups do not. VA Zuvo Dada Vuvizoreduror helps you analyze your relationship on the basis of this school of Feng Shui.</source>
+        <translation>VA Zuvo Dada Vuvizoreduror 所依据的原理是：一个人的命卦数有助于分析其命运，并确定其吉方与凶方。方位组相合的人彼此相处融洽，而方位组相对立的人则不然。VA Zuvo Dada Vuvizoreduror 依据这一风水流派，帮助您分析你们的关系。</translation>
+    </message>
+    <message>
+        <source>&amp;Open Previously Saved Reading</source>
+        <translation>打开以前保存的解读(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Your Details Please</source>
+        <translation>请填写您的资料</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>姓名</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>您的姓名</translation>
+    </message>
+    <message>
+        <source>Birth Day</source>
+        <translation>出生日期</translation>
+    </message>
+    <message>
+        <source>Your birth day</source>
+        <translation>您的出生日</translation>
+    </message>
+    <message>
+        <source>Your birth month</source>
+        <translation>您的出生月份</translation>
+    </message>
+    <message>
+        <source>Your birth year</source>
+        <translation>您的出生年份</translation>
+    </message>
+    <message>
+        <source>Sex</source>
+        <translation>性别</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation>男</translation>
+    </message>
+    <message>
+        <source>Your sex: male</source>
+        <translation>您的性别：男</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>女</translation>
+    </message>
+    <message>
+        <source>Your sex: female</source>
+        <translation>您的性别：女</translation>
+    </message>
+    <message>
+        <source>Your Partner&apos;s Details Please</source>
+        <translation>请填写您伴侣的资料</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s name</source>
+        <translation>您伴侣的姓名</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s birth day</source>
+        <translation>您伴侣的出生日</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s birth month</source>
+        <translation>您伴侣的出生月份</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s birth year</source>
+        <translation>您伴侣的出生年份</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s sex: male</source>
+        <translation>您伴侣的性别：男</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s sex: female</source>
+        <translation>您伴侣的性别：女</translation>
+    </message>
+    <message>
+        <source>&amp;Find Our Feng Shui Compatibility</source>
+        <translation>查看我们的风水相合度(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>居家创业良机。开创您自己的网络事业，在线赚钱。为您的网站获取本软件的完整品牌定制版。点击此处了解详情。</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
+        <translation>为您的网站联合定制本软件。提升网站的用户忠诚度和访问量。在此处放上您网站的名称 &amp; 链接。详情请参阅“帮助”。点击此处了解联合品牌的更多信息。</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>在线帮助(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>访问我们的网站(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Check for Software Update</source>
+        <translation>检查软件更新(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>关于本软件(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>捐助(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Make Money Online</source>
+        <translation>在线赚钱(&amp;M)</translation>
+    </message>
+</context>
+<context>
+    <name>shell::Application</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>本程序已在运行</translation>
+    </message>
+</context>
+<context>
+    <name>shell::frmExit</name>
+    <message>
+        <source>Please support our discussion forum: visit %1 regularly and join the conversation.</source>
+        <translation>请支持我们的讨论论坛：经常访问 %1，参与交流。</translation>
+    </message>
+    <message>
+        <source>The forum at %1 lives on its visitors. Drop in now and then to keep it going.</source>
+        <translation>%1 上的论坛全靠访客支撑。请不时来看看，让它持续兴旺。</translation>
+    </message>
+    <message>
+        <source>Enjoyed this program? Support the discussion forum behind it by visiting %1 regularly.</source>
+        <translation>喜欢这个程序吗？请经常访问 %1，支持它背后的讨论论坛。</translation>
+    </message>
+    <message>
+        <source>Help our discussion forum grow: make %1 one of the sites you visit regularly.</source>
+        <translation>帮助我们的讨论论坛成长：把 %1 列为您经常访问的网站之一。</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>请输入您的姓名</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <translation>请输入您的电子邮件地址</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>请输入您的留言</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Name</source>
+        <translation>请输入您朋友的姓名</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Email</source>
+        <translation>请输入您朋友的电子邮件地址</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <translation>电子邮件地址不能包含空格</translation>
+    </message>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>请输入两个不同的电子邮件地址</translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <translation>请输入有效的电子邮件地址</translation>
+    </message>
+</context>
+<context>
+    <name>ui::frmFengShuiCompatibilityResult</name>
+    <message>
+        <source>Your Kua Number</source>
+        <translation>您的命卦数</translation>
+    </message>
+    <message>
+        <source>Your Partner&apos;s Kua Number</source>
+        <translation>伴侣的命卦数</translation>
+    </message>
+    <message>
+        <source>Trigram Compatibility</source>
+        <translation>卦象相合度</translation>
+    </message>
+    <message>
+        <source>%1 picture</source>
+        <translation>%1图片</translation>
+    </message>
+    <message>
+        <source>No picture</source>
+        <translation>无图片</translation>
+    </message>
+    <message>
+        <source>Feng Shui Compatibility</source>
+        <translation>风水相合度</translation>
+    </message>
+    <message>
+        <source>Rich Text Format (*.fsc)</source>
+        <translation>富文本格式 (*.fsc)</translation>
+    </message>
+    <message>
+        <source>Could Not Save The File.
+%1</source>
+        <translation>无法保存该文件。
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ui::frmMain</name>
+    <message>
+        <source>January</source>
+        <translation>一月</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>二月</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>三月</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>四月</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>五月</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>六月</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>七月</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>八月</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>九月</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>十月</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>十一月</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>十二月</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>请输入您的姓名</translation>
+    </message>
+    <message>
+        <source>Please Specify Your Sex</source>
+        <translation>请选择您的性别</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Partner&apos;s Name</source>
+        <translation>请输入您伴侣的姓名</translation>
+    </message>
+    <message>
+        <source>Please Specify Your Partner&apos;s Sex</source>
+        <translation>请选择您伴侣的性别</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month!</source>
+        <translation>请输入正确的日期或月份！</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month !</source>
+        <translation>请输入正确的日期或月份 ！</translation>
+    </message>
+    <message>
+        <source>Select the source file</source>
+        <translation>选择源文件</translation>
+    </message>
+    <message>
+        <source>Feng Shui Compatibility (*.fsc)</source>
+        <translation>风水相合度 (*.fsc)</translation>
+    </message>
+    <message>
+        <source>Please Check The File.</source>
+        <translation>请检查该文件。</translation>
+    </message>
+</context>
 </TS>
