@@ -73,14 +73,19 @@ QString describe(QAccessibleInterface* control) {
     return QStringLiteral("%1 \"%2\"").arg(objectName, name);
 }
 
-// What a screen reader says of a control: its name, the labels that name it, its description.
-// A name that only repeats the current value, as a drop-down list's does on Linux, tells
+// A name that Qt takes from the current value, as it does for a drop-down list on Linux, tells
 // nothing of what the control is for.
+bool nameIsOnlyTheValue(QAccessibleInterface* control) {
+    const auto* widget = qobject_cast<const QWidget*>(control->object());
+    return widget && widget->accessibleName().isEmpty() &&
+           control->text(QAccessible::Name) == control->text(QAccessible::Value);
+}
+
+// What a screen reader says of a control: its name, the labels that name it, its description.
 QString spokenText(QAccessibleInterface* control) {
     QStringList parts;
-    if (const QString name = control->text(QAccessible::Name);
-        name != control->text(QAccessible::Value)) {
-        parts << name;
+    if (!nameIsOnlyTheValue(control)) {
+        parts << control->text(QAccessible::Name);
     }
     for (const auto& [label, relation] : control->relations(QAccessible::Label)) {
         parts << label->text(QAccessible::Name);

@@ -2,17 +2,32 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QLocale>
 #include <QRadioButton>
 #include <QTest>
 
 namespace test {
 namespace {
 
-void pick(QWidget* input, const QString& list, const QString& entry) {
+void pickAt(QWidget* input, const QString& list, const QString& entry, int position) {
     auto* box = input->findChild<QComboBox*>(list);
-    const int position = box->findText(entry);
-    QVERIFY2(position >= 0, qPrintable(list + ": " + entry));
+    QVERIFY2(position >= 0 && position < box->count(), qPrintable(list + ": " + entry));
     box->setCurrentIndex(position);
+}
+
+void pick(QWidget* input, const QString& list, const QString& entry) {
+    pickAt(input, list, entry, input->findChild<QComboBox*>(list)->findText(entry));
+}
+
+// The month list shows the user's language; a test names the month in English.
+void pickMonth(QWidget* input, const QString& list, const QString& month) {
+    int position = -1;
+    for (int number = 1; number <= 12; ++number) {
+        if (QLocale::c().monthName(number) == month) {
+            position = number - 1;
+        }
+    }
+    pickAt(input, list, month, position);
 }
 
 } // namespace
@@ -31,7 +46,7 @@ void enterPerson(QWidget* input, int index, const Person& person) {
                           Qt::LeftButton);
     }
     pick(input, "cboDate_" + n, person.day);
-    pick(input, "cboMonth_" + n, person.month);
+    pickMonth(input, "cboMonth_" + n, person.month);
     pick(input, "cboYear_" + n, person.year);
 }
 
