@@ -5,15 +5,22 @@
 # each window. A throwaway home folder keeps the update reminder and the instance lock of the
 # developer's own runs out of the way.
 #
-#   tools/take_screenshots.sh <program> <output folder>
+#   tools/take_screenshots.sh <program> <output folder> [language, e.g. zh_CN]
 set -euo pipefail
 
-if [ $# -ne 2 ]; then
-    echo "usage: $0 <program> <output folder>" >&2
+if [ $# -lt 2 ] || [ $# -gt 3 ]; then
+    echo "usage: $0 <program> <output folder> [language]" >&2
     exit 2
 fi
 program=$(realpath "$1")
 out=$2
+language=${3:-}
+# The language as a desktop in it sets it; without one the program speaks English.
+if [ -n "$language" ]; then
+    language_env=(LANGUAGE="$language" LANG="$language.UTF-8" LC_ALL="$language.UTF-8")
+else
+    language_env=(LANGUAGE= LANG=C.UTF-8 LC_ALL=C.UTF-8)
+fi
 mkdir -p "$out"
 
 work=$(mktemp -d)
@@ -108,6 +115,16 @@ click_tab() {
     xdotool mousemove 0 0
 }
 
+# Picks the entry at the given place of the focused list, counted from 0, and moves on: the
+# same keys in every language.
+pick_and_tab() {
+    xdotool key Home
+    for _ in $(seq "$1"); do
+        xdotool key Down
+    done
+    xdotool key Tab
+}
+
 # Types into the focused control and moves on to the next one.
 type_and_tab() {
     xdotool type --delay 20 "$1"
@@ -119,23 +136,23 @@ mkdir -p "$work/home" "$work/runtime"
 chmod 700 "$work/runtime"
 env -u QT_QPA_PLATFORM -u QT_SCALE_FACTOR \
     HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/runtime" \
-    "$program" >"$work/program.log" 2>&1 &
+    "${language_env[@]}" "$program" >"$work/program.log" 2>&1 &
 program_pid=$!
 wait_until xdotool search --onlyvisible --pid "$program_pid" --name '.' >/dev/null ||
     fail "the program showed no window; its output: $(cat "$work/program.log")"
 
 # The input window, filled in: the user, a woman born on 14 March 1985, and her partner, a man
 # born on 3 September 1979. A drop-down list picks the entry whose text starts with what is
-# typed. The sex buttons come after the command button in the tab order; the arrow keys move
+# typed; the months are picked by their place, since their names depend on the language. The sex buttons come after the command button in the tab order; the arrow keys move
 # between the two buttons of a person.
 input=$(new_window "")
 type_and_tab "Anna"
 type_and_tab "14"
-type_and_tab "Mar"
+pick_and_tab 2 # March
 type_and_tab "1985"
 type_and_tab "Ben"
 type_and_tab "3"
-type_and_tab "Sep"
+pick_and_tab 8 # September
 type_and_tab "1979"
 xdotool key Tab space Right # command button, then the user's Male, moved to Female
 xdotool key Tab space Left  # the partner's Female, moved to Male
