@@ -418,10 +418,6 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
         <translation>加入我们的讨论论坛：%1</translation>
     </message>
     <message>
-        <source>color: rgb(154, 54, 171);</source>
-        <translation>color: rgb(154, 54, 171);</translation>
-    </message>
-    <message>
         <source>Feng Shui Kua Number </source>
         <translation>风水命卦数 </translation>
     </message>
@@ -460,10 +456,6 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     <message>
         <source>Your Trigram</source>
         <translation>您的卦象</translation>
-    </message>
-    <message>
-        <source>color: rgb(128, 0, 0);</source>
-        <translation>color: rgb(128, 0, 0);</translation>
     </message>
     <message>
         <source>Color</source>
