@@ -82,13 +82,20 @@ bench: deps
 	@cmake --build build-bench -j $(JOBS) --target run_benchmarks
 
 # The Debian package, built in a directory of its own: `apt-get install ./<file>.deb` installs it.
+# It is compiled with the flags Debian builds its own packages with (hardening included), and
+# lintian, Debian's package checker, must find no error and no warning in it.
 .PHONY: package screenshots
 PACKAGE_DIR ?= build-package
+DEB_FLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
 
 package: deps
-	@cmake -S . -B $(PACKAGE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS) >/dev/null
-	@cmake --build $(PACKAGE_DIR) -j $(JOBS) --target fengshui-compatibility
-	@cd $(PACKAGE_DIR) && cpack
+	@cmake -S . -B $(PACKAGE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DFSC_INSTALL_BINDIR=games \
+		-DCMAKE_CXX_FLAGS="$$($(DEB_FLAGS) CPPFLAGS) $$($(DEB_FLAGS) CXXFLAGS)" \
+		-DCMAKE_EXE_LINKER_FLAGS="$$($(DEB_FLAGS) LDFLAGS)" $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(PACKAGE_DIR) -j $(JOBS) --target fengshui-compatibility installed_documents
+	@rm -f $(PACKAGE_DIR)/packages/*.deb
+	@cd $(PACKAGE_DIR) && cpack >/dev/null
+	@lintian --fail-on error,warning $(PACKAGE_DIR)/packages/*.deb
 	@ls $(PACKAGE_DIR)/packages/*.deb
 
 # Photographs the program's windows under Xvfb for the README.
