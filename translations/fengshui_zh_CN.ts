@@ -375,7 +375,7 @@ Element Fire is not compatible with elements Metal and Soil.</source>
     <message>
         <source>Your Message
 </source>
-        <translation>您的留言<byte value="xd"/>
+        <translation>您的留言
 </translation>
     </message>
     <message>
