@@ -98,6 +98,12 @@ package: deps
 	@lintian --fail-on error,warning $(PACKAGE_DIR)/packages/*.deb
 	@ls $(PACKAGE_DIR)/packages/*.deb
 
+# The package installed on a fresh minimal Debian 12, started, and removed without a trace
+# (as root; it fetches that Debian from Debian's mirror, which takes some minutes).
+.PHONY: package-install-check
+package-install-check: package
+	@packaging/debian/check-clean-install $(PACKAGE_DIR)/packages/*.deb
+
 # Photographs the program's windows under Xvfb for the README.
 screenshots: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target fengshui-compatibility
