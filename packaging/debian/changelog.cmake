@@ -17,8 +17,8 @@ foreach(argument CHANGELOG PACKAGE VERSION MAINTAINER OUTPUT)
     endif()
 endforeach()
 
-# CMake lists are ;-separated and give square brackets a meaning of their own, so those three characters
-# travel through the script as placeholders and come back at the end.
+# CMake lists are ;-separated and give square brackets a meaning of their own, so those three
+# characters travel through the script as placeholders and come back at the end.
 file(READ "${CHANGELOG}" text)
 string(REPLACE ";" "@SEMICOLON@" text "${text}")
 string(REPLACE "[" "@OPEN@" text "${text}")
