@@ -104,7 +104,13 @@ package: deps
 package-install-check: package
 	@packaging/debian/check-clean-install $(PACKAGE_DIR)/packages/*.deb
 
-# Photographs the program's windows under Xvfb for the README.
+# Photographs the program's windows under Xvfb for the README, in English and in Chinese.
 screenshots: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target fengshui-compatibility
 	@tools/take_screenshots.sh $(BUILD_DIR)/shell/fengshui-compatibility docs/screenshots
+	@tools/take_screenshots.sh $(BUILD_DIR)/shell/fengshui-compatibility docs/screenshots/zh_CN zh_CN
+
+# Brings the .ts files under translations/ up to date with the texts of the program.
+.PHONY: translations
+translations: configure
+	@cmake --build $(BUILD_DIR) --target update_translations
