@@ -1,8 +1,8 @@
 #include "ui/common/widgets.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QLabel>
-#include <QMenu>
 #include <QPalette>
 #include <QRegularExpression>
 #include <QScreen>
@@ -108,6 +108,40 @@ QPalette lightPalette() {
     return palette;
 }
 
+constexpr const char* kKeepsOwnLook = "keepsOwnLook";
+
+// Menus, the list that drops down from a date list, a text box's context menu, a message box
+// and a file dialog are windows of their own, and Qt gives them the application's look. Each
+// takes the look of the window it belongs to as it is polished, before it is laid out and
+// shown; Qt makes some of them only when they are first needed.
+class OwnersLook : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Polish && watched->isWidgetType()) {
+            auto* widget = static_cast<QWidget*>(watched);
+            QWidget* parent = widget->parentWidget();
+            if (widget->isWindow() && parent && !widget->property(kKeepsOwnLook).toBool() &&
+                parent->window()->property(kKeepsOwnLook).toBool()) {
+                widget->setPalette(parent->window()->palette());
+                widget->setFont(parent->window()->font());
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+void lendLookToLaterWindows() {
+    static const bool lent = [] {
+        QCoreApplication::instance()->installEventFilter(
+            new OwnersLook(QCoreApplication::instance()));
+        return true;
+    }();
+    Q_UNUSED(lent);
+}
+
 } // namespace
 
 void keepOwnLook(QWidget* window) {
@@ -124,11 +158,8 @@ void keepOwnLook(QWidget* window) {
     }
     window->setPalette(look);
     window->setFont(programFont());
-    // Menus are windows of their own, which would take the application's look.
-    for (QMenu* menu : window->findChildren<QMenu*>()) {
-        menu->setPalette(look);
-        menu->setFont(programFont());
-    }
+    window->setProperty(kKeepsOwnLook, true);
+    lendLookToLaterWindows();
 }
 
 void bringToFront(QWidget* front, std::initializer_list<QWidget*> sameSpot) {
