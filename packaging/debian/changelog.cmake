@@ -11,20 +11,12 @@
 # list with no paragraph before it gives items of its own. Lines are wrapped to 78 columns.
 cmake_minimum_required(VERSION 3.25)
 
-foreach(argument CHANGELOG PACKAGE VERSION MAINTAINER OUTPUT)
-    if(NOT DEFINED ${argument})
-        message(FATAL_ERROR "changelog.cmake: -D${argument}=... is missing")
-    endif()
-endforeach()
+include(${CMAKE_CURRENT_LIST_DIR}/text_lines.cmake)
+require_arguments(changelog.cmake CHANGELOG PACKAGE VERSION MAINTAINER OUTPUT)
 
-# CMake lists are ;-separated and give square brackets a meaning of their own, so those three
-# characters travel through the script as placeholders and come back at the end.
-file(READ "${CHANGELOG}" text)
-string(REPLACE ";" "@SEMICOLON@" text "${text}")
-string(REPLACE "[" "@OPEN@" text "${text}")
-string(REPLACE "]" "@CLOSE@" text "${text}")
-string(REPLACE "`" "" text "${text}")
-string(REPLACE "\n" ";" lines "${text}")
+read_lines("${CHANGELOG}" lines)
+# Debian's change log is plain text: the Markdown code marks go.
+string(REPLACE "`" "" lines "${lines}")
 
 set(width 78)
 
@@ -146,7 +138,4 @@ if(entries EQUAL 0)
     message(FATAL_ERROR "${CHANGELOG}: no released entry (## <version> (<yyyy-mm-dd>))")
 endif()
 
-string(REPLACE "@SEMICOLON@" ";" result "${result}")
-string(REPLACE "@OPEN@" "[" result "${result}")
-string(REPLACE "@CLOSE@" "]" result "${result}")
-file(WRITE "${OUTPUT}" "${result}")
+write_result("${OUTPUT}" "${result}")

@@ -10,17 +10,10 @@
 # name for this licence is Expat.
 cmake_minimum_required(VERSION 3.25)
 
-foreach(argument LICENSE PACKAGE CONTACT OUTPUT)
-    if(NOT DEFINED ${argument})
-        message(FATAL_ERROR "copyright.cmake: -D${argument}=... is missing")
-    endif()
-endforeach()
+include(${CMAKE_CURRENT_LIST_DIR}/text_lines.cmake)
+require_arguments(copyright.cmake LICENSE PACKAGE CONTACT OUTPUT)
 
-file(READ "${LICENSE}" text)
-string(REPLACE ";" "@SEMICOLON@" text "${text}")
-string(REPLACE "[" "@OPEN@" text "${text}")
-string(REPLACE "]" "@CLOSE@" text "${text}")
-string(REPLACE "\n" ";" lines "${text}")
+read_lines("${LICENSE}" lines)
 
 set(copyright "")
 set(licence "")
@@ -75,7 +68,4 @@ ${comment}
 License: Expat
 ${licence}")
 
-string(REPLACE "@SEMICOLON@" ";" result "${result}")
-string(REPLACE "@OPEN@" "[" result "${result}")
-string(REPLACE "@CLOSE@" "]" result "${result}")
-file(WRITE "${OUTPUT}" "${result}")
+write_result("${OUTPUT}" "${result}")
