@@ -36,7 +36,7 @@ pictures: configure
 	@$(BUILD_DIR)/tools/picture_generator assets
 
 # Checking builds, each in a build directory of its own so that none disturbs another.
-.PHONY: fuzz test-sanitize lint bench
+.PHONY: fuzz test-sanitize monkey lint bench
 
 FUZZ_SECONDS ?= 60
 
@@ -58,6 +58,23 @@ test-sanitize: deps
 	@cmake --build build-sanitize -j $(JOBS)
 	@cd build-sanitize && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen \
 		ctest --output-on-failure -j $(JOBS)
+
+# The random-input test: the sanitizer build of the program gets random keys, clicks, closes and
+# clipboard changes from a fixed seed for MONKEY_SECONDS. Every action goes to the log; a
+# crash, a sanitizer report or a hang fails it and shows how the log ends.
+MONKEY_SECONDS ?= 60
+MONKEY_SEED ?= 1
+
+monkey: deps
+	@cmake -S . -B build-sanitize -G Ninja -DFSC_SANITIZE=ON >/dev/null
+	@cmake --build build-sanitize -j $(JOBS) --target monkey
+	@echo "monkey: seed $(MONKEY_SEED) for $(MONKEY_SECONDS) s, every action in build-sanitize/monkey.log"
+	@$(SANITIZER_ENV) MONKEY_SEED=$(MONKEY_SEED) MONKEY_SECONDS=$(MONKEY_SECONDS) \
+		build-sanitize/fuzz/monkey >build-sanitize/monkey.log 2>&1 \
+		|| { tail -n 60 build-sanitize/monkey.log; echo "monkey: FAILED" >&2; exit 1; }
+	@echo "monkey: $$(grep -c '^normal end' build-sanitize/monkey.log) normal ends, \
+	$$(grep -vc -e '^normal end' -e '^monkey:' build-sanitize/monkey.log) actions"
+	@tail -n 1 build-sanitize/monkey.log
 
 # clang-tidy over our own sources (not what moc and uic generate into the build dirs), then the
 # formatting of every header and source. The lint build only generates, it compiles nothing;
