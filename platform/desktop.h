@@ -3,6 +3,8 @@
 #include <QDateTime>
 #include <QString>
 
+class QPagedPaintDevice;
+class QTextDocument;
 class QWidget;
 
 namespace platform {
@@ -33,6 +35,10 @@ public:
     virtual QString askOpenFile(QWidget* parent, const FileDialogOptions& options) = 0;
     virtual QString askSaveFile(QWidget* parent, const FileDialogOptions& options) = 0;
 
+    // The print dialog; once the user confirms it, the document is printed on the chosen
+    // printer and paper. Nothing happens on Cancel.
+    virtual void printDocument(QWidget* parent, QTextDocument& document) = 0;
+
     // Hands an address to the user's browser; whether a browser starts is not our concern.
     virtual void openUrl(const QString& address) = 0;
 
@@ -52,5 +58,9 @@ public:
     // Desktop is destroyed. A copy that died leaves no claim behind.
     virtual bool claimSingleInstance() = 0;
 };
+
+// Prints a document page by page onto a printer or a PDF, its pages laid out on the device's
+// printable area.
+void printOnto(QTextDocument& document, QPagedPaintDevice& device);
 
 } // namespace platform

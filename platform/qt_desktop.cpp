@@ -7,8 +7,11 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTextDocument>
 #include <QUrl>
 
 namespace platform {
@@ -59,6 +62,13 @@ QSettings userSettings(const QString& application) {
 
 } // namespace
 
+void printOnto(QTextDocument& document, QPagedPaintDevice& device) {
+    // The document counts 96 units an inch; printing scales its pages onto the device's.
+    const QSizeF points = device.pageLayout().paintRect(QPageLayout::Point).size();
+    document.setPageSize(points * 96.0 / 72.0);
+    document.print(&device);
+}
+
 QString instanceLockPath(const QString& executablePath) {
     QString directory = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (directory.isEmpty()) {
@@ -88,6 +98,15 @@ QString QtDesktop::askOpenFile(QWidget* parent, const FileDialogOptions& options
 
 QString QtDesktop::askSaveFile(QWidget* parent, const FileDialogOptions& options) {
     return runFileDialog(parent, options, QFileDialog::AcceptSave);
+}
+
+void QtDesktop::printDocument(QWidget* parent, QTextDocument& document) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(document.metaInformation(QTextDocument::DocumentTitle));
+    QPrintDialog dialog(&printer, parent);
+    if (dialog.exec() == QDialog::Accepted) {
+        printOnto(document, printer);
+    }
 }
 
 void QtDesktop::openUrl(const QString& address) {

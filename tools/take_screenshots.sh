@@ -168,6 +168,19 @@ capture "$result" result-partners-kua-number
 click_tab "$result" 517
 capture "$result" result-trigram-compatibility
 
+# File > Export as PDF..., into the throwaway home; the page, turned into a picture, shows what
+# a couple keeps.
+windows=$(settled_windows)
+xdotool key alt+f e
+new_window "$windows" >/dev/null
+xdotool type --delay 10 "$work/reading.pdf"
+xdotool key Return
+wait_until test -s "$work/reading.pdf" || fail "File > Export as PDF wrote no file"
+settled_windows >/dev/null
+pdftoppm -png -r 100 -singlefile "$work/reading.pdf" "$out/reading-page"
+echo "take_screenshots: $out/reading-page.png"
+xdotool windowfocus --sync "$result"
+
 # Help > About Software, closed again with Escape.
 windows=$(settled_windows)
 xdotool key alt+h a

@@ -553,6 +553,14 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
         <source>Make Money &amp;Online</source>
         <translation>在线赚钱(&amp;O)</translation>
     </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>打印(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>&amp;Export as PDF...</source>
+        <translation>导出为 PDF(&amp;E)...</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -752,6 +760,49 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
 </context>
 <context>
+    <name>ui::ReadingPage</name>
+    <message>
+        <source>Feng Shui Compatibility Reading for %1</source>
+        <translation>%1 的风水相合度解读</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>日期：%1</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>您</translation>
+    </message>
+    <message>
+        <source>Your Partner</source>
+        <translation>您的伴侣</translation>
+    </message>
+    <message>
+        <source>Directions</source>
+        <translation>方位</translation>
+    </message>
+    <message>
+        <source>Kua Number</source>
+        <translation>命卦数</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>命组</translation>
+    </message>
+    <message>
+        <source>Element</source>
+        <translation>元素</translation>
+    </message>
+    <message>
+        <source>Trigram</source>
+        <translation>卦象</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>颜色</translation>
+    </message>
+</context>
+<context>
     <name>ui::frmFengShuiCompatibilityResult</name>
     <message>
         <source>Your Kua Number</source>
@@ -785,6 +836,20 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
         <source>Could Not Save The File.
 %1</source>
         <translation>无法保存该文件。
+%1</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>导出为 PDF</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF 文件 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Could Not Export The File.
+%1</source>
+        <translation>无法导出该文件。
 %1</translation>
     </message>
 </context>

@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabBar>
@@ -59,6 +60,7 @@ private slots:
     void eachTabBringsItsPanelToTheFront();
     void backAndExit();
     void hiddenMakeMoneyEntry();
+    void fileMenuEntries();
     void labelsAreNotClipped();
 
 private:
@@ -298,6 +300,22 @@ void ResultWindowTest::hiddenMakeMoneyEntry() {
     QVERIFY(!entry->isVisible());
     QVERIFY(!entry->isEnabled());
     QCOMPARE(entry->text(), QString("Make Money &Online"));
+}
+
+void ResultWindowTest::fileMenuEntries() {
+    const CoupleReading reading = readingOf(4, 4);
+    frmFengShuiCompatibilityResult window(reading, desktop_);
+    auto* file = window.findChild<QMenu*>("mnuFile");
+    QStringList entries;
+    for (const QAction* action : file->actions()) {
+        entries << (action->isSeparator()
+                        ? QStringLiteral("-")
+                        : action->objectName() + QLatin1Char(' ') + action->text() +
+                              QLatin1Char(' ') + action->shortcut().toString());
+    }
+    QCOMPARE(entries, (QStringList{"mnuPrint &Save ", "mnuPrintReading &Print... Ctrl+P",
+                                   "mnuExportPdf &Export as PDF... ", "mnuBack &Back ", "-",
+                                   "mnuExit E&xit "}));
 }
 
 void ResultWindowTest::labelsAreNotClipped() {

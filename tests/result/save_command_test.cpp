@@ -1,10 +1,12 @@
 #include "engine/engine.h"
 #include "tests/support/fake_desktop.h"
+#include "translations/translations.h"
 #include "ui/result/frm_result.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -26,12 +28,26 @@ engine::CoupleReading readingOf(int selfKua, int partnerKua) {
     return reading;
 }
 
-// What the user does: picks `path` in the save dialog and chooses File > Save.
-void saveThroughMenu(test::FakeDesktop& desktop, const QString& path, int selfKua, int partnerKua) {
+// What the user does: picks `path` in the save dialog and chooses File > Save, or File >
+// Export as PDF when the command names that entry.
+void saveThroughMenu(test::FakeDesktop& desktop, const QString& path, int selfKua, int partnerKua,
+                     const char* command = "mnuPrint") {
     desktop.saveFileAnswers.push_back(path);
     const engine::CoupleReading reading = readingOf(selfKua, partnerKua);
     frmFengShuiCompatibilityResult window(reading, desktop);
-    window.findChild<QAction*>("mnuPrint")->trigger();
+    window.findChild<QAction*>(command)->trigger();
+}
+
+// The two commands that write a file, each with the message a failure starts with.
+void addFileCommandColumns() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("failure");
+}
+void addFileCommandRows(const char* situation) {
+    QTest::addRow("save, %s", situation) << "mnuPrint"
+                                         << "Could Not Save The File.\n";
+    QTest::addRow("export as PDF, %s", situation) << "mnuExportPdf"
+                                                  << "Could Not Export The File.\n";
 }
 
 bool writeBytes(const QString& path, const QByteArray& bytes) {
@@ -74,14 +90,21 @@ class SaveCommandTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // In the user's language, as the program starts (the Chinese run checks the page).
+    void initTestCase() { translations::installFor(*QCoreApplication::instance()); }
     void asksWithTheSaveDialogOfOurFiles();
     void writesTheTwoKuaNumbers_data();
     void writesTheTwoKuaNumbers();
     void replacesAnExistingFile();
+    void exportAsksWithThePdfDialog();
+    void cancellingChangesNothing_data();
     void cancellingChangesNothing();
     void aFailedSaveIsReportedAndLeavesNoFile_data();
     void aFailedSaveIsReportedAndLeavesNoFile();
+    void anExistingFileSurvivesAFailedSave_data();
     void anExistingFileSurvivesAFailedSave();
+    void exportedPageHoldsTheReading_data();
+    void exportedPageHoldsTheReading();
 };
 
 void SaveCommandTest::asksWithTheSaveDialogOfOurFiles() {
@@ -130,24 +153,53 @@ void SaveCommandTest::replacesAnExistingFile() {
     QCOMPARE(contentsOf(path), QByteArray("\x87\r\n\x8A\r\n"));
 }
 
+void SaveCommandTest::exportAsksWithThePdfDialog() {
+    test::FakeDesktop desktop;
+    const engine::CoupleReading reading = readingOf(3, 7);
+    frmFengShuiCompatibilityResult window(reading, desktop);
+    window.findChild<QAction*>("mnuExportPdf")->trigger();
+    QCOMPARE(desktop.saveRequests.size(), std::size_t{1});
+    const platform::FileDialogOptions& options = desktop.saveRequests.front().options;
+    QCOMPARE(options.title, QString("Export as PDF"));
+    QCOMPARE(options.filter, QString("PDF Files (*.pdf)"));
+    QCOMPARE(options.defaultSuffix, QString("pdf"));
+    QVERIFY(options.confirmOverwrite);
+    QVERIFY(!options.fileMustExist);
+}
+
+void SaveCommandTest::cancellingChangesNothing_data() {
+    addFileCommandColumns();
+    addFileCommandRows("cancelled");
+}
+
 void SaveCommandTest::cancellingChangesNothing() {
+    QFETCH(QString, command);
     QTemporaryDir folder;
     test::FakeDesktop desktop; // no scripted path: the dialog is cancelled
     const engine::CoupleReading reading = readingOf(2, 5);
     frmFengShuiCompatibilityResult window(reading, desktop);
-    window.findChild<QAction*>("mnuPrint")->trigger();
+    window.findChild<QAction*>(command)->trigger();
     QCOMPARE(desktop.saveRequests.size(), std::size_t{1});
     QVERIFY(desktop.messages.empty());
     QVERIFY(QDir(folder.path()).isEmpty());
 }
 
 void SaveCommandTest::aFailedSaveIsReportedAndLeavesNoFile_data() {
+    addFileCommandColumns();
     QTest::addColumn<QString>("where");
-    QTest::newRow("a folder that does not exist") << "missing/reading.fsc";
-    QTest::newRow("a folder that cannot be written") << "locked/reading.fsc";
+    for (const char* where : {"missing/reading", "locked/reading"}) {
+        QTest::addRow("save into %s", where) << "mnuPrint"
+                                             << "Could Not Save The File.\n"
+                                             << where;
+        QTest::addRow("export into %s", where) << "mnuExportPdf"
+                                               << "Could Not Export The File.\n"
+                                               << where;
+    }
 }
 
 void SaveCommandTest::aFailedSaveIsReportedAndLeavesNoFile() {
+    QFETCH(QString, command);
+    QFETCH(QString, failure);
     QFETCH(QString, where);
     QTemporaryDir folder;
     QVERIFY(QDir(folder.path()).mkdir("locked"));
@@ -157,18 +209,24 @@ void SaveCommandTest::aFailedSaveIsReportedAndLeavesNoFile() {
     }
     const QString path = folder.filePath(where);
     test::FakeDesktop desktop;
-    saveThroughMenu(desktop, path, 3, 7);
+    saveThroughMenu(desktop, path, 3, 7, qPrintable(command));
 
     QCOMPARE(desktop.messages.size(), std::size_t{1});
     const test::FakeDesktop::Message& message = desktop.messages.front();
-    QVERIFY(message.text.startsWith("Could Not Save The File.\n"));
-    QVERIFY(message.text.size() > QString("Could Not Save The File.\n").size());
+    QVERIFY(message.text.startsWith(failure));
+    QVERIFY(message.text.size() > failure.size());
     QCOMPARE(message.icon, platform::MessageIcon::Critical);
     QVERIFY(!QFile::exists(path));
     QVERIFY(QDir(folder.filePath("locked")).isEmpty());
 }
 
+void SaveCommandTest::anExistingFileSurvivesAFailedSave_data() {
+    addFileCommandColumns();
+    addFileCommandRows("over a file in a locked folder");
+}
+
 void SaveCommandTest::anExistingFileSurvivesAFailedSave() {
+    QFETCH(QString, command);
     QTemporaryDir folder;
     const QString path = folder.filePath("reading.fsc");
     const QByteArray earlier("\x86\r\n\x8E\r\n");
@@ -178,11 +236,93 @@ void SaveCommandTest::anExistingFileSurvivesAFailedSave() {
         QSKIP("this machine cannot lock a directory");
     }
     test::FakeDesktop desktop;
-    saveThroughMenu(desktop, path, 3, 7);
+    saveThroughMenu(desktop, path, 3, 7, qPrintable(command));
 
     QCOMPARE(desktop.messages.size(), std::size_t{1});
     QCOMPARE(contentsOf(path), earlier);
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"reading.fsc"});
+}
+
+// Bob, a man of Kua 3, and his partner of Kua 9: Chen and Li, an excellent pair. The page is
+// read back from the PDF's text, in the language the suite runs in.
+void SaveCommandTest::exportedPageHoldsTheReading_data() {
+    QTest::addColumn<QStringList>("words");
+    if (QLocale().language() == QLocale::Chinese &&
+        QLocale().script() == QLocale::TraditionalChineseScript) {
+        QTest::newRow("in Traditional Chinese") << QStringList{"Bob 先生",
+                                                               "震",
+                                                               "離",
+                                                               "極佳",
+                                                               "東四命",
+                                                               "木",
+                                                               "火",
+                                                               "綠色",
+                                                               "紫色",
+                                                               "生氣",
+                                                               "絕命",
+                                                               "東南",
+                                                               "西北",
+                                                               "木元素與水元素和火元素相合",
+                                                               "火元素與木元素和土壤元素相合"};
+    } else if (QLocale().language() == QLocale::Chinese) {
+        QTest::newRow("in Chinese") << QStringList{"Bob 先生",
+                                                   "震",
+                                                   "离",
+                                                   "极佳",
+                                                   "东四命",
+                                                   "木",
+                                                   "火",
+                                                   "绿色",
+                                                   "紫色",
+                                                   "生气",
+                                                   "绝命",
+                                                   "东南",
+                                                   "西北",
+                                                   "木元素与水元素和火元素相合",
+                                                   "火元素与木元素和土壤元素相合"};
+    } else {
+        QTest::newRow("in English")
+            << QStringList{"Mr. Bob",
+                           "Chen-Li",
+                           "Excellent",
+                           "East",
+                           "Wood",
+                           "Fire",
+                           "Green",
+                           "Purple",
+                           "Success",
+                           "Total Loss",
+                           "South East",
+                           "North West",
+                           "Element Wood is compatible with elements Water and Fire",
+                           "Element Fire is compatible with elements Wood and Soil"};
+    }
+}
+
+void SaveCommandTest::exportedPageHoldsTheReading() {
+    QFETCH(QStringList, words);
+    QTemporaryDir folder;
+    const QString path = folder.filePath("reading.pdf");
+    test::FakeDesktop desktop;
+    desktop.saveFileAnswers.push_back(path);
+    engine::CoupleReading reading = readingOf(3, 9);
+    reading.Self.Name = "Bob";
+    reading.Self.Sex = "Male";
+    frmFengShuiCompatibilityResult window(reading, desktop);
+    window.findChild<QAction*>("mnuExportPdf")->trigger();
+    QVERIFY(desktop.messages.empty());
+
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-enc", "UTF-8", path, "-"});
+    QVERIFY2(pdftotext.waitForFinished(), "pdftotext (poppler-utils) is needed");
+    // Words wrap and columns interleave, so white space does not count.
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    const QString flat = text.simplified().remove(' ');
+    for (const QString& word : words) {
+        QVERIFY2(flat.contains(QString(word).remove(' ')), qPrintable(word));
+    }
+    QCOMPARE(text.count(QLatin1Char('\f')), 1); // one page
+    QCOMPARE(desktop.printedTexts.size(), 0);
 }
 
 QTEST_MAIN(SaveCommandTest)

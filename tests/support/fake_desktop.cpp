@@ -1,5 +1,9 @@
 #include "tests/support/fake_desktop.h"
 
+#include <QBuffer>
+#include <QPdfWriter>
+#include <QTextDocument>
+
 namespace test {
 namespace {
 
@@ -32,6 +36,18 @@ QString FakeDesktop::askOpenFile(QWidget* parent, const platform::FileDialogOpti
     calls.append(QStringLiteral("askOpenFile"));
     openRequests.push_back({parent, options});
     return takeFront(openFileAnswers, QString());
+}
+
+void FakeDesktop::printDocument(QWidget* /*parent*/, QTextDocument& document) {
+    calls.append(QStringLiteral("printDocument"));
+    printedTexts.append(document.toPlainText());
+    // Laid out and printed as on a printer with A4 paper, into a PDF nobody keeps.
+    QBuffer sink;
+    sink.open(QIODevice::WriteOnly);
+    QPdfWriter printer(&sink);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    platform::printOnto(document, printer);
+    printedPageCounts.push_back(document.pageCount());
 }
 
 QString FakeDesktop::askSaveFile(QWidget* parent, const platform::FileDialogOptions& options) {

@@ -35,6 +35,7 @@ public:
                                         platform::MessageButtons buttons) override;
     QString askOpenFile(QWidget* parent, const platform::FileDialogOptions& options) override;
     QString askSaveFile(QWidget* parent, const platform::FileDialogOptions& options) override;
+    void printDocument(QWidget* parent, QTextDocument& document) override;
     void openUrl(const QString& address) override;
     QString readSetting(const QString& application, const QString& section,
                         const QString& name) override;
@@ -53,6 +54,9 @@ public:
     std::vector<FileRequest> openRequests;
     std::vector<FileRequest> saveRequests;
     QStringList openedUrls;
+    // The text of every document handed over for printing, and how many pages it had.
+    QStringList printedTexts;
+    std::vector<int> printedPageCounts;
     std::vector<SettingKey> settingWrites;
     std::vector<quint32> seeds;
     int randomDraws = 0;

@@ -8,10 +8,12 @@
 #include "ui/links/web_hosts.h"
 #include "ui/links/window_links.h"
 #include "ui/result/picture_lists.h"
+#include "ui/result/reading_page.h"
 #include "ui_frm_result.h"
 
 #include <QCloseEvent>
 #include <QTabBar>
+#include <QTextDocument>
 
 #include <algorithm>
 
@@ -88,6 +90,10 @@ frmFengShuiCompatibilityResult::frmFengShuiCompatibilityResult(const engine::Cou
     connect(ui_->mnuExit, &QAction::triggered, this, &QWidget::close);
     connect(ui_->cmdPrint, &QPushButton::clicked, this, &frmFengShuiCompatibilityResult::save);
     connect(ui_->mnuPrint, &QAction::triggered, this, &frmFengShuiCompatibilityResult::save);
+    connect(ui_->mnuPrintReading, &QAction::triggered, this,
+            &frmFengShuiCompatibilityResult::printReading);
+    connect(ui_->mnuExportPdf, &QAction::triggered, this,
+            &frmFengShuiCompatibilityResult::exportPdf);
 }
 
 frmFengShuiCompatibilityResult::~frmFengShuiCompatibilityResult() = default;
@@ -217,6 +223,29 @@ void frmFengShuiCompatibilityResult::save() {
         writeReadingFile(path, {reading_.Self.KuaNumber, reading_.Partner.KuaNumber});
     if (!failure.isEmpty()) {
         desktop_.showMessage(this, tr("Could Not Save The File.\n%1").arg(failure),
+                             platform::MessageIcon::Critical);
+    }
+}
+
+void frmFengShuiCompatibilityResult::printReading() {
+    const std::unique_ptr<QTextDocument> page = readingPage(reading_, desktop_.now().date());
+    desktop_.printDocument(this, *page);
+}
+
+// Follows the save command: the same dialog rules, and a file that is either complete or
+// untouched.
+void frmFengShuiCompatibilityResult::exportPdf() {
+    const QString path = desktop_.askSaveFile(this, {.title = tr("Export as PDF"),
+                                                     .filter = tr("PDF Files (*.pdf)"),
+                                                     .defaultSuffix = QStringLiteral("pdf"),
+                                                     .confirmOverwrite = true});
+    if (path.isEmpty()) {
+        return;
+    }
+    const std::unique_ptr<QTextDocument> page = readingPage(reading_, desktop_.now().date());
+    const QString failure = writeReadingPdf(path, *page);
+    if (!failure.isEmpty()) {
+        desktop_.showMessage(this, tr("Could Not Export The File.\n%1").arg(failure),
                              platform::MessageIcon::Critical);
     }
 }

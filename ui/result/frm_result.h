@@ -50,6 +50,8 @@ private:
     void showTrigramRows(int i);
     void bringPanelToFront(int index);
     void save();
+    void printReading();
+    void exportPdf();
 
     const engine::CoupleReading& reading_;
     platform::Desktop& desktop_;

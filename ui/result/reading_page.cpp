@@ -1,0 +1,219 @@
+#include "ui/result/reading_page.h"
+
+#include "engine/couple_reading.h"
+#include "platform/desktop.h"
+#include "platform/qt_desktop.h"
+#include "ui/common/reading_words.h"
+#include "ui/common/widgets.h"
+#include "ui/result/picture_lists.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QTextDocument>
+#include <QUrl>
+
+#include <array>
+
+namespace ui {
+namespace {
+
+// The page's own words.
+constexpr const char* kContext = "ui::ReadingPage";
+QString pageText(const char* text) {
+    return QCoreApplication::translate(kContext, text);
+}
+constexpr const char* kFor = QT_TRANSLATE_NOOP("ui::ReadingPage", "Feng Shui Compatibility "
+                                                                  "Reading for %1");
+constexpr const char* kDate = QT_TRANSLATE_NOOP("ui::ReadingPage", "Date: %1");
+constexpr const char* kPeople[] = {QT_TRANSLATE_NOOP("ui::ReadingPage", "You"),
+                                   QT_TRANSLATE_NOOP("ui::ReadingPage", "Your Partner")};
+constexpr const char* kDirections = QT_TRANSLATE_NOOP("ui::ReadingPage", "Directions");
+
+// The words the result window shows, taken from its form so that the page says the same.
+QString windowText(const char* text) {
+    return QCoreApplication::translate("frmFengShuiCompatibilityResult", text);
+}
+constexpr const char* kTrigramCompatibility =
+    QT_TRANSLATE_NOOP("frmFengShuiCompatibilityResult", "Trigram Compatibility");
+constexpr const char* kInterpretation =
+    QT_TRANSLATE_NOOP("frmFengShuiCompatibilityResult", "Compatibility Interpretation");
+// The list colour's row and the eight directions' rows, as the third tab heads them.
+constexpr std::array<const char*, 9> kDirectionRows = {
+    QT_TRANSLATE_NOOP("frmFengShuiCompatibilityResult", "Color"),
+    QT_TRANSLATE_NOOP("frmFengShuiCompatibilityResult", "Success"),
+    QT_TRANSLATE_NOOP("frmFengShuiCompatibilityResult", "Health"),
+    QT_TRANSLATE_NOOP("frmFengShuiCompatibilityResult", "Relationship"),
+    QT_TRANSLATE_NOOP("frmFengShuiCompatibilityResult", "Personal"),
+    QT_TRANSLATE_NOOP("frmFengShuiCompatibilityResult", "Mishaps"),
+    QT_TRANSLATE_NOOP("frmFengShuiCompatibilityResult", "Five Ghosts"),
+    QT_TRANSLATE_NOOP("frmFengShuiCompatibilityResult", "Six Killings"),
+    QT_TRANSLATE_NOOP("frmFengShuiCompatibilityResult", "Total Loss"),
+};
+
+// One row of a person's profile: its heading and what it shows of a person.
+struct ProfileRow {
+    const char* heading;
+    QString (*shown)(const engine::PersonReading&);
+};
+// clang-format off
+const ProfileRow kProfileRows[] = {
+    {QT_TRANSLATE_NOOP("ui::ReadingPage", "Kua Number"),
+     [](const engine::PersonReading& p) { return QString::number(p.KuaNumber); }},
+    {QT_TRANSLATE_NOOP("ui::ReadingPage", "Group"),
+     [](const engine::PersonReading& p) { return shownWord(p.Group, "group"); }},
+    {QT_TRANSLATE_NOOP("ui::ReadingPage", "Element"),
+     [](const engine::PersonReading& p) { return shownWord(p.Element, "element"); }},
+    {QT_TRANSLATE_NOOP("ui::ReadingPage", "Trigram"),
+     [](const engine::PersonReading& p) { return shownWord(p.Trigram, "trigram"); }},
+    {QT_TRANSLATE_NOOP("ui::ReadingPage", "Colour"),
+     [](const engine::PersonReading& p) { return shownWord(p.Colour, "colour"); }},
+};
+// clang-format on
+
+// Picture size on paper: 0.7 inch at the document's 96 units an inch. The pictures are
+// 200 pixels square, so they print at about 285 dots an inch.
+constexpr int kPictureSize = 67;
+
+// The Americas that print on Letter.
+constexpr QLocale::Territory kLetterTerritories[] = {
+    QLocale::UnitedStates, QLocale::Canada,    QLocale::Mexico,     QLocale::Chile,
+    QLocale::Colombia,     QLocale::Venezuela, QLocale::PuertoRico, QLocale::Philippines,
+};
+
+QString escaped(const QString& text) {
+    return text.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>"));
+}
+
+QString cell(const QString& html, const char* attributes = "") {
+    return QStringLiteral("<td %1>%2</td>").arg(QLatin1String(attributes), html);
+}
+
+// Registers a person's picture with the page and returns the image tag that shows it.
+QString picture(QTextDocument& page, const KeyedPictureList& list, const std::string& key,
+                const QString& name) {
+    const QPixmap pixmap = list.find(key);
+    if (pixmap.isNull()) {
+        return {};
+    }
+    const QUrl address(QStringLiteral("picture:") + name);
+    page.addResource(QTextDocument::ImageResource, address, pixmap.toImage());
+    return QStringLiteral("<img src=\"%1\" width=\"%2\" height=\"%2\"> ")
+        .arg(address.toString())
+        .arg(kPictureSize);
+}
+
+const engine::PersonReading& person(const engine::CoupleReading& reading, int i) {
+    return i == 0 ? reading.Self : reading.Partner;
+}
+
+QString heading(const engine::CoupleReading& reading, QDate made) {
+    const QString name = titledName(reading.Self.Sex == "Male", reading.Self.Name);
+    return QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"0\"><tr>"
+                          "<td><span style=\"font-size:16pt; font-weight:bold\">%1</span><br>"
+                          "<span style=\"font-size:11pt\">%2</span></td>"
+                          "<td align=\"right\" valign=\"top\">%3</td></tr></table><hr>")
+        .arg(escaped(QString::fromLatin1(platform::kApplicationTitle)),
+             escaped(pageText(kFor).arg(name)),
+             escaped(pageText(kDate).arg(QLocale().toString(made, QLocale::LongFormat))));
+}
+
+QString pairBox(const engine::CoupleReading& reading) {
+    return QStringLiteral(
+               "<table width=\"100%\" border=\"1\" cellpadding=\"8\" cellspacing=\"0\" "
+               "style=\"border-color:#800000; border-style:solid\" bgcolor=\"#fbf3e4\"><tr>"
+               "<td align=\"center\">%1<br><span style=\"font-size:15pt; font-weight:bold\">"
+               "%2</span><br>%3<br><span style=\"font-size:24pt; font-weight:bold; "
+               "color:#800000\">%4</span></td></tr></table>")
+        .arg(escaped(windowText(kTrigramCompatibility)), escaped(shownPair(reading.PairKey)),
+             escaped(windowText(kInterpretation)), escaped(shownWord(reading.Rating, "rating")));
+}
+
+QString profileTable(QTextDocument& page, const engine::CoupleReading& reading) {
+    QString rows = QStringLiteral("<tr><td></td>");
+    for (const char* who : kPeople) {
+        rows += cell(QStringLiteral("<b>%1</b>").arg(escaped(pageText(who))),
+                     "width=\"42%\" bgcolor=\"#e0e0e0\"");
+    }
+    rows += QStringLiteral("</tr>");
+    for (const ProfileRow& row : kProfileRows) {
+        rows += QStringLiteral("<tr>") + cell(escaped(pageText(row.heading)));
+        for (int i = 0; i < 2; ++i) {
+            rows += cell(QStringLiteral("<b>%1</b>").arg(escaped(row.shown(person(reading, i)))));
+        }
+        rows += QStringLiteral("</tr>");
+    }
+    rows += QStringLiteral("<tr><td></td>");
+    for (int i = 0; i < 2; ++i) {
+        const engine::PersonReading& p = person(reading, i);
+        const QString n = QString::number(i);
+        rows += cell(picture(page, IMGElements, p.ElementPicture, QStringLiteral("element") + n) +
+                     picture(page, IMGColours, p.ColourPicture, QStringLiteral("colour") + n) +
+                     picture(page, IMGTrigrams, p.TrigramPicture, QStringLiteral("trigram") + n));
+    }
+    rows += QStringLiteral("</tr><tr><td></td>");
+    for (int i = 0; i < 2; ++i) {
+        rows += cell(QStringLiteral("<span style=\"font-size:8pt\">%1</span>")
+                         .arg(escaped(shownWord(person(reading, i).ElementDescription))));
+    }
+    rows += QStringLiteral("</tr><tr><td colspan=\"3\"><b>%1</b></td></tr>")
+                .arg(escaped(pageText(kDirections)));
+    for (std::size_t k = 0; k < kDirectionRows.size(); ++k) {
+        rows += QStringLiteral("<tr>") + cell(escaped(windowText(kDirectionRows[k])));
+        for (int i = 0; i < 2; ++i) {
+            const engine::PersonReading& p = person(reading, i);
+            rows += cell(escaped(k == 0 ? shownWord(p.ListColour, "colour")
+                                        : shownWord(p.Directions[k - 1], "direction")));
+        }
+        rows += QStringLiteral("</tr>");
+    }
+    return QStringLiteral("<table width=\"100%\" cellpadding=\"3\" cellspacing=\"0\">") + rows +
+           QStringLiteral("</table>");
+}
+
+} // namespace
+
+std::unique_ptr<QTextDocument> readingPage(const engine::CoupleReading& reading, QDate made) {
+    auto page = std::make_unique<QTextDocument>();
+    QFont font = programFont();
+    font.setPointSizeF(9.5);
+    page->setDefaultFont(font);
+    page->setDocumentMargin(0);
+    const QString body = profileTable(*page, reading);
+    page->setHtml(heading(reading, made) + pairBox(reading) + QStringLiteral("<br>") + body);
+    page->setMetaInformation(
+        QTextDocument::DocumentTitle,
+        pageText(kFor).arg(titledName(reading.Self.Sex == "Male", reading.Self.Name)));
+    return page;
+}
+
+QPageSize paperFor(const QLocale& locale) {
+    for (const QLocale::Territory territory : kLetterTerritories) {
+        if (locale.territory() == territory) {
+            return QPageSize(QPageSize::Letter);
+        }
+    }
+    return QPageSize(QPageSize::A4);
+}
+
+QString writeReadingPdf(const QString& path, QTextDocument& page) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return file.errorString();
+    }
+    {
+        QPdfWriter writer(&file);
+        writer.setTitle(page.metaInformation(QTextDocument::DocumentTitle));
+        writer.setCreator(QString::fromLatin1(platform::kApplicationTitle));
+        writer.setPageLayout(QPageLayout(paperFor(QLocale()), QPageLayout::Portrait,
+                                         QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+        platform::printOnto(page, writer);
+    }
+    if (file.error() != QFileDevice::NoError || !file.commit()) {
+        return file.errorString();
+    }
+    return {};
+}
+
+} // namespace ui
