@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QString>
+#include <QStringList>
+
 class QCoreApplication;
 
 namespace translations {
@@ -10,5 +13,10 @@ namespace translations {
 // LC_ALL, LC_MESSAGES). Without a translation the program speaks English, and says nothing
 // about it.
 void installFor(QCoreApplication& application);
+
+// Which of our translations (named as "zh_CN") speaks to a user with these interface
+// languages, most preferred first; empty text for English. The first language we speak wins,
+// English included.
+QString chooseTranslation(const QStringList& uiLanguages, const QStringList& available);
 
 } // namespace translations

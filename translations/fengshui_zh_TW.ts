@@ -1,0 +1,943 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW">
+<context>
+    <name>ReadingWords</name>
+    <message>
+        <source>No character reading is known for this Kua number.</source>
+        <translation>此命卦數沒有已知的性格解讀。</translation>
+    </message>
+    <message>
+        <source>You will flow like water. You have a flexible and adjusting nature. You may seem stable but in reality you are restless. You will make a good leader, as you are confident and clear about your decisions. You have a magnetic personality.<byte value="xd"/>
+<byte value="xd"/>
+Element Water is compatible with elements Tree and Metal.<byte value="xd"/>
+<byte value="xd"/>
+Element Water is not compatible with elements Fire and Soil</source>
+        <translation>您會像水一樣流動。您天性靈活，善於調適。您看似穩定，其實內心靜不下來。您對自己的決定充滿自信、清楚明確，因此會是一位好的領導者。您的個性極具吸引力。<byte value="xd"/>
+<byte value="xd"/>
+水元素與樹元素和金元素相合。<byte value="xd"/>
+<byte value="xd"/>
+水元素與火元素和土壤元素不相合</translation>
+    </message>
+    <message>
+        <source>You are grounded and have strong roots that spread throughout the soil. You are very loyal and dependable. At the same time you can be stubborn and stick to your decisions. You can be the best friend or the worst enemy.<byte value="xd"/>
+<byte value="xd"/>
+Element Earth is compatible with elements Fire and Metal.<byte value="xd"/>
+<byte value="xd"/>
+Element Earth is compatible with elements Wood and Water.</source>
+        <translation>您腳踏實地，擁有深植土壤、向四方延伸的強健根系。您非常忠誠可靠。同時，您也可能很固執，堅守自己的決定。您可以是最好的朋友，也可以是最可怕的敵人。<byte value="xd"/>
+<byte value="xd"/>
+土元素與火元素和金元素相合。<byte value="xd"/>
+<byte value="xd"/>
+土元素與木元素和水元素相合。</translation>
+    </message>
+    <message>
+        <source>You are a deep thinker and believe in discovering things for yourself. You are disciplined and methodical by nature. You believe more in quality than quantity.<byte value="xd"/>
+<byte value="xd"/>
+Element Metal is compatible with elements Water and Soil.<byte value="xd"/>
+<byte value="xd"/>
+Element Metal is not compatible with elements Fire and Wood.    </source>
+        <translation>您是一位思考深刻的人，相信凡事要親自去發掘。您天性自律，做事有條不紊。您重視品質更勝於數量。<byte value="xd"/>
+<byte value="xd"/>
+金元素與水元素和土壤元素相合。<byte value="xd"/>
+<byte value="xd"/>
+金元素與火元素和木元素不相合。    </translation>
+    </message>
+    <message>
+        <source>You are committed to your work and always fulfill your commitments. You are always young at heart and aim to reach the top and spread out.<byte value="xd"/>
+<byte value="xd"/>
+Element Wood is compatible with elements Water and Fire.<byte value="xd"/>
+<byte value="xd"/>
+Element Wood is not compatible with elements Fire and Tree.</source>
+        <translation>您全心投入工作，總是信守自己的承諾。您永遠保有一顆年輕的心，志在攀上頂峰、向四面伸展。<byte value="xd"/>
+<byte value="xd"/>
+木元素與水元素和火元素相合。<byte value="xd"/>
+<byte value="xd"/>
+木元素與火元素和樹元素不相合。</translation>
+    </message>
+    <message>
+        <source>You have a lot of passion and fire burning inside you. You have an attractive personality and are always enthusiastic about doing things. You need to be surrounded by people and hate loneliness.<byte value="xd"/>
+<byte value="xd"/>
+Element Fire is compatible with elements Wood and Soil.<byte value="xd"/>
+<byte value="xd"/>
+Element Fire is not compatible with elements Metal and Soil.</source>
+        <translation>您的內心燃燒著滿腔熱情與火焰。您個性迷人，做事總是熱情十足。您需要有人圍繞在身邊，討厭孤單。<byte value="xd"/>
+<byte value="xd"/>
+火元素與木元素和土壤元素相合。<byte value="xd"/>
+<byte value="xd"/>
+火元素與金元素和土壤元素不相合。</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <comment>group</comment>
+        <translation>東四命</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <comment>group</comment>
+        <translation>西四命</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <comment>element</comment>
+        <translation>水</translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <comment>element</comment>
+        <translation>土</translation>
+    </message>
+    <message>
+        <source>Wood</source>
+        <comment>element</comment>
+        <translation>木</translation>
+    </message>
+    <message>
+        <source>Metal</source>
+        <comment>element</comment>
+        <translation>金</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <comment>element</comment>
+        <translation>火</translation>
+    </message>
+    <message>
+        <source>Kan</source>
+        <comment>trigram</comment>
+        <translation>坎</translation>
+    </message>
+    <message>
+        <source>Kun</source>
+        <comment>trigram</comment>
+        <translation>坤</translation>
+    </message>
+    <message>
+        <source>Chen</source>
+        <comment>trigram</comment>
+        <translation>震</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <comment>trigram</comment>
+        <translation>巽</translation>
+    </message>
+    <message>
+        <source>Chien</source>
+        <comment>trigram</comment>
+        <translation>乾</translation>
+    </message>
+    <message>
+        <source>Tui</source>
+        <comment>trigram</comment>
+        <translation>兌</translation>
+    </message>
+    <message>
+        <source>Ken</source>
+        <comment>trigram</comment>
+        <translation>艮</translation>
+    </message>
+    <message>
+        <source>Li</source>
+        <comment>trigram</comment>
+        <translation>離</translation>
+    </message>
+    <message>
+        <source>Off White</source>
+        <comment>colour</comment>
+        <translation>米白色</translation>
+    </message>
+    <message>
+        <source>Off-White</source>
+        <comment>colour</comment>
+        <translation>米白色</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <comment>colour</comment>
+        <translation>黑色</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <comment>colour</comment>
+        <translation>綠色</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <comment>colour</comment>
+        <translation>藍色</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <comment>colour</comment>
+        <translation>橘色</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <comment>colour</comment>
+        <translation>灰色</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <comment>colour</comment>
+        <translation>紅色</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <comment>colour</comment>
+        <translation>白色</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <comment>colour</comment>
+        <translation>紫色</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <comment>direction</comment>
+        <translation>北</translation>
+    </message>
+    <message>
+        <source>North East</source>
+        <comment>direction</comment>
+        <translation>東北</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <comment>direction</comment>
+        <translation>東</translation>
+    </message>
+    <message>
+        <source>South East</source>
+        <comment>direction</comment>
+        <translation>東南</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <comment>direction</comment>
+        <translation>南</translation>
+    </message>
+    <message>
+        <source>South West</source>
+        <comment>direction</comment>
+        <translation>西南</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <comment>direction</comment>
+        <translation>西</translation>
+    </message>
+    <message>
+        <source>North West</source>
+        <comment>direction</comment>
+        <translation>西北</translation>
+    </message>
+    <message>
+        <source>Excellent</source>
+        <comment>rating</comment>
+        <translation>極佳</translation>
+    </message>
+    <message>
+        <source>Very Good</source>
+        <comment>rating</comment>
+        <translation>很好</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <comment>rating</comment>
+        <translation>良好</translation>
+    </message>
+    <message>
+        <source>Unsatisfactory</source>
+        <comment>rating</comment>
+        <translation>欠佳</translation>
+    </message>
+    <message>
+        <source>Bad</source>
+        <comment>rating</comment>
+        <translation>差</translation>
+    </message>
+    <message>
+        <source>Disastrous</source>
+        <comment>rating</comment>
+        <translation>大凶</translation>
+    </message>
+    <message>
+        <source>%1-%2</source>
+        <extracomment>The pair of trigrams, the user&apos;s first: &quot;Kun-Kun&quot;</extracomment>
+        <translation>%1-%2</translation>
+    </message>
+    <message>
+        <source>Mr. %1</source>
+        <translation>%1 先生</translation>
+    </message>
+    <message>
+        <source>Ms. %1</source>
+        <translation>%1 女士</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateReminder</name>
+    <message>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <translation>本軟體可能有可用的更新。<byte value="xd"/>您要檢查是否有更新嗎？</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror v1.0</source>
+        <translation>VA Zuvo Dada Vuvizoreduror v1.0</translation>
+    </message>
+    <message>
+        <source>Program picture</source>
+        <translation>程式圖片</translation>
+    </message>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror is based on the compatibility of Kua or Gua numbers of two people according to the Eight Mansions School of Feng Shui. This software shows how your personal trigram reflects how you affect or get affected by other people.</source>
+        <translation>VA Zuvo Dada Vuvizoreduror 依據風水八宅派，以兩人命卦（Kua 或 Gua）數的相合程度為基礎。本軟體為您呈現，您的個人卦象如何反映出您對他人的影響，以及他人對您的影響。</translation>
+    </message>
+    <message>
+        <source>Visit us at %1</source>
+        <translation>歡迎造訪 %1</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>居家創業良機。開創您自己的網路事業，在線上賺錢。為您的網站取得本軟體的完整品牌自訂版。</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>按一下這裡了解詳情</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+</context>
+<context>
+    <name>frmExit</name>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror v1.0</source>
+        <translation>VA Zuvo Dada Vuvizoreduror v1.0</translation>
+    </message>
+    <message>
+        <source>Program picture</source>
+        <translation>程式圖片</translation>
+    </message>
+    <message>
+        <source>Yes, take me to the discussion forum at %1</source>
+        <translation>好的，帶我前往 %1 的討論區</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>結束(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <translation>推薦給朋友</translation>
+    </message>
+    <message>
+        <source>Your Name</source>
+        <translation>您的姓名</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>您的姓名</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>您的電子郵件地址</translation>
+    </message>
+    <message>
+        <source>Your email address</source>
+        <translation>您的電子郵件地址</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Name</source>
+        <translation>朋友的姓名</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s name</source>
+        <translation>朋友的姓名</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Email Address</source>
+        <translation>朋友的電子郵件地址</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s email address</source>
+        <translation>朋友的電子郵件地址</translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <translation>立即推薦給朋友(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Your Message
+</source>
+        <translation>您的留言
+</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>您的留言</translation>
+    </message>
+    <message>
+        <source>Download Our Other Programs</source>
+        <translation>下載我們的其他程式</translation>
+    </message>
+    <message>
+        <source>Besides this program we publish a range of other small programs for home and office. Each one is free to try, quick to install and easy to use.
+
+Every program has a page of its own with a short description, a picture and a download link, so you can see what it does before you fetch it.
+
+Browse the whole catalogue at %1 and pick the programs that suit you.</source>
+        <translation>除了本程式之外，我們還推出一系列適合居家與辦公室使用的小程式。每一款都可免費試用，安裝快速，簡單好用。
+
+每款程式都有專屬的網頁，附有簡短介紹、一張圖片和下載連結，讓您在下載之前就能知道它的功能。
+
+請造訪 %1 瀏覽完整目錄，挑選適合您的程式。</translation>
+    </message>
+    <message>
+        <source>Visit the program catalogue</source>
+        <translation>造訪程式目錄</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>您的留言</translation>
+    </message>
+</context>
+<context>
+    <name>frmFengShuiCompatibilityResult</name>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror v1.0</source>
+        <translation>VA Zuvo Dada Vuvizoreduror v1.0</translation>
+    </message>
+    <message>
+        <source>Join our discussion forum at %1</source>
+        <translation>加入我們的討論區：%1</translation>
+    </message>
+    <message>
+        <source>Feng Shui Kua Number </source>
+        <translation>風水命卦數 </translation>
+    </message>
+    <message>
+        <source>Your Kua Number is: </source>
+        <translation>您的命卦數為： </translation>
+    </message>
+    <message>
+        <source>Kua or Gua Number calculated according to the Eight Mansions School of Feng Shui helps one attain prosperity and everlasting success. It is calculated on basis of your birth and gender details.</source>
+        <translation>依據風水八宅派計算出的命卦（Kua 或 Gua）數，可助人獲得財富與長久的成功。它是根據您的出生與性別資料計算而得。</translation>
+    </message>
+    <message>
+        <source>Your Color is:</source>
+        <translation>您的顏色為：</translation>
+    </message>
+    <message>
+        <source>Your Element is: </source>
+        <translation>您的元素為： </translation>
+    </message>
+    <message>
+        <source>Your are a</source>
+        <translation>您是</translation>
+    </message>
+    <message>
+        <source>Group Person</source>
+        <translation>之人</translation>
+    </message>
+    <message>
+        <source> Feng Shui Kua Number </source>
+        <translation> 風水命卦數 </translation>
+    </message>
+    <message>
+        <source>Trigram Compatibility</source>
+        <translation>卦象相合度</translation>
+    </message>
+    <message>
+        <source>Your Trigram</source>
+        <translation>您的卦象</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>顏色</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>生氣</translation>
+    </message>
+    <message>
+        <source>Health</source>
+        <translation>天醫</translation>
+    </message>
+    <message>
+        <source>Relationship</source>
+        <translation>延年</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>伏位</translation>
+    </message>
+    <message>
+        <source>Mishaps</source>
+        <translation>禍害</translation>
+    </message>
+    <message>
+        <source>Five Ghosts</source>
+        <translation>五鬼</translation>
+    </message>
+    <message>
+        <source>Six Killings</source>
+        <translation>六煞</translation>
+    </message>
+    <message>
+        <source>Total Loss</source>
+        <translation>絕命</translation>
+    </message>
+    <message>
+        <source>Your Partner&apos;s Trigram</source>
+        <translation>伴侶的卦象</translation>
+    </message>
+    <message>
+        <source>Compatibility Interpretation</source>
+        <translation>相合度解讀</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
+        <translation>為您的網站推出本軟體的聯名版本。提升網站的訪客忠誠度與流量。在這裡放上您網站的名稱 &amp; 連結。詳情請參閱「說明」。按一下這裡了解聯名品牌的更多資訊。</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>居家創業良機。開創您自己的網路事業，在線上賺錢。為您的網站取得本軟體的完整品牌自訂版。按一下這裡了解詳情。</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>儲存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>返回(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>檔案(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>說明(&amp;H)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>結束(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>線上說明(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>造訪我們的網站(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>檢查軟體更新(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>關於本軟體(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>捐款(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>線上賺錢(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>列印(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>&amp;Export as PDF...</source>
+        <translation>匯出為 PDF(&amp;E)...</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror v1.0</source>
+        <translation>VA Zuvo Dada Vuvizoreduror v1.0</translation>
+    </message>
+    <message>
+        <source>Join our discussion forum at %1</source>
+        <translation>加入我們的討論區：%1</translation>
+    </message>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror is based on the calculation of Kua or Gua numbers of two people. The Kua or Gua Number is calculated according to the Eight Mansions School of Feng Shui. This number helps one attain prosperity and everlasting success. It is calculated on the basis of your birth and gender details.</source>
+        <translation>VA Zuvo Dada Vuvizoreduror 以計算兩人的命卦（Kua 或 Gua）數為基礎。命卦（Kua 或 Gua）數是依據風水八宅派計算而來。此數可助人獲得財富與長久的成功。它是根據您的出生與性別資料計算而得。</translation>
+    </message>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror is based on the principle that the Kua number for a person helps one analyze their destiny and defines their auspicious and inauspicious directions. People of compatible direction groups get along well with each while those of opposing direction groups do not. VA Zuvo Dada Vuvizoreduror helps you analyze your relationship on the basis of this school of Feng Shui.</source>
+        <translation>VA Zuvo Dada Vuvizoreduror 所依據的原理是：一個人的命卦數有助於分析其命運，並界定其吉方與凶方。方位組相合的人彼此相處融洽，方位組相對立的人則不然。VA Zuvo Dada Vuvizoreduror 依據此一風水流派，協助您分析你們的關係。</translation>
+    </message>
+    <message>
+        <source>&amp;Open Previously Saved Reading</source>
+        <translation>開啟先前儲存的解讀(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Your Details Please</source>
+        <translation>請填寫您的資料</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>姓名</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>您的姓名</translation>
+    </message>
+    <message>
+        <source>Birth Day</source>
+        <translation>出生日期</translation>
+    </message>
+    <message>
+        <source>Your birth day</source>
+        <translation>您的出生日</translation>
+    </message>
+    <message>
+        <source>Your birth month</source>
+        <translation>您的出生月份</translation>
+    </message>
+    <message>
+        <source>Your birth year</source>
+        <translation>您的出生年份</translation>
+    </message>
+    <message>
+        <source>Sex</source>
+        <translation>性別</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation>男</translation>
+    </message>
+    <message>
+        <source>Your sex: male</source>
+        <translation>您的性別：男</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>女</translation>
+    </message>
+    <message>
+        <source>Your sex: female</source>
+        <translation>您的性別：女</translation>
+    </message>
+    <message>
+        <source>Your Partner&apos;s Details Please</source>
+        <translation>請填寫您伴侶的資料</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s name</source>
+        <translation>您伴侶的姓名</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s birth day</source>
+        <translation>您伴侶的出生日</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s birth month</source>
+        <translation>您伴侶的出生月份</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s birth year</source>
+        <translation>您伴侶的出生年份</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s sex: male</source>
+        <translation>您伴侶的性別：男</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s sex: female</source>
+        <translation>您伴侶的性別：女</translation>
+    </message>
+    <message>
+        <source>&amp;Find Our Feng Shui Compatibility</source>
+        <translation>查看我們的風水相合度(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>居家創業良機。開創您自己的網路事業，在線上賺錢。為您的網站取得本軟體的完整品牌自訂版。按一下這裡了解詳情。</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
+        <translation>為您的網站推出本軟體的聯名版本。提升網站的訪客忠誠度與流量。在這裡放上您網站的名稱 &amp; 連結。詳情請參閱「說明」。按一下這裡了解聯名品牌的更多資訊。</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>說明(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>線上說明(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>造訪我們的網站(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Check for Software Update</source>
+        <translation>檢查軟體更新(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>關於本軟體(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>捐款(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Make Money Online</source>
+        <translation>線上賺錢(&amp;M)</translation>
+    </message>
+</context>
+<context>
+    <name>shell::Application</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>本程式已在執行中</translation>
+    </message>
+</context>
+<context>
+    <name>shell::frmExit</name>
+    <message>
+        <source>Please support our discussion forum: visit %1 regularly and join the conversation.</source>
+        <translation>請支持我們的討論區：經常造訪 %1，一起加入討論。</translation>
+    </message>
+    <message>
+        <source>The forum at %1 lives on its visitors. Drop in now and then to keep it going.</source>
+        <translation>%1 的討論區全靠訪客撐起來。請不時來逛逛，讓它持續熱絡。</translation>
+    </message>
+    <message>
+        <source>Enjoyed this program? Support the discussion forum behind it by visiting %1 regularly.</source>
+        <translation>喜歡這個程式嗎？請經常造訪 %1，支持背後的討論區。</translation>
+    </message>
+    <message>
+        <source>Help our discussion forum grow: make %1 one of the sites you visit regularly.</source>
+        <translation>幫助我們的討論區成長：把 %1 列為您經常造訪的網站之一。</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>請輸入您的姓名</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <translation>請輸入您的電子郵件地址</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>請輸入您的留言</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Name</source>
+        <translation>請輸入您朋友的姓名</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Email</source>
+        <translation>請輸入您朋友的電子郵件地址</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <translation>電子郵件地址不可包含空格</translation>
+    </message>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>請輸入兩個不同的電子郵件地址</translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <translation>請輸入有效的電子郵件地址</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ReadingPage</name>
+    <message>
+        <source>Feng Shui Compatibility Reading for %1</source>
+        <translation>%1 的風水相合度解讀</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>日期：%1</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>您</translation>
+    </message>
+    <message>
+        <source>Your Partner</source>
+        <translation>您的伴侶</translation>
+    </message>
+    <message>
+        <source>Directions</source>
+        <translation>方位</translation>
+    </message>
+    <message>
+        <source>Kua Number</source>
+        <translation>命卦數</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>命組</translation>
+    </message>
+    <message>
+        <source>Element</source>
+        <translation>元素</translation>
+    </message>
+    <message>
+        <source>Trigram</source>
+        <translation>卦象</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>顏色</translation>
+    </message>
+</context>
+<context>
+    <name>ui::frmFengShuiCompatibilityResult</name>
+    <message>
+        <source>Your Kua Number</source>
+        <translation>您的命卦數</translation>
+    </message>
+    <message>
+        <source>Your Partner&apos;s Kua Number</source>
+        <translation>伴侶的命卦數</translation>
+    </message>
+    <message>
+        <source>Trigram Compatibility</source>
+        <translation>卦象相合度</translation>
+    </message>
+    <message>
+        <source>%1 picture</source>
+        <translation>%1圖片</translation>
+    </message>
+    <message>
+        <source>No picture</source>
+        <translation>無圖片</translation>
+    </message>
+    <message>
+        <source>Feng Shui Compatibility</source>
+        <translation>風水相合度</translation>
+    </message>
+    <message>
+        <source>Rich Text Format (*.fsc)</source>
+        <translation>RTF 格式 (*.fsc)</translation>
+    </message>
+    <message>
+        <source>Could Not Save The File.
+%1</source>
+        <translation>無法儲存該檔案。
+%1</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>匯出為 PDF</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF 檔案 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Could Not Export The File.
+%1</source>
+        <translation>無法匯出該檔案。
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ui::frmMain</name>
+    <message>
+        <source>January</source>
+        <translation>一月</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>二月</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>三月</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>四月</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>五月</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>六月</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>七月</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>八月</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>九月</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>十月</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>十一月</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>十二月</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>請輸入您的姓名</translation>
+    </message>
+    <message>
+        <source>Please Specify Your Sex</source>
+        <translation>請選擇您的性別</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Partner&apos;s Name</source>
+        <translation>請輸入您伴侶的姓名</translation>
+    </message>
+    <message>
+        <source>Please Specify Your Partner&apos;s Sex</source>
+        <translation>請選擇您伴侶的性別</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month!</source>
+        <translation>請輸入正確的日期或月份！</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month !</source>
+        <translation>請輸入正確的日期或月份 ！</translation>
+    </message>
+    <message>
+        <source>Select the source file</source>
+        <translation>選取來源檔案</translation>
+    </message>
+    <message>
+        <source>Feng Shui Compatibility (*.fsc)</source>
+        <translation>風水相合度 (*.fsc)</translation>
+    </message>
+    <message>
+        <source>Please Check The File.</source>
+        <translation>請檢查該檔案。</translation>
+    </message>
+</context>
+</TS>
