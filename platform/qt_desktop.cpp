@@ -55,9 +55,18 @@ QString settingKey(const QString& section, const QString& name) {
 }
 
 // A fresh QSettings per access: every read sees what the last write stored, and nothing is
-// held open between two uses of the store.
+// held open between two uses of the store. On Windows the values live where Windows programs
+// have always kept a named value under an application name and a section, so that a setting
+// written by an earlier Windows version of this program is found again; elsewhere in Qt's
+// native per-user place.
 QSettings userSettings(const QString& application) {
+#ifdef Q_OS_WIN
+    return QSettings(QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\") +
+                         application,
+                     QSettings::NativeFormat);
+#else
     return QSettings(QSettings::NativeFormat, QSettings::UserScope, application);
+#endif
 }
 
 } // namespace

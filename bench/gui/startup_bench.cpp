@@ -7,6 +7,11 @@
 // kernel reports it when the child is reaped.
 //
 //     startup_bench [runs] [platform]      (defaults: 25 runs each, offscreen)
+//     startup_bench runs platform --under <emulator...> -- <program harness> <minimal harness>
+//
+// The second form starts harnesses of another build through an emulator, such as the Windows
+// build's under Wine. A child's clock there need not be ours, so a start ends when its painted
+// line reaches us; the emulator's own start-up counts for both harnesses alike.
 
 #include "bench/gui/first_paint.h"
 #include "bench/gui/statistics.h"
@@ -18,6 +23,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -31,7 +37,7 @@ namespace {
 
 struct Harness {
     const char* label;
-    const char* path;
+    std::string path;
     std::vector<double> milliseconds;
     std::vector<double> peakMebibytes;
 };
@@ -117,23 +123,30 @@ private:
     std::vector<char*> pointers_;
 };
 
-// The child's painted time, read from its standard output; nothing if it never says.
-std::optional<long long> readPaintedTime(int output) {
+// The child's painted time, read from its standard output, on its own clock or, for an
+// emulated child, on ours as the line arrives; nothing if it never says.
+std::optional<long long> readPaintedTime(int output, bool emulated) {
     std::string text;
     char buffer[256];
     ssize_t count = 0;
+    std::optional<long long> arrived;
     while ((count = read(output, buffer, sizeof buffer)) > 0) {
         text.append(buffer, static_cast<std::size_t>(count));
+        if (!arrived && text.find(bench::kPaintedLine) != std::string::npos) {
+            arrived = bench::monotonicNanoseconds();
+        }
     }
     const std::size_t at = text.find(bench::kPaintedLine);
     if (at == std::string::npos) {
         return std::nullopt;
     }
-    return std::atoll(text.c_str() + at + std::string_view(bench::kPaintedLine).size());
+    return emulated ? arrived
+                    : std::atoll(text.c_str() + at + std::string_view(bench::kPaintedLine).size());
 }
 
 // Qt's warnings go to a log, read only when a child fails.
-std::optional<Run> runOnce(const char* path, const ChildEnvironment& environment,
+std::optional<Run> runOnce(const std::string& path, const std::vector<std::string>& emulator,
+                           const ChildEnvironment& environment,
                            const std::filesystem::path& errorLog) {
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0) {
@@ -145,18 +158,25 @@ std::optional<Run> runOnce(const char* path, const ChildEnvironment& environment
     posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errorLog.c_str(),
                                      O_WRONLY | O_CREAT | O_TRUNC, S_IRUSR | S_IWUSR);
-    char* const arguments[] = {const_cast<char*>(path), nullptr};
+    std::vector<std::string> command = emulator;
+    command.push_back(path);
+    std::vector<char*> arguments;
+    for (std::string& word : command) {
+        arguments.push_back(word.data());
+    }
+    arguments.push_back(nullptr);
 
     const long long started = bench::monotonicNanoseconds();
     pid_t child = 0;
-    const int failed = posix_spawn(&child, path, &actions, nullptr, arguments, environment.get());
+    const int failed = posix_spawn(&child, arguments.front(), &actions, nullptr, arguments.data(),
+                                   environment.get());
     posix_spawn_file_actions_destroy(&actions);
     close(pipeEnds[1]);
     if (failed != 0) {
         close(pipeEnds[0]);
         return std::nullopt;
     }
-    const std::optional<long long> painted = readPaintedTime(pipeEnds[0]);
+    const std::optional<long long> painted = readPaintedTime(pipeEnds[0], !emulator.empty());
     close(pipeEnds[0]);
 
     int status = 0;
@@ -174,23 +194,39 @@ std::optional<Run> runOnce(const char* path, const ChildEnvironment& environment
 } // namespace
 
 int main(int argc, char* argv[]) {
-    const int runs = argc > 1 ? std::atoi(argv[1]) : 25;
+    int runs = argc > 1 ? std::atoi(argv[1]) : 25;
     const std::string platform = argc > 2 ? argv[2] : "offscreen";
+    const std::vector<std::string> rest(argv + std::min(argc, 3), argv + argc);
+    std::vector<std::string> emulator;
+    std::string programPath = FSC_PROGRAM_HARNESS;
+    std::string minimalPath = FSC_MINIMAL_HARNESS;
+    if (!rest.empty()) {
+        const auto separator = std::ranges::find(rest, "--");
+        if (rest.front() != "--under" || separator == rest.end() || rest.end() - separator != 3) {
+            runs = 0;
+        } else {
+            emulator.assign(rest.begin() + 1, separator);
+            programPath = separator[1];
+            minimalPath = separator[2];
+        }
+    }
     const ThrowawayHome home;
     if (runs < 1 || !home.isValid()) {
-        std::fprintf(stderr, "usage: startup_bench [runs] [platform]\n");
+        std::fprintf(stderr, "usage: startup_bench [runs] [platform] "
+                             "[--under <emulator...> -- <program> <minimal>]\n");
         return 2;
     }
     const ChildEnvironment environment(platform, home);
-    Harness minimal{"minimal Qt window", FSC_MINIMAL_HARNESS, {}, {}};
-    Harness program{"the program", FSC_PROGRAM_HARNESS, {}, {}};
+    Harness minimal{"minimal Qt window", minimalPath, {}, {}};
+    Harness program{"the program", programPath, {}, {}};
 
     const auto start = [&](Harness& harness, bool measured) {
-        const std::optional<Run> run = runOnce(harness.path, environment, home.errorLog());
+        const std::optional<Run> run =
+            runOnce(harness.path, emulator, environment, home.errorLog());
         if (!run) {
             std::ifstream log(home.errorLog());
             std::fprintf(stderr, "startup_bench: %s did not report its first paint\n%s",
-                         harness.path,
+                         harness.path.c_str(),
                          std::string(std::istreambuf_iterator<char>(log), {}).c_str());
             return false;
         }

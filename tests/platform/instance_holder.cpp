@@ -1,5 +1,6 @@
 // Claims the single-instance lock for the program path it is given, says whether it got it,
-// and then waits to be killed.
+// and then holds it until its input is closed, which ends it in order on every system, or
+// until it is killed.
 
 #include "platform/qt_desktop.h"
 
@@ -15,5 +16,7 @@ int main(int argc, char* argv[]) {
     platform::QtDesktop desktop(QString::fromLocal8Bit(argv[1]));
     std::puts(desktop.claimSingleInstance() ? "claimed" : "refused");
     std::fflush(stdout);
-    return QCoreApplication::exec();
+    while (std::getchar() != EOF) {
+    }
+    return 0;
 }

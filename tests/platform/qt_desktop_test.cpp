@@ -8,6 +8,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -179,14 +180,16 @@ void QtDesktopTest::addressHandedOnUnchanged() {
 }
 
 void QtDesktopTest::settings() {
+    // A program name of this run's own: the Windows registry outlives the scratch folder.
+    const QString name = QStringLiteral("TestProgram-") + QFileInfo(scratch_.path()).fileName();
     platform::QtDesktop desktop(program("settings"));
-    QCOMPARE(desktop.readSetting("TestProgram", "Settings", "Last"), QString());
-    QVERIFY(desktop.writeSetting("TestProgram", "Settings", "Last", "\u00e1\u00e2 1.5.2024"));
+    QCOMPARE(desktop.readSetting(name, "Settings", "Last"), QString());
+    QVERIFY(desktop.writeSetting(name, "Settings", "Last", "\u00e1\u00e2 1.5.2024"));
     // A second Desktop, as the next start of the program would have, reads it back.
     platform::QtDesktop nextStart(program("settings"));
-    QCOMPARE(nextStart.readSetting("TestProgram", "Settings", "Last"),
+    QCOMPARE(nextStart.readSetting(name, "Settings", "Last"),
              QStringLiteral("\u00e1\u00e2 1.5.2024"));
-    QCOMPARE(nextStart.readSetting("TestProgram", "Other", "Last"), QString());
+    QCOMPARE(nextStart.readSetting(name, "Other", "Last"), QString());
 }
 
 void QtDesktopTest::unwritableSettingsReportFailure() {
@@ -235,7 +238,7 @@ void QtDesktopTest::anotherProcessHoldsTheLock() {
     QVERIFY(holder.waitForReadyRead(10000));
     QCOMPARE(holder.readAllStandardOutput().trimmed(), QByteArray("claimed"));
     QVERIFY(!platform::QtDesktop(program("shared")).claimSingleInstance());
-    holder.terminate();
+    holder.closeWriteChannel(); // it ends in order
     QVERIFY(holder.waitForFinished(10000));
     // Once it is gone the program may start again.
     QVERIFY(platform::QtDesktop(program("shared")).claimSingleInstance());

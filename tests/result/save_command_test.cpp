@@ -12,8 +12,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <unistd.h>
-
 #include <utility>
 
 using ui::frmFengShuiCompatibilityResult;
@@ -60,19 +58,23 @@ QByteArray contentsOf(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
-// A directory in which nothing can be created, even by root: tests of failed saves need one.
+// A directory in which nothing can be created: tests of failed saves need one. Taking the
+// write permission away is enough for an ordinary user; root passes through permissions, so
+// for root the directory is made immutable instead.
 class LockedDirectory {
 public:
     explicit LockedDirectory(QString path) : path_(std::move(path)) {
-        locked_ = geteuid() == 0 ? run("chattr", {"+i", path_})
-                                 : QFile::setPermissions(path_, QFile::ReadOwner | QFile::ExeOwner);
+        QFile::setPermissions(path_, QFile::ReadOwner | QFile::ExeOwner);
+        if (canCreateIn(path_)) {
+            immutable_ = run("chattr", {"+i", path_});
+        }
+        locked_ = !canCreateIn(path_);
     }
     ~LockedDirectory() {
-        if (geteuid() == 0) {
+        if (immutable_) {
             run("chattr", {"-i", path_});
-        } else {
-            QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         }
+        QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
     bool isLocked() const { return locked_; }
 
@@ -80,7 +82,16 @@ private:
     static bool run(const QString& program, const QStringList& arguments) {
         return QProcess::execute(program, arguments) == 0;
     }
+    static bool canCreateIn(const QString& path) {
+        QFile probe(QDir(path).filePath(QStringLiteral(".probe")));
+        const bool created = probe.open(QIODevice::WriteOnly);
+        if (created) {
+            probe.remove();
+        }
+        return created;
+    }
     QString path_;
+    bool immutable_ = false;
     bool locked_ = false;
 };
 
