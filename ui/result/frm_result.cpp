@@ -211,20 +211,15 @@ void frmFengShuiCompatibilityResult::showTrigramRows(int i) {
 }
 
 void frmFengShuiCompatibilityResult::save() {
-    const QString path = desktop_.askSaveFile(this, {.title = tr("Feng Shui Compatibility"),
-                                                     .filter = tr("Rich Text Format (*.fsc)"),
-                                                     .defaultSuffix = QStringLiteral("fsc"),
-                                                     .confirmOverwrite = true});
-    if (path.isEmpty()) {
-        return;
-    }
-    // The user must never believe a reading is saved when it is not.
-    const QString failure =
-        writeReadingFile(path, {reading_.Self.KuaNumber, reading_.Partner.KuaNumber});
-    if (!failure.isEmpty()) {
-        desktop_.showMessage(this, tr("Could Not Save The File.\n%1").arg(failure),
-                             platform::MessageIcon::Critical);
-    }
+    writeChosenFile(
+        {.title = tr("Feng Shui Compatibility"),
+         .filter = tr("Rich Text Format (*.fsc)"),
+         .defaultSuffix = QStringLiteral("fsc"),
+         .confirmOverwrite = true},
+        [this](const QString& path) {
+            return writeReadingFile(path, {reading_.Self.KuaNumber, reading_.Partner.KuaNumber});
+        },
+        tr("Could Not Save The File.\n%1"));
 }
 
 void frmFengShuiCompatibilityResult::printReading() {
@@ -232,21 +227,33 @@ void frmFengShuiCompatibilityResult::printReading() {
     desktop_.printDocument(this, *page);
 }
 
-// Follows the save command: the same dialog rules, and a file that is either complete or
-// untouched.
 void frmFengShuiCompatibilityResult::exportPdf() {
-    const QString path = desktop_.askSaveFile(this, {.title = tr("Export as PDF"),
-                                                     .filter = tr("PDF Files (*.pdf)"),
-                                                     .defaultSuffix = QStringLiteral("pdf"),
-                                                     .confirmOverwrite = true});
+    writeChosenFile(
+        {.title = tr("Export as PDF"),
+         .filter = tr("PDF Files (*.pdf)"),
+         .defaultSuffix = QStringLiteral("pdf"),
+         .confirmOverwrite = true},
+        [this](const QString& path) {
+            const std::unique_ptr<QTextDocument> page =
+                readingPage(reading_, desktop_.now().date());
+            return writeReadingPdf(path, *page);
+        },
+        tr("Could Not Export The File.\n%1"));
+}
+
+// The commands that write a file: the save dialog, then a write that leaves either the complete
+// new file or the old one, and a message when it fails, so that the user never believes a
+// file is written when it is not. Nothing at all happens on Cancel.
+void frmFengShuiCompatibilityResult::writeChosenFile(
+    const platform::FileDialogOptions& options, const std::function<QString(const QString&)>& write,
+    const QString& failure) {
+    const QString path = desktop_.askSaveFile(this, options);
     if (path.isEmpty()) {
         return;
     }
-    const std::unique_ptr<QTextDocument> page = readingPage(reading_, desktop_.now().date());
-    const QString failure = writeReadingPdf(path, *page);
-    if (!failure.isEmpty()) {
-        desktop_.showMessage(this, tr("Could Not Export The File.\n%1").arg(failure),
-                             platform::MessageIcon::Critical);
+    const QString reason = write(path);
+    if (!reason.isEmpty()) {
+        desktop_.showMessage(this, failure.arg(reason), platform::MessageIcon::Critical);
     }
 }
 

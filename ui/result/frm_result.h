@@ -1,8 +1,11 @@
 #pragma once
 
+#include "platform/desktop.h"
+
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class QFrame;
@@ -10,9 +13,6 @@ class QLabel;
 
 namespace engine {
 struct CoupleReading;
-}
-namespace platform {
-class Desktop;
 }
 namespace Ui {
 class frmFengShuiCompatibilityResult;
@@ -52,6 +52,9 @@ private:
     void save();
     void printReading();
     void exportPdf();
+    void writeChosenFile(const platform::FileDialogOptions& options,
+                         const std::function<QString(const QString&)>& write,
+                         const QString& failure);
 
     const engine::CoupleReading& reading_;
     platform::Desktop& desktop_;
