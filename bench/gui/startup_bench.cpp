@@ -161,6 +161,7 @@ std::optional<Run> runOnce(const std::string& path, const std::vector<std::strin
     std::vector<std::string> command = emulator;
     command.push_back(path);
     std::vector<char*> arguments;
+    arguments.reserve(command.size() + 1);
     for (std::string& word : command) {
         arguments.push_back(word.data());
     }

@@ -134,7 +134,7 @@ QString profileTable(QTextDocument& page, const engine::CoupleReading& reading) 
     QString rows = QStringLiteral("<tr><td></td>");
     for (const char* who : kPeople) {
         rows += cell(QStringLiteral("<b>%1</b>").arg(escaped(pageText(who))),
-                     "width=\"42%\" bgcolor=\"#e0e0e0\"");
+                     R"(width="42%" bgcolor="#e0e0e0")");
     }
     rows += QStringLiteral("</tr>");
     for (const ProfileRow& row : kProfileRows) {
