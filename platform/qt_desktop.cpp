@@ -72,6 +72,9 @@ QSettings userSettings(const QString& application) {
 } // namespace
 
 void printOnto(QTextDocument& document, QPagedPaintDevice& device) {
+    // A kept page has the margins of a letter, also on a PDF printer, which has none of its
+    // own; a real printer's driver keeps its unprintable edge within them.
+    device.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     // The document counts 96 units an inch; printing scales its pages onto the device's.
     const QSizeF points = device.pageLayout().paintRect(QPageLayout::Point).size();
     document.setPageSize(points * 96.0 / 72.0);

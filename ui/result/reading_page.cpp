@@ -206,8 +206,7 @@ QString writeReadingPdf(const QString& path, QTextDocument& page) {
         QPdfWriter writer(&file);
         writer.setTitle(page.metaInformation(QTextDocument::DocumentTitle));
         writer.setCreator(QString::fromLatin1(platform::kApplicationTitle));
-        writer.setPageLayout(QPageLayout(paperFor(QLocale()), QPageLayout::Portrait,
-                                         QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+        writer.setPageSize(paperFor(QLocale()));
         platform::printOnto(page, writer);
     }
     if (file.error() != QFileDevice::NoError || !file.commit()) {
