@@ -14,6 +14,7 @@
 #include <QTextDocument>
 #include <QUrl>
 
+#include <algorithm>
 #include <array>
 
 namespace ui {
@@ -189,12 +190,9 @@ std::unique_ptr<QTextDocument> readingPage(const engine::CoupleReading& reading,
 }
 
 QPageSize paperFor(const QLocale& locale) {
-    for (const QLocale::Territory territory : kLetterTerritories) {
-        if (locale.territory() == territory) {
-            return QPageSize(QPageSize::Letter);
-        }
-    }
-    return QPageSize(QPageSize::A4);
+    const bool letter =
+        std::ranges::find(kLetterTerritories, locale.territory()) != std::end(kLetterTerritories);
+    return QPageSize(letter ? QPageSize::Letter : QPageSize::A4);
 }
 
 QString writeReadingPdf(const QString& path, QTextDocument& page) {

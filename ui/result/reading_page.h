@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QDate>
-#include <QPageLayout>
+#include <QPageSize>
 #include <QString>
 
 #include <memory>
