@@ -3,6 +3,8 @@
 #include <QDateTime>
 #include <QString>
 
+#include <functional>
+
 class QPagedPaintDevice;
 class QTextDocument;
 class QWidget;
@@ -12,6 +14,11 @@ namespace platform {
 enum class MessageIcon { Information, Critical };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
+enum class ConsoleStream { Output, Error };
+
+// Where a file handed over by a later copy of the program arrives: an absolute path, not yet
+// read, from a source as untrusted as any file the user names.
+using FileReceiver = std::function<void(const QString& path)>;
 
 struct FileDialogOptions {
     QString title;
@@ -55,8 +62,16 @@ public:
     virtual double random() = 0; // in [0, 1)
 
     // True when this is the only running copy of the program; the claim lasts until the
-    // Desktop is destroyed. A copy that died leaves no claim behind.
-    virtual bool claimSingleInstance() = 0;
+    // Desktop is destroyed. A copy that died leaves no claim behind. While it lasts, files
+    // that later copies of the same user hand over go to the receiver.
+    virtual bool claimSingleInstance(FileReceiver receiver) = 0;
+
+    // Gives a file to the copy that holds the claim; true once that copy has taken it.
+    virtual bool handOverFile(const QString& absolutePath) = 0;
+
+    // Text for whoever started the program from a terminal: help, the version, what was wrong
+    // with the command line. Where a program with windows has no terminal, it is shown instead.
+    virtual void writeToConsole(const QString& text, ConsoleStream stream) = 0;
 };
 
 // Prints a document page by page onto a printer or a PDF, its pages laid out on the device's

@@ -1,5 +1,7 @@
 #include "platform/qt_desktop.h"
 
+#include "platform/file_handover.h"
+
 #include <QCryptographicHash>
 #include <QDesktopServices>
 #include <QDir>
@@ -13,6 +15,12 @@
 #include <QStandardPaths>
 #include <QTextDocument>
 #include <QUrl>
+
+#include <cstdio>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace platform {
 namespace {
@@ -69,6 +77,43 @@ QSettings userSettings(const QString& application) {
 #endif
 }
 
+// State that lives only while the program runs, per user: the runtime directory where the
+// system has one. On Windows Qt's runtime location is the profile folder itself, which is no
+// place for it; the user's own temporary folder is.
+QString perUserRuntimeDirectory() {
+#ifdef Q_OS_WIN
+    return QDir::tempPath();
+#else
+    const QString directory = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return directory.isEmpty() ? QDir::tempPath() : directory;
+#endif
+}
+
+// Copies started from the same executable by the same user share one key.
+QString instanceKey(const QString& executablePath) {
+    const QByteArray identity = QFileInfo(executablePath).absoluteFilePath().toUtf8() + '\n' +
+                                perUserRuntimeDirectory().toUtf8();
+    const QByteArray hash = QCryptographicHash::hash(identity, QCryptographicHash::Sha256);
+    return QStringLiteral("fengshui-compatibility-") + QString::fromLatin1(hash.toHex().left(16));
+}
+
+// A program with windows has no terminal on Windows unless it was started from one that it
+// could attach to, or with its output redirected (as QProcess does); Qt's command-line parser
+// decides the same way.
+bool hasConsole() {
+#ifdef Q_OS_WIN
+    if (GetConsoleWindow()) {
+        return true;
+    }
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    GetStartupInfoW(&startup);
+    return (startup.dwFlags & STARTF_USESTDHANDLES) != 0;
+#else
+    return true;
+#endif
+}
+
 } // namespace
 
 void printOnto(QTextDocument& document, QPagedPaintDevice& device) {
@@ -82,15 +127,18 @@ void printOnto(QTextDocument& document, QPagedPaintDevice& device) {
 }
 
 QString instanceLockPath(const QString& executablePath) {
-    QString directory = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (directory.isEmpty()) {
-        directory = QDir::tempPath();
-    }
-    const QByteArray key = QCryptographicHash::hash(
-        QFileInfo(executablePath).absoluteFilePath().toUtf8(), QCryptographicHash::Sha256);
-    return QDir(directory).filePath(QStringLiteral("fengshui-compatibility-") +
-                                    QString::fromLatin1(key.toHex().left(16)) +
-                                    QStringLiteral(".lock"));
+    return QDir(perUserRuntimeDirectory())
+        .filePath(instanceKey(executablePath) + QStringLiteral(".lock"));
+}
+
+QString instanceSocketName(const QString& executablePath) {
+#ifdef Q_OS_WIN
+    // Named pipes share one namespace for all users; the key holds the user's own folder.
+    return instanceKey(executablePath);
+#else
+    return QDir(perUserRuntimeDirectory())
+        .filePath(instanceKey(executablePath) + QStringLiteral(".socket"));
+#endif
 }
 
 QtDesktop::QtDesktop(QString executablePath) : executablePath_(std::move(executablePath)) {}
@@ -154,7 +202,7 @@ double QtDesktop::random() {
     return (high * 67108864.0 + low) / 9007199254740992.0;
 }
 
-bool QtDesktop::claimSingleInstance() {
+bool QtDesktop::claimSingleInstance(FileReceiver receiver) {
     if (instanceLock_) {
         return true;
     }
@@ -168,7 +216,27 @@ bool QtDesktop::claimSingleInstance() {
         return false;
     }
     instanceLock_ = std::move(lock);
+    // Without the socket the program still runs; a later copy then says that it is running.
+    handoverServer_ = std::make_unique<FileHandoverServer>(std::move(receiver));
+    handoverServer_->listen(instanceSocketName(executablePath_));
     return true;
+}
+
+bool QtDesktop::handOverFile(const QString& absolutePath) {
+    return platform::handOverFile(instanceSocketName(executablePath_), absolutePath);
+}
+
+void QtDesktop::writeToConsole(const QString& text, ConsoleStream stream) {
+    if (!hasConsole()) {
+        QMessageBox box(stream == ConsoleStream::Error ? QMessageBox::Warning
+                                                       : QMessageBox::Information,
+                        QString::fromLatin1(kApplicationTitle), text, QMessageBox::Ok);
+        box.exec();
+        return;
+    }
+    std::FILE* out = stream == ConsoleStream::Error ? stderr : stdout;
+    std::fputs(text.toLocal8Bit().constData(), out);
+    std::fflush(out);
 }
 
 } // namespace platform

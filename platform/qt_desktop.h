@@ -11,6 +11,8 @@ class QLockFile;
 
 namespace platform {
 
+class FileHandoverServer;
+
 // The program's title: every message box shows it instead of a caption of its own.
 inline constexpr const char* kApplicationTitle = "VA Zuvo Dada Vuvizoreduror";
 
@@ -35,16 +37,23 @@ public:
     QDateTime now() override;
     void seedRandom(quint32 seed) override;
     double random() override;
-    bool claimSingleInstance() override;
+    bool claimSingleInstance(FileReceiver receiver) override;
+    bool handOverFile(const QString& absolutePath) override;
+    void writeToConsole(const QString& text, ConsoleStream stream) override;
 
 private:
     QString executablePath_;
     std::mt19937 generator_;
     std::unique_ptr<QLockFile> instanceLock_;
+    std::unique_ptr<FileHandoverServer> handoverServer_;
 };
 
 // Where the single-instance lock of the copies started from this executable lives: a
 // per-user directory, so that one user's copy never blocks another user's.
 QString instanceLockPath(const QString& executablePath);
+
+// The local socket (on Windows, the named pipe) through which later copies started from this
+// executable hand a file to the running one; as per-user as the lock.
+QString instanceSocketName(const QString& executablePath);
 
 } // namespace platform

@@ -1,9 +1,11 @@
 #include "shell/application.h"
 
+#include "engine/complete_reading.h"
 #include "platform/clock_seed.h"
 #include "platform/desktop.h"
 #include "shell/exit_screen.h"
 #include "shell/update_reminder.h"
+#include "ui/common/reading_file_io.h"
 #include "ui/input/frm_main.h"
 #include "ui/result/frm_result.h"
 
@@ -12,14 +14,31 @@
 #include <QScopedValueRollback>
 
 #include <algorithm>
+#include <utility>
 
 namespace shell {
+namespace {
+
+// How often a file handed over during a question looks again whether it has been answered.
+constexpr int kPendingFileRetryMs = 200;
+
+void bringToFront(QWidget* window) {
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace
 
 Application::Application(std::unique_ptr<platform::Desktop> desktop)
     : desktop_(std::move(desktop)) {
     // The program ends through the exit screen only; between two windows there may be a
     // moment with none on screen.
     QApplication::setQuitOnLastWindowClosed(false);
+    pendingFileTimer_.setSingleShot(true);
+    pendingFileTimer_.setInterval(kPendingFileRetryMs);
+    connect(&pendingFileTimer_, &QTimer::timeout, this,
+            [this] { takeHandedOverFile(std::exchange(pendingFile_, QString())); });
 }
 
 Application::~Application() {
@@ -28,19 +47,78 @@ Application::~Application() {
     }
 }
 
-bool Application::StartUp() {
-    if (!desktop_->claimSingleInstance()) {
-        desktop_->showMessage(nullptr, tr("Application is already running"),
-                              platform::MessageIcon::Information);
+bool Application::StartUp(const CommandLine& commandLine) {
+    if (commandLine.action != CommandLine::Action::Run) {
+        const bool refused = commandLine.action == CommandLine::Action::Refuse;
+        desktop_->writeToConsole(commandLine.text, refused ? platform::ConsoleStream::Error
+                                                           : platform::ConsoleStream::Output);
+        exitStatus_ = refused ? kUsageErrorStatus : 0;
         ExitProgram();
         return false;
+    }
+    if (!commandLine.ignored.isEmpty()) {
+        desktop_->writeToConsole(commandLine.text, platform::ConsoleStream::Error);
+    }
+    if (!desktop_->claimSingleInstance([this](const QString& path) { takeHandedOverFile(path); })) {
+        return refuseSecondCopy(commandLine);
     }
     platform::seedRandomFromClock(*desktop_);
     // Settings belong to the program by the name of its executable, as they always have.
     RemindOfUpdate(*desktop_,
                    QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
     showInputWindow()->CoBrand_Randomize();
+    started_ = true;
+    if (!commandLine.file.isEmpty()) {
+        openReading(commandLine.file, Qt::CaseInsensitive);
+    }
     return true;
+}
+
+// A second copy with a file gives it to the running one and ends without a word; without one,
+// or when the running copy does not take it, it says that the program is running.
+bool Application::refuseSecondCopy(const CommandLine& commandLine) {
+    const bool handedOver = !commandLine.file.isEmpty() &&
+                            desktop_->handOverFile(QFileInfo(commandLine.file).absoluteFilePath());
+    if (!handedOver) {
+        desktop_->showMessage(nullptr, tr("Application is already running"),
+                              platform::MessageIcon::Information);
+    }
+    ExitProgram();
+    return false;
+}
+
+bool Application::openReading(const QString& path, Qt::CaseSensitivity suffixCase) {
+    // A file that is not a saved reading changes nothing: showing the previous reading as if
+    // it came from the file would mislead.
+    const std::optional<storage::SavedKuaNumbers> numbers =
+        path.endsWith(QLatin1String("fsc"), suffixCase) ? ui::readReadingFile(path) : std::nullopt;
+    if (!numbers) {
+        desktop_->showMessage(workingWindow_, tr("Please Check The File."),
+                              platform::MessageIcon::Critical);
+        return false;
+    }
+    reading_.Self.KuaNumber = numbers->Self;
+    reading_.Partner.KuaNumber = numbers->Partner;
+    engine::CompleteReading(reading_);
+    showResultWindow();
+    return true;
+}
+
+// A later copy's file. A window that has a question open must not close under it, so the
+// file waits until the question is answered (only the latest one waits).
+void Application::takeHandedOverFile(const QString& path) {
+    if (ending_ || path.isEmpty()) {
+        return;
+    }
+    if (!started_ || QApplication::activeModalWidget()) {
+        pendingFile_ = path;
+        pendingFileTimer_.start();
+        return;
+    }
+    openReading(path, Qt::CaseInsensitive);
+    if (workingWindow_) {
+        bringToFront(workingWindow_);
+    }
 }
 
 void Application::ExitProgram() {
@@ -66,24 +144,35 @@ void Application::swapWindows(const std::function<void()>& swap) {
 ui::frmMain* Application::showInputWindow() {
     auto* window = new ui::frmMain(reading_, *desktop_);
     connect(window, &ui::frmMain::closed, this, &Application::onWorkingWindowClosed);
-    connect(window, &ui::frmMain::readingReady, this, [this, window] { showResultWindow(window); });
+    connect(window, &ui::frmMain::readingReady, this, &Application::showResultWindow);
+    connect(window, &ui::frmMain::readingFileChosen, this,
+            [this](const QString& path) { openReading(path, Qt::CaseSensitive); });
+    connect(window, &ui::frmMain::readingFileDropped, this,
+            [this](const QString& path) { openReading(path, Qt::CaseInsensitive); });
     load(window);
     window->show();
+    workingWindow_ = window;
     return window;
 }
 
-// The reading is in the record; a new result window shows it and takes the input window's
+// The reading is in the record; a new result window shows it and takes the working window's
 // place. Swapping never brings up the exit screen, and one that was up goes away.
-void Application::showResultWindow(ui::frmMain* input) {
-    swapWindows([this, input] {
+void Application::showResultWindow() {
+    swapWindows([this] {
+        QPointer<QWidget> previous = workingWindow_;
         auto* result = new ui::frmFengShuiCompatibilityResult(reading_, *desktop_);
         connect(result, &ui::frmFengShuiCompatibilityResult::closed, this,
                 &Application::onWorkingWindowClosed);
         connect(result, &ui::frmFengShuiCompatibilityResult::backRequested, this,
                 [this, result] { goBack(result); });
+        connect(result, &ui::frmFengShuiCompatibilityResult::readingFileDropped, this,
+                [this](const QString& path) { openReading(path, Qt::CaseInsensitive); });
         load(result);
         result->show();
-        input->close();
+        workingWindow_ = result;
+        if (previous) {
+            previous->close();
+        }
     });
     hideExitScreen();
 }
@@ -136,6 +225,9 @@ bool Application::eventFilter(QObject* watched, QEvent* event) {
         std::erase_if(windows_, [watched](const QPointer<QWidget>& window) {
             return window.isNull() || window == watched;
         });
+        if (workingWindow_ == watched) {
+            workingWindow_ = nullptr;
+        }
     }
     return QObject::eventFilter(watched, event);
 }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "engine/couple_reading.h"
+#include "shell/command_line.h"
 
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -34,9 +36,18 @@ public:
     explicit Application(std::unique_ptr<platform::Desktop> desktop);
     ~Application() override;
 
-    // Runs once before any window is visible. False when this copy must end at once because
-    // another one is running.
-    bool StartUp();
+    // Runs once before any window is visible. False when this copy must end at once: the
+    // command line asked only for help or the version or was refused, or another copy is
+    // running (and has taken the file, if one was given). exitStatus() is then the process's.
+    bool StartUp(const CommandLine& commandLine = {});
+    int exitStatus() const { return exitStatus_; }
+
+    // Opens a saved reading, whatever brings the file: the input window's Open, the command
+    // line, a drop, a later copy. A reading replaces the working window with its result
+    // window; anything else gets "Please Check The File." and changes nothing. The Open
+    // dialog has always wanted a name ending in "fsc" exactly; the desktop matches the
+    // extension in any case.
+    bool openReading(const QString& path, Qt::CaseSensitivity suffixCase);
 
     // Unloads every loaded window and ends the event loop. Safe to call again while it runs.
     void ExitProgram();
@@ -63,15 +74,24 @@ protected:
 private:
     void load(QWidget* window);
     void onWorkingWindowClosed();
-    void showResultWindow(ui::frmMain* input);
+    void showResultWindow();
     void goBack(ui::frmFengShuiCompatibilityResult* result);
+    bool refuseSecondCopy(const CommandLine& commandLine);
+    void takeHandedOverFile(const QString& path);
 
     std::unique_ptr<platform::Desktop> desktop_;
     engine::CoupleReading reading_;
     std::vector<QPointer<QWidget>> windows_;
     QPointer<frmExit> exitScreen_;
+    // The input or the result window, whichever is up; none while the exit screen is.
+    QPointer<QWidget> workingWindow_;
+    // A file handed over while a question was open, taken once it has been answered.
+    QString pendingFile_;
+    QTimer pendingFileTimer_;
+    bool started_ = false;
     bool swapping_ = false;
     bool ending_ = false;
+    int exitStatus_ = 0;
 };
 
 } // namespace shell

@@ -1,6 +1,7 @@
 #include "assets/assets.h"
 #include "platform/qt_desktop.h"
 #include "shell/application.h"
+#include "shell/command_line.h"
 #include "translations/translations.h"
 #include "ui/common/widgets.h"
 
@@ -10,14 +11,15 @@
 
 int main(int argc, char* argv[]) {
     QApplication qtApplication(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral(FSC_VERSION));
     translations::installFor(qtApplication);
     ui::useProgramFont(qtApplication);
     QApplication::setWindowIcon(assets::programIcon());
 
     shell::Application application(
         std::make_unique<platform::QtDesktop>(QCoreApplication::applicationFilePath()));
-    if (!application.StartUp()) {
-        return 0;
+    if (!application.StartUp(shell::parseCommandLine(QCoreApplication::arguments()))) {
+        return application.exitStatus();
     }
     return QApplication::exec();
 }

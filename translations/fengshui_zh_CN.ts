@@ -707,6 +707,35 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
         <source>Application is already running</source>
         <translation>本程序已在运行</translation>
     </message>
+    <message>
+        <source>Please Check The File.</source>
+        <translation>请检查该文件。</translation>
+    </message>
+</context>
+<context>
+    <name>shell::CommandLine</name>
+    <message>
+        <source>Gives a couple a Feng Shui compatibility reading after the Eight Mansions school.</source>
+        <translation>依据八宅派为伴侣双方解读风水相合度。</translation>
+    </message>
+    <message>
+        <source>A saved reading (.fsc) to open.</source>
+        <translation>要打开的已保存解读 (.fsc)。</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>%1：%2
+请尝试执行“%1 --help”以了解更多信息。
+</translation>
+    </message>
+    <message>
+        <source>%1: only one reading opens at a time; ignored: %2
+</source>
+        <translation>%1：一次只能打开一份解读；已忽略：%2
+</translation>
+    </message>
 </context>
 <context>
     <name>shell::frmExit</name>
@@ -934,10 +963,6 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     <message>
         <source>Feng Shui Compatibility (*.fsc)</source>
         <translation>风水相合度 (*.fsc)</translation>
-    </message>
-    <message>
-        <source>Please Check The File.</source>
-        <translation>请检查该文件。</translation>
     </message>
 </context>
 </TS>

@@ -707,6 +707,35 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
         <source>Application is already running</source>
         <translation>本程式已在執行中</translation>
     </message>
+    <message>
+        <source>Please Check The File.</source>
+        <translation>請檢查該檔案。</translation>
+    </message>
+</context>
+<context>
+    <name>shell::CommandLine</name>
+    <message>
+        <source>Gives a couple a Feng Shui compatibility reading after the Eight Mansions school.</source>
+        <translation>依據八宅派為伴侶雙方解讀風水相合度。</translation>
+    </message>
+    <message>
+        <source>A saved reading (.fsc) to open.</source>
+        <translation>要開啟的已儲存解讀 (.fsc)。</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>%1：%2
+請嘗試執行「%1 --help」以取得更多資訊。
+</translation>
+    </message>
+    <message>
+        <source>%1: only one reading opens at a time; ignored: %2
+</source>
+        <translation>%1：一次只能開啟一份解讀；已忽略：%2
+</translation>
+    </message>
 </context>
 <context>
     <name>shell::frmExit</name>
@@ -934,10 +963,6 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     <message>
         <source>Feng Shui Compatibility (*.fsc)</source>
         <translation>風水相合度 (*.fsc)</translation>
-    </message>
-    <message>
-        <source>Please Check The File.</source>
-        <translation>請檢查該檔案。</translation>
     </message>
 </context>
 </TS>

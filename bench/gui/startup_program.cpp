@@ -5,6 +5,7 @@
 #include "bench/gui/first_paint.h"
 #include "platform/qt_desktop.h"
 #include "shell/application.h"
+#include "shell/command_line.h"
 #include "translations/translations.h"
 #include "ui/common/widgets.h"
 #include "ui/input/frm_main.h"
@@ -22,7 +23,7 @@ int main(int argc, char* argv[]) {
 
     shell::Application application(
         std::make_unique<platform::QtDesktop>(QCoreApplication::applicationFilePath()));
-    if (!application.StartUp()) {
+    if (!application.StartUp(shell::parseCommandLine(QCoreApplication::arguments()))) {
         return 1; // another copy holds the lock: nothing was measured
     }
     return QApplication::exec();

@@ -1,12 +1,13 @@
 // Claims the single-instance lock for the program path it is given, says whether it got it,
 // and then holds it until its input is closed, which ends it in order on every system, or
-// until it is killed.
+// until it is killed. Meanwhile it says which file each later copy hands over.
 
 #include "platform/qt_desktop.h"
 
 #include <QCoreApplication>
 
 #include <cstdio>
+#include <thread>
 
 int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
@@ -14,9 +15,20 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     platform::QtDesktop desktop(QString::fromLocal8Bit(argv[1]));
-    std::puts(desktop.claimSingleInstance() ? "claimed" : "refused");
+    const bool claimed = desktop.claimSingleInstance([](const QString& path) {
+        std::printf("received %s\n", path.toUtf8().constData());
+        std::fflush(stdout);
+    });
+    std::puts(claimed ? "claimed" : "refused");
     std::fflush(stdout);
-    while (std::getchar() != EOF) {
-    }
-    return 0;
+    // Input closed ends it; the event loop runs meanwhile, so that handed-over files arrive.
+    std::thread input([] {
+        while (std::getchar() != EOF) {
+        }
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(), [] { QCoreApplication::quit(); }, Qt::QueuedConnection);
+    });
+    const int status = QCoreApplication::exec();
+    input.join();
+    return status;
 }

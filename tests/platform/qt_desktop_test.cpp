@@ -222,14 +222,14 @@ void QtDesktopTest::randomNumbers() {
 void QtDesktopTest::oneCopyPerProgram() {
     {
         platform::QtDesktop running(program("one"));
-        QVERIFY(running.claimSingleInstance());
-        QVERIFY(running.claimSingleInstance()); // asking again keeps the claim
-        QVERIFY(!platform::QtDesktop(program("one")).claimSingleInstance());
+        QVERIFY(running.claimSingleInstance({}));
+        QVERIFY(running.claimSingleInstance({})); // asking again keeps the claim
+        QVERIFY(!platform::QtDesktop(program("one")).claimSingleInstance({}));
         // Another program, started from another path, is not affected.
-        QVERIFY(platform::QtDesktop(program("other")).claimSingleInstance());
+        QVERIFY(platform::QtDesktop(program("other")).claimSingleInstance({}));
     }
     QVERIFY(!QFile::exists(platform::instanceLockPath(program("one"))));
-    QVERIFY(platform::QtDesktop(program("one")).claimSingleInstance());
+    QVERIFY(platform::QtDesktop(program("one")).claimSingleInstance({}));
 }
 
 void QtDesktopTest::anotherProcessHoldsTheLock() {
@@ -237,11 +237,11 @@ void QtDesktopTest::anotherProcessHoldsTheLock() {
     holder.start(QStringLiteral(INSTANCE_HOLDER), {program("shared")});
     QVERIFY(holder.waitForReadyRead(10000));
     QCOMPARE(holder.readAllStandardOutput().trimmed(), QByteArray("claimed"));
-    QVERIFY(!platform::QtDesktop(program("shared")).claimSingleInstance());
+    QVERIFY(!platform::QtDesktop(program("shared")).claimSingleInstance({}));
     holder.closeWriteChannel(); // it ends in order
     QVERIFY(holder.waitForFinished(10000));
     // Once it is gone the program may start again.
-    QVERIFY(platform::QtDesktop(program("shared")).claimSingleInstance());
+    QVERIFY(platform::QtDesktop(program("shared")).claimSingleInstance({}));
 }
 
 void QtDesktopTest::aKilledCopyDoesNotBlock() {
@@ -254,7 +254,7 @@ void QtDesktopTest::aKilledCopyDoesNotBlock() {
     QVERIFY(QFile::exists(platform::instanceLockPath(program("crashed"))));
 
     platform::QtDesktop next(program("crashed"));
-    QVERIFY(next.claimSingleInstance());
+    QVERIFY(next.claimSingleInstance({}));
 }
 
 QTEST_MAIN(QtDesktopTest)

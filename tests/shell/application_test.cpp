@@ -1,13 +1,17 @@
-// The program from start to end: start-up order, the refused second copy, the exit screen
-// that closing the input window leaves behind, and an end that leaves no window and no lock.
+// The program from start to end: start-up order, the command line, the refused second copy and
+// the file it hands to the running one, the exit screen that closing the input window leaves
+// behind, and an end that leaves no window and no lock.
 
 #include "platform/qt_desktop.h"
 #include "shell/application.h"
 #include "shell/exit_screen.h"
 #include "tests/support/fake_desktop.h"
 #include "ui/input/frm_main.h"
+#include "ui/result/frm_result.h"
 
+#include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -31,6 +35,9 @@ private slots:
     void endingFromAWorkingWindowShowsNothingMore();
     void endingStopsTheEventLoop();
     void endingReleasesTheInstanceLock();
+    void commandLines_data();
+    void commandLines();
+    void aFileGoesToTheRunningCopy();
 
 private:
     std::vector<QWidget*> visibleWindows() const;
@@ -198,12 +205,156 @@ void ApplicationTest::endingReleasesTheInstanceLock() {
         shell::Application running(std::make_unique<platform::QtDesktop>(program));
         QVERIFY(running.StartUp());
         QVERIFY(QFile::exists(lock));
-        QVERIFY(!platform::QtDesktop(program).claimSingleInstance());
+        QVERIFY(!platform::QtDesktop(program).claimSingleInstance({}));
         running.ExitProgram();
     }
     flushDeletes();
     QVERIFY(!QFile::exists(lock));
     QVERIFY(visibleWindows().empty());
+}
+
+// What a start with these arguments must do. Files are named inside a scratch folder: "good.fsc"
+// holds a reading (user 3, partner 7), "bad.fsc" none, "folder.fsc" is a folder.
+void ApplicationTest::commandLines_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("anotherCopyRunning");
+    QTest::addColumn<bool>("runs");
+    QTest::addColumn<int>("exitStatus");
+    QTest::addColumn<QString>("window"); // "input", "result" or "" for none
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QString>("console"); // what must be in the output, "!" before errors
+    QTest::addColumn<QStringList>("handedOver");
+
+    const QStringList none;
+    const QString fileCheck = QStringLiteral("Please Check The File.");
+    const QString running = QStringLiteral("Application is already running");
+    QTest::newRow("none") << none << false << true << 0 << "input" << none << "" << none;
+    QTest::newRow("a good file") << QStringList{"good.fsc"} << false << true << 0 << "result"
+                                 << none << "" << none;
+    QTest::newRow("a good file, its extension in capitals")
+        << QStringList{"GOOD.FSC"} << false << true << 0 << "result" << none << "" << none;
+    QTest::newRow("a bad file") << QStringList{"bad.fsc"} << false << true << 0 << "input"
+                                << QStringList{fileCheck} << "" << none;
+    QTest::newRow("a folder") << QStringList{"folder.fsc"} << false << true << 0 << "input"
+                              << QStringList{fileCheck} << "" << none;
+    QTest::newRow("a missing file") << QStringList{"missing.fsc"} << false << true << 0 << "input"
+                                    << QStringList{fileCheck} << "" << none;
+    QTest::newRow("not a saved reading's name") << QStringList{"good.txt"} << false << true << 0
+                                                << "input" << QStringList{fileCheck} << "" << none;
+    QTest::newRow("two files: the first opens")
+        << QStringList{"good.fsc", "bad.fsc"} << false << true << 0 << "result" << none
+        << "!ignored: bad.fsc" << none;
+    QTest::newRow("--help") << QStringList{"--help"} << false << false << 0 << "" << none
+                            << "[FILE]" << none;
+    QTest::newRow("--version") << QStringList{"--version"} << false << false << 0 << "" << none
+                               << "fengshui-compatibility " << none;
+    QTest::newRow("an unknown option") << QStringList{"--colour=red"} << false << false << 2 << ""
+                                       << none << "!Unknown option 'colour'" << none;
+    QTest::newRow("no file, another copy running")
+        << none << true << false << 0 << "" << QStringList{running} << "" << none;
+    QTest::newRow("a file, another copy running: handed over")
+        << QStringList{"good.fsc"} << true << false << 0 << "" << none << ""
+        << QStringList{"good.fsc"};
+    QTest::newRow("a bad file, another copy running: handed over all the same")
+        << QStringList{"bad.fsc"} << true << false << 0 << "" << none << ""
+        << QStringList{"bad.fsc"};
+}
+
+void ApplicationTest::commandLines() {
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, anotherCopyRunning);
+    QFETCH(bool, runs);
+    QFETCH(int, exitStatus);
+    QFETCH(QString, window);
+    QFETCH(QStringList, messages);
+    QFETCH(QString, console);
+    QFETCH(QStringList, handedOver);
+
+    QTemporaryDir folder;
+    QFile good(folder.filePath(QStringLiteral("good.fsc")));
+    QVERIFY(good.open(QIODevice::WriteOnly) && good.write("\x88\r\n\x8C\r\n") == 6);
+    good.close();
+    QVERIFY(good.copy(folder.filePath(QStringLiteral("GOOD.FSC"))));
+    QVERIFY(good.copy(folder.filePath(QStringLiteral("good.txt"))));
+    QFile bad(folder.filePath(QStringLiteral("bad.fsc")));
+    QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write("hello\r\n") == 7);
+    bad.close();
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("folder.fsc")));
+    // Files are named relative to the folder, as from a terminal in it.
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(folder.path()));
+    desktop_->anotherCopyRunning = anotherCopyRunning;
+
+    const bool started = application_->StartUp(
+        shell::parseCommandLine(QStringList{QStringLiteral("fengshui-compatibility")} + arguments));
+    QDir::setCurrent(before);
+    flushDeletes();
+
+    QCOMPARE(started, runs);
+    QCOMPARE(application_->exitStatus(), exitStatus);
+    QCOMPARE(desktop_->messageTexts(), messages);
+    const bool toErrors = console.startsWith(QLatin1Char('!'));
+    const QString expected = toErrors ? console.mid(1) : console;
+    QVERIFY2((toErrors ? desktop_->consoleErrors : desktop_->consoleOutput).contains(expected),
+             qPrintable(desktop_->consoleOutput + desktop_->consoleErrors));
+    if (console.isEmpty()) {
+        QVERIFY(desktop_->consoleOutput.isEmpty() && desktop_->consoleErrors.isEmpty());
+    }
+    QStringList expectedHandedOver;
+    for (const QString& name : handedOver) {
+        expectedHandedOver << QDir(folder.path()).absoluteFilePath(name);
+    }
+    QCOMPARE(desktop_->handedOverFiles, expectedHandedOver);
+
+    const std::vector<QWidget*> shown = visibleWindows();
+    if (window.isEmpty()) {
+        QVERIFY(shown.empty());
+        QVERIFY(application_->hasEnded());
+        return;
+    }
+    QCOMPARE(shown.size(), std::size_t{1});
+    if (window == QLatin1String("result")) {
+        QVERIFY(qobject_cast<ui::frmFengShuiCompatibilityResult*>(shown.front()));
+        QCOMPARE(application_->reading().Self.KuaNumber, std::int16_t{3});
+        QCOMPARE(application_->reading().Partner.KuaNumber, std::int16_t{7});
+    } else {
+        QVERIFY(qobject_cast<ui::frmMain*>(shown.front()));
+    }
+}
+
+// Two real processes: a running copy (the instance holder, claiming for the program's own
+// path) and the program started again with a file. The second hands the file over and ends
+// quietly; the first receives its absolute path.
+void ApplicationTest::aFileGoesToTheRunningCopy() {
+    QTemporaryDir folder;
+    // Both in a runtime folder of their own, as a desktop session gives each user.
+    QTemporaryDir runtime;
+    QVERIFY(QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                      QFileDevice::ExeOwner));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    QProcess running;
+    running.setProcessEnvironment(environment);
+    running.start(QStringLiteral(INSTANCE_HOLDER), {QStringLiteral(PROGRAM)});
+    QVERIFY(running.waitForReadyRead(10000));
+    QCOMPARE(running.readLine().trimmed(), QByteArray("claimed"));
+
+    QProcess second;
+    second.setProcessEnvironment(environment);
+    second.setWorkingDirectory(folder.path());
+    second.start(QStringLiteral(PROGRAM), {QStringLiteral("other.fsc")});
+    QVERIFY(second.waitForFinished(20000));
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.exitCode(), 0);
+    QCOMPARE(second.readAllStandardOutput(), QByteArray());
+    QCOMPARE(second.readAllStandardError(), QByteArray());
+
+    QVERIFY(running.canReadLine() || running.waitForReadyRead(10000));
+    const QString received = QString::fromUtf8(running.readLine().trimmed());
+    QCOMPARE(received, QStringLiteral("received ") +
+                           QDir(folder.path()).absoluteFilePath(QStringLiteral("other.fsc")));
+    running.closeWriteChannel();
+    QVERIFY(running.waitForFinished(10000));
 }
 
 QTEST_MAIN(ApplicationTest)

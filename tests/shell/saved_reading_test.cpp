@@ -1,5 +1,6 @@
-// Saved readings through the windows: what the open command accepts and refuses, and that a
-// reading saved and opened again is the same reading.
+// Saved readings through the windows: what the open command accepts and refuses, that a
+// reading saved and opened again is the same reading, and readings that come from the desktop:
+// dropped on a window or handed over by a later copy.
 
 #include "engine/engine.h"
 #include "tests/shell/program_driver.h"
@@ -7,6 +8,8 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QMimeData>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -27,6 +30,8 @@ private slots:
     void refusesFiles_data();
     void refusesFiles();
     void anOpenedReadingNamesTheLastUser();
+    void readingsFromTheDesktop_data();
+    void readingsFromTheDesktop();
 
 private:
     QString writeFile(const QString& name, const QByteArray& bytes) const;
@@ -215,6 +220,119 @@ void SavedReadingTest::anOpenedReadingNamesTheLastUser() {
     open(path);
     QCOMPARE(program_->shown("lblName_0"), QString("Mr. John"));
     QCOMPARE(program_->shown("lblFengShuiKuaNo_0"), QString("3"));
+}
+
+void SavedReadingTest::readingsFromTheDesktop_data() {
+    QTest::addColumn<QString>("way");   // "drop", or "handover" by a later copy
+    QTest::addColumn<QString>("shown"); // "input", "result" or "exit" when the file comes
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("outcome"); // "opens", "refused" (a message) or "not taken"
+
+    QTest::newRow("a .fsc dropped on the input window's name box") << "drop"
+                                                                   << "input"
+                                                                   << "a.fsc"
+                                                                   << "opens";
+    QTest::newRow("a .FSC dropped on the result window") << "drop"
+                                                         << "result"
+                                                         << "a.FSC"
+                                                         << "opens";
+    QTest::newRow("a .txt dropped on the input window's name box") << "drop"
+                                                                   << "input"
+                                                                   << "a.txt"
+                                                                   << "not taken";
+    QTest::newRow("a .txt dropped on the result window") << "drop"
+                                                         << "result"
+                                                         << "a.txt"
+                                                         << "not taken";
+    QTest::newRow("a bad .fsc dropped on the input window") << "drop"
+                                                            << "input"
+                                                            << "bad.fsc"
+                                                            << "refused";
+    QTest::newRow("handed over to the input window") << "handover"
+                                                     << "input"
+                                                     << "a.fsc"
+                                                     << "opens";
+    QTest::newRow("handed over to the result window") << "handover"
+                                                      << "result"
+                                                      << "a.fsc"
+                                                      << "opens";
+    QTest::newRow("handed over while the exit screen is up") << "handover"
+                                                             << "exit"
+                                                             << "a.fsc"
+                                                             << "opens";
+    QTest::newRow("a bad file handed over") << "handover"
+                                            << "input"
+                                            << "bad.fsc"
+                                            << "refused";
+    QTest::newRow("a missing file handed over") << "handover"
+                                                << "result"
+                                                << "missing.fsc"
+                                                << "refused";
+}
+
+void SavedReadingTest::readingsFromTheDesktop() {
+    QFETCH(QString, way);
+    QFETCH(QString, shown);
+    QFETCH(QString, name);
+    QFETCH(QString, outcome);
+
+    const Person ann{"Ann", "Female", "3", "March", "1977"};
+    const Person tom{"Tom", "Male", "1", "July", "2000"};
+    if (shown == QLatin1String("result")) {
+        program_->proceed(ann, tom);
+    } else if (shown == QLatin1String("exit")) {
+        program_->input()->close();
+        test::ProgramDriver::flushDeletes();
+    }
+    QWidget* window = shown == QLatin1String("input")    ? static_cast<QWidget*>(program_->input())
+                      : shown == QLatin1String("result") ? static_cast<QWidget*>(program_->result())
+                                                         : program_->exitScreen();
+    const std::vector<QWidget*> before = test::ProgramDriver::visibleWindows();
+    const QString path = name.startsWith(QLatin1String("missing"))
+                             ? folder_->filePath(name)
+                             : writeFile(name, name.startsWith(QLatin1String("bad"))
+                                                   ? QByteArray("hello\r\n")
+                                                   : QByteArray("\x88\r\n\x8C\r\n"));
+
+    if (way == QLatin1String("drop")) {
+        auto* box = window->findChild<QLineEdit*>(QStringLiteral("txtName_0"));
+        QWidget* target = box ? static_cast<QWidget*>(box) : window;
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        data.setText(path); // as file managers give it too: no box may type it
+        const QPoint spot = target->rect().center();
+        QDragEnterEvent enter(spot, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        QCOMPARE(enter.isAccepted(), outcome != QLatin1String("not taken"));
+        if (enter.isAccepted()) {
+            QCOMPARE(enter.dropAction(), Qt::CopyAction);
+            QDropEvent drop(spot, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
+                            Qt::NoModifier);
+            QApplication::sendEvent(target, &drop);
+        }
+        if (box) {
+            QCOMPARE(box->text(), QString());
+        }
+    } else {
+        QVERIFY(program_->desktop().fileReceiver);
+        program_->desktop().fileReceiver(path);
+    }
+    QCoreApplication::processEvents();
+    test::ProgramDriver::flushDeletes();
+
+    if (outcome == QLatin1String("opens")) {
+        QVERIFY(program_->desktop().messages.empty());
+        QCOMPARE(test::ProgramDriver::visibleWindows(), std::vector<QWidget*>{program_->result()});
+        QCOMPARE(program_->shown("lblFengShuiKuaNo_0"), QStringLiteral("3"));
+        QCOMPARE(program_->shown("lblFengShuiKuaNo_1"), QStringLiteral("7"));
+        QVERIFY(!program_->input());
+        return;
+    }
+    QCOMPARE(program_->desktop().messageTexts(), outcome == QLatin1String("refused")
+                                                     ? QStringList{"Please Check The File."}
+                                                     : QStringList());
+    QCOMPARE(test::ProgramDriver::visibleWindows(), before);
 }
 
 QTEST_MAIN(SavedReadingTest)

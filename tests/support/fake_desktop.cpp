@@ -95,10 +95,25 @@ double FakeDesktop::random() {
     return takeFront(randomValues, 0.0);
 }
 
-bool FakeDesktop::claimSingleInstance() {
+bool FakeDesktop::claimSingleInstance(platform::FileReceiver receiver) {
     calls.append(QStringLiteral("claimSingleInstance"));
     ++instanceClaims;
-    return !anotherCopyRunning;
+    if (anotherCopyRunning) {
+        return false;
+    }
+    fileReceiver = std::move(receiver);
+    return true;
+}
+
+bool FakeDesktop::handOverFile(const QString& absolutePath) {
+    calls.append(QStringLiteral("handOverFile"));
+    handedOverFiles.append(absolutePath);
+    return runningCopyTakesFiles;
+}
+
+void FakeDesktop::writeToConsole(const QString& text, platform::ConsoleStream stream) {
+    calls.append(QStringLiteral("writeToConsole"));
+    (stream == platform::ConsoleStream::Error ? consoleErrors : consoleOutput) += text;
 }
 
 QStringList FakeDesktop::messageTexts() const {

@@ -44,7 +44,9 @@ public:
     QDateTime now() override;
     void seedRandom(quint32 seed) override;
     double random() override;
-    bool claimSingleInstance() override;
+    bool claimSingleInstance(platform::FileReceiver receiver) override;
+    bool handOverFile(const QString& absolutePath) override;
+    void writeToConsole(const QString& text, platform::ConsoleStream stream) override;
 
     // Every call by name, in the order made ("seedRandom", "random", ...).
     QStringList calls;
@@ -61,6 +63,12 @@ public:
     std::vector<quint32> seeds;
     int randomDraws = 0;
     int instanceClaims = 0;
+    // What went to the terminal, and the files given to the running copy.
+    QString consoleOutput;
+    QString consoleErrors;
+    QStringList handedOverFiles;
+    // Where the claim sends files that later copies hand over: a test calls it as one would.
+    platform::FileReceiver fileReceiver;
 
     // The script. A message with no scripted answer gets OK, or No for a Yes/No question; a
     // file dialog with none is cancelled; a draw with none gives 0.
@@ -72,6 +80,7 @@ public:
     bool settingsWritable = true;
     QDateTime clock = QDateTime(QDate(2024, 3, 15), QTime(10, 30));
     bool anotherCopyRunning = false;
+    bool runningCopyTakesFiles = true;
 
     // Runs while a message is "on screen", for tests that need to act at that moment.
     std::function<void(const Message&)> whileMessageShown;

@@ -2,7 +2,7 @@
 
 #include "engine/engine.h"
 #include "ui/common/link_label.h"
-#include "ui/common/reading_file_io.h"
+#include "ui/common/reading_drop.h"
 #include "ui/common/widgets.h"
 #include "ui/links/web_hosts.h"
 #include "ui/links/window_links.h"
@@ -102,6 +102,7 @@ frmMain::frmMain(engine::CoupleReading& reading, platform::Desktop& desktop, QWi
     connectWebCommands(this, desktop_);
     connect(ui_->cmdProceed, &QPushButton::clicked, this, &frmMain::onProceed);
     connect(ui_->cmdOpen, &QPushButton::clicked, this, &frmMain::onOpen);
+    connect(new ReadingDrop(this), &ReadingDrop::dropped, this, &frmMain::readingFileDropped);
 
     loadLists();
 
@@ -213,22 +214,9 @@ void frmMain::onOpen() {
                                     .filter = tr("Feng Shui Compatibility (*.fsc)"),
                                     .defaultSuffix = QStringLiteral("fsc"),
                                     .fileMustExist = true});
-    if (path.isEmpty()) {
-        return;
+    if (!path.isEmpty()) {
+        emit readingFileChosen(path);
     }
-    // A file that is not a saved reading changes nothing: showing the previous reading as if
-    // it came from the file would mislead.
-    const std::optional<storage::SavedKuaNumbers> numbers =
-        path.endsWith(QLatin1String("fsc"), Qt::CaseSensitive) ? readReadingFile(path)
-                                                               : std::nullopt;
-    if (!numbers) {
-        desktop_.showMessage(this, tr("Please Check The File."), platform::MessageIcon::Critical);
-        return;
-    }
-    reading_.Self.KuaNumber = numbers->Self;
-    reading_.Partner.KuaNumber = numbers->Partner;
-    engine::CompleteReading(reading_);
-    emit readingReady();
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -45,8 +45,11 @@ public:
 signals:
     // The window is being unloaded, whoever closes it.
     void closed();
-    // A reading was computed from the details or opened from a file, and waits to be shown.
+    // A reading was computed from the details, and waits to be shown.
     void readingReady();
+    // The user chose a saved reading in the Open dialog, or dropped one on the window.
+    void readingFileChosen(const QString& path);
+    void readingFileDropped(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

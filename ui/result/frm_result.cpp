@@ -2,6 +2,7 @@
 
 #include "engine/couple_reading.h"
 #include "platform/desktop.h"
+#include "ui/common/reading_drop.h"
 #include "ui/common/reading_file_io.h"
 #include "ui/common/reading_words.h"
 #include "ui/common/widgets.h"
@@ -88,6 +89,8 @@ frmFengShuiCompatibilityResult::frmFengShuiCompatibilityResult(const engine::Cou
     connect(ui_->mnuBack, &QAction::triggered, this,
             &frmFengShuiCompatibilityResult::backRequested);
     connect(ui_->mnuExit, &QAction::triggered, this, &QWidget::close);
+    connect(new ReadingDrop(this), &ReadingDrop::dropped, this,
+            &frmFengShuiCompatibilityResult::readingFileDropped);
     connect(ui_->cmdPrint, &QPushButton::clicked, this, &frmFengShuiCompatibilityResult::save);
     connect(ui_->mnuPrint, &QAction::triggered, this, &frmFengShuiCompatibilityResult::save);
     connect(ui_->mnuPrintReading, &QAction::triggered, this,

@@ -37,6 +37,8 @@ signals:
     void backRequested();
     // Every close, whatever caused it; the application tells Back apart from Exit.
     void closed();
+    // A saved reading was dropped on the window.
+    void readingFileDropped(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

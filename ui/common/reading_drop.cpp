@@ -1,0 +1,57 @@
+#include "ui/common/reading_drop.h"
+
+#include <QDropEvent>
+#include <QMimeData>
+#include <QTimer>
+#include <QUrl>
+#include <QWidget>
+
+namespace ui {
+
+QString droppedReadingPath(const QMimeData* data) {
+    if (!data || !data->hasUrls()) {
+        return {};
+    }
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile()) {
+        return {};
+    }
+    const QString path = urls.front().toLocalFile();
+    return path.endsWith(QLatin1String(".fsc"), Qt::CaseInsensitive) ? path : QString();
+}
+
+ReadingDrop::ReadingDrop(QWidget* window) : QObject(window) {
+    window->setAcceptDrops(true);
+    window->installEventFilter(this);
+    for (QWidget* child : window->findChildren<QWidget*>()) {
+        child->installEventFilter(this);
+    }
+}
+
+bool ReadingDrop::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop) {
+        return QObject::eventFilter(watched, event);
+    }
+    auto* drop = static_cast<QDropEvent*>(event);
+    if (!drop->mimeData()->hasUrls()) {
+        return false;
+    }
+    const QString path = droppedReadingPath(drop->mimeData());
+    if (path.isEmpty()) {
+        drop->ignore();
+        return true;
+    }
+    // A copy, where the source offers one: a file manager deletes the file after a move.
+    drop->setDropAction(drop->possibleActions().testFlag(Qt::CopyAction) ? Qt::CopyAction
+                                                                         : drop->proposedAction());
+    drop->accept();
+    if (type == QEvent::Drop) {
+        // Opened once the drop is over: the file manager waits for it to end, and opening
+        // may ask the user a question.
+        QTimer::singleShot(0, this, [this, path] { emit dropped(path); });
+    }
+    return true;
+}
+
+} // namespace ui
