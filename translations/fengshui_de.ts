@@ -1,0 +1,968 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>ReadingWords</name>
+    <message>
+        <source>No character reading is known for this Kua number.</source>
+        <translation>Für diese Kua-Zahl ist keine Charakterdeutung bekannt.</translation>
+    </message>
+    <message>
+        <source>You will flow like water. You have a flexible and adjusting nature. You may seem stable but in reality you are restless. You will make a good leader, as you are confident and clear about your decisions. You have a magnetic personality.<byte value="xd"/>
+<byte value="xd"/>
+Element Water is compatible with elements Tree and Metal.<byte value="xd"/>
+<byte value="xd"/>
+Element Water is not compatible with elements Fire and Soil</source>
+        <translation>Sie werden wie das Wasser fließen. Sie sind von Natur aus flexibel und anpassungsfähig. Sie wirken vielleicht beständig, sind in Wirklichkeit aber rastlos. Sie werden eine gute Führungskraft sein, denn Sie sind selbstsicher und klar in Ihren Entscheidungen. Sie haben eine magnetische Ausstrahlung.<byte value="xd"/>
+<byte value="xd"/>
+Das Element Wasser ist mit den Elementen Baum und Metall kompatibel.<byte value="xd"/>
+<byte value="xd"/>
+Das Element Wasser ist mit den Elementen Feuer und Boden nicht kompatibel</translation>
+    </message>
+    <message>
+        <source>You are grounded and have strong roots that spread throughout the soil. You are very loyal and dependable. At the same time you can be stubborn and stick to your decisions. You can be the best friend or the worst enemy.<byte value="xd"/>
+<byte value="xd"/>
+Element Earth is compatible with elements Fire and Metal.<byte value="xd"/>
+<byte value="xd"/>
+Element Earth is compatible with elements Wood and Water.</source>
+        <translation>Sie sind geerdet und haben kräftige Wurzeln, die sich überall im Boden ausbreiten. Sie sind sehr treu und verlässlich. Zugleich können Sie stur sein und an Ihren Entscheidungen festhalten. Sie können der beste Freund oder der schlimmste Feind sein.<byte value="xd"/>
+<byte value="xd"/>
+Das Element Erde ist mit den Elementen Feuer und Metall kompatibel.<byte value="xd"/>
+<byte value="xd"/>
+Das Element Erde ist mit den Elementen Holz und Wasser kompatibel.</translation>
+    </message>
+    <message>
+        <source>You are a deep thinker and believe in discovering things for yourself. You are disciplined and methodical by nature. You believe more in quality than quantity.<byte value="xd"/>
+<byte value="xd"/>
+Element Metal is compatible with elements Water and Soil.<byte value="xd"/>
+<byte value="xd"/>
+Element Metal is not compatible with elements Fire and Wood.    </source>
+        <translation>Sie sind ein tiefgründig denkender Mensch und entdecken die Dinge gern selbst. Sie sind von Natur aus diszipliniert und gehen methodisch vor. Qualität ist Ihnen wichtiger als Quantität.<byte value="xd"/>
+<byte value="xd"/>
+Das Element Metall ist mit den Elementen Wasser und Boden kompatibel.<byte value="xd"/>
+<byte value="xd"/>
+Das Element Metall ist mit den Elementen Feuer und Holz nicht kompatibel.    </translation>
+    </message>
+    <message>
+        <source>You are committed to your work and always fulfill your commitments. You are always young at heart and aim to reach the top and spread out.<byte value="xd"/>
+<byte value="xd"/>
+Element Wood is compatible with elements Water and Fire.<byte value="xd"/>
+<byte value="xd"/>
+Element Wood is not compatible with elements Fire and Tree.</source>
+        <translation>Sie widmen sich mit Hingabe Ihrer Arbeit und halten Ihre Zusagen stets ein. Sie bleiben im Herzen immer jung und streben danach, ganz nach oben zu wachsen und sich auszubreiten.<byte value="xd"/>
+<byte value="xd"/>
+Das Element Holz ist mit den Elementen Wasser und Feuer kompatibel.<byte value="xd"/>
+<byte value="xd"/>
+Das Element Holz ist mit den Elementen Feuer und Baum nicht kompatibel.</translation>
+    </message>
+    <message>
+        <source>You have a lot of passion and fire burning inside you. You have an attractive personality and are always enthusiastic about doing things. You need to be surrounded by people and hate loneliness.<byte value="xd"/>
+<byte value="xd"/>
+Element Fire is compatible with elements Wood and Soil.<byte value="xd"/>
+<byte value="xd"/>
+Element Fire is not compatible with elements Metal and Soil.</source>
+        <translation>In Ihnen brennen viel Leidenschaft und Feuer. Sie haben eine anziehende Persönlichkeit und gehen alles stets mit Begeisterung an. Sie brauchen Menschen um sich und hassen die Einsamkeit.<byte value="xd"/>
+<byte value="xd"/>
+Das Element Feuer ist mit den Elementen Holz und Boden kompatibel.<byte value="xd"/>
+<byte value="xd"/>
+Das Element Feuer ist mit den Elementen Metall und Boden nicht kompatibel.</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <comment>group</comment>
+        <translation>Ost</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <comment>group</comment>
+        <translation>West</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <comment>element</comment>
+        <translation>Wasser</translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <comment>element</comment>
+        <translation>Erde</translation>
+    </message>
+    <message>
+        <source>Wood</source>
+        <comment>element</comment>
+        <translation>Holz</translation>
+    </message>
+    <message>
+        <source>Metal</source>
+        <comment>element</comment>
+        <translation>Metall</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <comment>element</comment>
+        <translation>Feuer</translation>
+    </message>
+    <message>
+        <source>Kan</source>
+        <comment>trigram</comment>
+        <translation>Kan</translation>
+    </message>
+    <message>
+        <source>Kun</source>
+        <comment>trigram</comment>
+        <translation>Kun</translation>
+    </message>
+    <message>
+        <source>Chen</source>
+        <comment>trigram</comment>
+        <translation>Chen</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <comment>trigram</comment>
+        <translation>Sun</translation>
+    </message>
+    <message>
+        <source>Chien</source>
+        <comment>trigram</comment>
+        <translation>Chien</translation>
+    </message>
+    <message>
+        <source>Tui</source>
+        <comment>trigram</comment>
+        <translation>Tui</translation>
+    </message>
+    <message>
+        <source>Ken</source>
+        <comment>trigram</comment>
+        <translation>Ken</translation>
+    </message>
+    <message>
+        <source>Li</source>
+        <comment>trigram</comment>
+        <translation>Li</translation>
+    </message>
+    <message>
+        <source>Off White</source>
+        <comment>colour</comment>
+        <translation>Cremeweiß</translation>
+    </message>
+    <message>
+        <source>Off-White</source>
+        <comment>colour</comment>
+        <translation>Cremeweiß</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <comment>colour</comment>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <comment>colour</comment>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <comment>colour</comment>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <comment>colour</comment>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <comment>colour</comment>
+        <translation>Grau</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <comment>colour</comment>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <comment>colour</comment>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <comment>colour</comment>
+        <translation>Violett</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <comment>direction</comment>
+        <translation>Norden</translation>
+    </message>
+    <message>
+        <source>North East</source>
+        <comment>direction</comment>
+        <translation>Nordosten</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <comment>direction</comment>
+        <translation>Osten</translation>
+    </message>
+    <message>
+        <source>South East</source>
+        <comment>direction</comment>
+        <translation>Südosten</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <comment>direction</comment>
+        <translation>Süden</translation>
+    </message>
+    <message>
+        <source>South West</source>
+        <comment>direction</comment>
+        <translation>Südwesten</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <comment>direction</comment>
+        <translation>Westen</translation>
+    </message>
+    <message>
+        <source>North West</source>
+        <comment>direction</comment>
+        <translation>Nordwesten</translation>
+    </message>
+    <message>
+        <source>Excellent</source>
+        <comment>rating</comment>
+        <translation>Ausgezeichnet</translation>
+    </message>
+    <message>
+        <source>Very Good</source>
+        <comment>rating</comment>
+        <translation>Sehr gut</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <comment>rating</comment>
+        <translation>Gut</translation>
+    </message>
+    <message>
+        <source>Unsatisfactory</source>
+        <comment>rating</comment>
+        <translation>Unbefriedigend</translation>
+    </message>
+    <message>
+        <source>Bad</source>
+        <comment>rating</comment>
+        <translation>Schlecht</translation>
+    </message>
+    <message>
+        <source>Disastrous</source>
+        <comment>rating</comment>
+        <translation>Verheerend</translation>
+    </message>
+    <message>
+        <source>%1-%2</source>
+        <extracomment>The pair of trigrams, the user&apos;s first: &quot;Kun-Kun&quot;</extracomment>
+        <translation>%1-%2</translation>
+    </message>
+    <message>
+        <source>Mr. %1</source>
+        <translation>Herr %1</translation>
+    </message>
+    <message>
+        <source>Ms. %1</source>
+        <translation>Frau %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateReminder</name>
+    <message>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <translation>Möglicherweise ist ein Update für diese Software verfügbar.<byte value="xd"/>Möchten Sie nach einem Update suchen?</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror v1.0</source>
+        <translation>VA Zuvo Dada Vuvizoreduror v1.0</translation>
+    </message>
+    <message>
+        <source>Program picture</source>
+        <translation>Programmbild</translation>
+    </message>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror is based on the compatibility of Kua or Gua numbers of two people according to the Eight Mansions School of Feng Shui. This software shows how your personal trigram reflects how you affect or get affected by other people.</source>
+        <translation>VA Zuvo Dada Vuvizoreduror beruht auf der Kompatibilität der Kua- oder Gua-Zahlen zweier Menschen nach der Schule der Acht Häuser im Feng Shui. Diese Software zeigt, wie Ihr persönliches Trigramm Ihren Einfluss auf andere und deren Einfluss auf Sie widerspiegelt.</translation>
+    </message>
+    <message>
+        <source>Visit us at %1</source>
+        <translation>Besuchen Sie uns unter %1</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>Geschäftsidee für zu Hause: Gründen Sie Ihr eigenes Internetgeschäft und verdienen Sie online Geld. Erhalten Sie diese Software ganz unter Ihrer eigenen Marke für Ihre Website.</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>Hier klicken für Details</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>frmExit</name>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror v1.0</source>
+        <translation>VA Zuvo Dada Vuvizoreduror v1.0</translation>
+    </message>
+    <message>
+        <source>Program picture</source>
+        <translation>Programmbild</translation>
+    </message>
+    <message>
+        <source>Yes, take me to the discussion forum at %1</source>
+        <translation>Ja, das Diskussionsforum unter %1 öffnen</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <translation>Einem Freund empfehlen</translation>
+    </message>
+    <message>
+        <source>Your Name</source>
+        <translation>Ihr Name</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Ihr Name</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>Ihre E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <source>Your email address</source>
+        <translation>Ihre E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Name</source>
+        <translation>Name Ihres Freundes</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s name</source>
+        <translation>Name Ihres Freundes</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Email Address</source>
+        <translation>E-Mail-Adresse Ihres Freundes</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s email address</source>
+        <translation>E-Mail-Adresse Ihres Freundes</translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <translation>&amp;Jetzt einem Freund empfehlen</translation>
+    </message>
+    <message>
+        <source>Your Message
+</source>
+        <translation>Ihre Nachricht
+</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>Ihre Nachricht</translation>
+    </message>
+    <message>
+        <source>Download Our Other Programs</source>
+        <translation>Weitere Programme herunterladen</translation>
+    </message>
+    <message>
+        <source>Besides this program we publish a range of other small programs for home and office. Each one is free to try, quick to install and easy to use.
+
+Every program has a page of its own with a short description, a picture and a download link, so you can see what it does before you fetch it.
+
+Browse the whole catalogue at %1 and pick the programs that suit you.</source>
+        <translation>Neben diesem Programm veröffentlichen wir eine Reihe weiterer kleiner Programme für Zuhause und Büro. Jedes lässt sich kostenlos testen, schnell installieren und einfach bedienen.
+
+Jedes Programm hat eine eigene Seite mit einer kurzen Beschreibung, einem Bild und einem Download-Link, damit Sie sehen, was es kann, bevor Sie es herunterladen.
+
+Stöbern Sie im gesamten Katalog unter %1 und wählen Sie die Programme aus, die zu Ihnen passen.</translation>
+    </message>
+    <message>
+        <source>Visit the program catalogue</source>
+        <translation>Zum Programmkatalog</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>Ihre Nachricht</translation>
+    </message>
+</context>
+<context>
+    <name>frmFengShuiCompatibilityResult</name>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror v1.0</source>
+        <translation>VA Zuvo Dada Vuvizoreduror v1.0</translation>
+    </message>
+    <message>
+        <source>Join our discussion forum at %1</source>
+        <translation>Treten Sie unserem Diskussionsforum bei: %1</translation>
+    </message>
+    <message>
+        <source>Feng Shui Kua Number </source>
+        <translation>Kua-Zahl nach Feng Shui </translation>
+    </message>
+    <message>
+        <source>Your Kua Number is: </source>
+        <translation>Ihre Kua-Zahl ist: </translation>
+    </message>
+    <message>
+        <source>Kua or Gua Number calculated according to the Eight Mansions School of Feng Shui helps one attain prosperity and everlasting success. It is calculated on basis of your birth and gender details.</source>
+        <translation>Die nach der Schule der Acht Häuser im Feng Shui berechnete Kua- oder Gua-Zahl hilft, Wohlstand und dauerhaften Erfolg zu erlangen. Sie wird aus Ihren Geburtsdaten und Ihrem Geschlecht berechnet.</translation>
+    </message>
+    <message>
+        <source>Your Color is:</source>
+        <translation>Ihre Farbe ist:</translation>
+    </message>
+    <message>
+        <source>Your Element is: </source>
+        <translation>Ihr Element ist: </translation>
+    </message>
+    <message>
+        <source>Your are a</source>
+        <translation>Sie gehören zur</translation>
+    </message>
+    <message>
+        <source>Group Person</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source> Feng Shui Kua Number </source>
+        <translation> Kua-Zahl nach Feng Shui </translation>
+    </message>
+    <message>
+        <source>Trigram Compatibility</source>
+        <translation>Trigramm-Kompatibilität</translation>
+    </message>
+    <message>
+        <source>Your Trigram</source>
+        <translation>Ihr Trigramm</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Erfolg</translation>
+    </message>
+    <message>
+        <source>Health</source>
+        <translation>Gesundheit</translation>
+    </message>
+    <message>
+        <source>Relationship</source>
+        <translation>Beziehung</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>Persönlich</translation>
+    </message>
+    <message>
+        <source>Mishaps</source>
+        <translation>Missgeschicke</translation>
+    </message>
+    <message>
+        <source>Five Ghosts</source>
+        <translation>Fünf Geister</translation>
+    </message>
+    <message>
+        <source>Six Killings</source>
+        <translation>Sechs Tötungen</translation>
+    </message>
+    <message>
+        <source>Total Loss</source>
+        <translation>Totalverlust</translation>
+    </message>
+    <message>
+        <source>Your Partner&apos;s Trigram</source>
+        <translation>Trigramm Ihres Partners</translation>
+    </message>
+    <message>
+        <source>Compatibility Interpretation</source>
+        <translation>Deutung der Kompatibilität</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
+        <translation>Co-Branding dieser Software für Ihre Website: Steigern Sie Treue und Besucherzahlen. Name &amp; Link Ihrer Website an dieser Stelle. Details unter „Hilfe“. Hier klicken für mehr zum Co-Branding.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>Geschäftsidee für zu Hause: Gründen Sie Ihr eigenes Internetgeschäft und verdienen Sie online Geld. Erhalten Sie diese Software ganz unter Ihrer eigenen Marke für Ihre Website. Hier klicken für Details.</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>&amp;Online-Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>Unsere &amp;Website besuchen</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>Nach Software-&amp;Updates suchen</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>Ü&amp;ber die Software</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>S&amp;penden</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>&amp;Online Geld verdienen</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>&amp;Export as PDF...</source>
+        <translation>Als &amp;PDF exportieren...</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror v1.0</source>
+        <translation>VA Zuvo Dada Vuvizoreduror v1.0</translation>
+    </message>
+    <message>
+        <source>Join our discussion forum at %1</source>
+        <translation>Treten Sie unserem Diskussionsforum bei: %1</translation>
+    </message>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror is based on the calculation of Kua or Gua numbers of two people. The Kua or Gua Number is calculated according to the Eight Mansions School of Feng Shui. This number helps one attain prosperity and everlasting success. It is calculated on the basis of your birth and gender details.</source>
+        <translation>VA Zuvo Dada Vuvizoreduror beruht auf der Berechnung der Kua- oder Gua-Zahlen zweier Menschen. Die Kua- oder Gua-Zahl wird nach der Schule der Acht Häuser im Feng Shui berechnet. Sie verhilft zu Wohlstand und dauerhaftem Erfolg und wird aus Ihren Geburtsdaten und Ihrem Geschlecht berechnet.</translation>
+    </message>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror is based on the principle that the Kua number for a person helps one analyze their destiny and defines their auspicious and inauspicious directions. People of compatible direction groups get along well with each while those of opposing direction groups do not. VA Zuvo Dada Vuvizoreduror helps you analyze your relationship on the basis of this school of Feng Shui.</source>
+        <translation>VA Zuvo Dada Vuvizoreduror beruht auf dem Grundsatz, dass die Kua-Zahl eines Menschen sein Schicksal deuten hilft und seine günstigen und ungünstigen Richtungen bestimmt. Menschen kompatibler Richtungsgruppen verstehen sich gut, Menschen gegensätzlicher Gruppen nicht. VA Zuvo Dada Vuvizoreduror hilft Ihnen, Ihre Beziehung nach dieser Feng-Shui-Schule zu analysieren.</translation>
+    </message>
+    <message>
+        <source>&amp;Open Previously Saved Reading</source>
+        <translation>&amp;Gespeicherte Deutung öffnen</translation>
+    </message>
+    <message>
+        <source>Your Details Please</source>
+        <translation>Ihre Angaben</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Ihr Name</translation>
+    </message>
+    <message>
+        <source>Birth Day</source>
+        <translation>Geboren</translation>
+    </message>
+    <message>
+        <source>Your birth day</source>
+        <translation>Ihr Geburtstag</translation>
+    </message>
+    <message>
+        <source>Your birth month</source>
+        <translation>Ihr Geburtsmonat</translation>
+    </message>
+    <message>
+        <source>Your birth year</source>
+        <translation>Ihr Geburtsjahr</translation>
+    </message>
+    <message>
+        <source>Sex</source>
+        <translation>Geschlecht</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation>Mann</translation>
+    </message>
+    <message>
+        <source>Your sex: male</source>
+        <translation>Ihr Geschlecht: männlich</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>Frau</translation>
+    </message>
+    <message>
+        <source>Your sex: female</source>
+        <translation>Ihr Geschlecht: weiblich</translation>
+    </message>
+    <message>
+        <source>Your Partner&apos;s Details Please</source>
+        <translation>Angaben zu Ihrem Partner</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s name</source>
+        <translation>Name Ihres Partners</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s birth day</source>
+        <translation>Geburtstag Ihres Partners</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s birth month</source>
+        <translation>Geburtsmonat Ihres Partners</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s birth year</source>
+        <translation>Geburtsjahr Ihres Partners</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s sex: male</source>
+        <translation>Geschlecht Ihres Partners: männlich</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s sex: female</source>
+        <translation>Geschlecht Ihres Partners: weiblich</translation>
+    </message>
+    <message>
+        <source>&amp;Find Our Feng Shui Compatibility</source>
+        <translation>Unsere Partnerschaftsharmonie &amp;ermitteln</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>Geschäftsidee für zu Hause: Gründen Sie Ihr eigenes Internetgeschäft und verdienen Sie online Geld. Erhalten Sie diese Software ganz unter Ihrer eigenen Marke für Ihre Website. Hier klicken für Details.</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
+        <translation>Co-Branding dieser Software für Ihre Website: Steigern Sie Treue und Besucherzahlen. Name &amp; Link Ihrer Website an dieser Stelle. Details unter „Hilfe“. Hier klicken für mehr zum Co-Branding.</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>&amp;Online-Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>Unsere &amp;Website besuchen</translation>
+    </message>
+    <message>
+        <source>&amp;Check for Software Update</source>
+        <translation>Nach Software-&amp;Updates suchen</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>Ü&amp;ber die Software</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>&amp;Spenden</translation>
+    </message>
+    <message>
+        <source>&amp;Make Money Online</source>
+        <translation>&amp;Online Geld verdienen</translation>
+    </message>
+</context>
+<context>
+    <name>shell::Application</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>Das Programm wird bereits ausgeführt.</translation>
+    </message>
+    <message>
+        <source>Please Check The File.</source>
+        <translation>Bitte überprüfen Sie die Datei.</translation>
+    </message>
+</context>
+<context>
+    <name>shell::CommandLine</name>
+    <message>
+        <source>Gives a couple a Feng Shui compatibility reading after the Eight Mansions school.</source>
+        <translation>Erstellt für ein Paar eine Feng-Shui-Deutung der Partnerschaftsharmonie nach der Schule der Acht Häuser.</translation>
+    </message>
+    <message>
+        <source>A saved reading (.fsc) to open.</source>
+        <translation>Eine gespeicherte Deutung (.fsc), die geöffnet werden soll.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>%1: %2
+„%1 --help“ liefert weitere Informationen.
+</translation>
+    </message>
+    <message>
+        <source>%1: only one reading opens at a time; ignored: %2
+</source>
+        <translation>%1: Es kann immer nur eine Deutung geöffnet werden; ignoriert: %2
+</translation>
+    </message>
+</context>
+<context>
+    <name>shell::frmExit</name>
+    <message>
+        <source>Please support our discussion forum: visit %1 regularly and join the conversation.</source>
+        <translation>Bitte unterstützen Sie unser Diskussionsforum: Besuchen Sie %1 regelmäßig und reden Sie mit.</translation>
+    </message>
+    <message>
+        <source>The forum at %1 lives on its visitors. Drop in now and then to keep it going.</source>
+        <translation>Das Forum unter %1 lebt von seinen Besuchern. Schauen Sie ab und zu vorbei, damit es lebendig bleibt.</translation>
+    </message>
+    <message>
+        <source>Enjoyed this program? Support the discussion forum behind it by visiting %1 regularly.</source>
+        <translation>Hat Ihnen dieses Programm gefallen? Unterstützen Sie das Diskussionsforum dahinter, indem Sie regelmäßig %1 besuchen.</translation>
+    </message>
+    <message>
+        <source>Help our discussion forum grow: make %1 one of the sites you visit regularly.</source>
+        <translation>Helfen Sie unserem Diskussionsforum zu wachsen: Machen Sie %1 zu einer der Seiten, die Sie regelmäßig besuchen.</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>Bitte geben Sie Ihren Namen ein.</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <translation>Bitte geben Sie Ihre E-Mail-Adresse ein.</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>Bitte geben Sie Ihre Nachricht ein.</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Name</source>
+        <translation>Bitte geben Sie den Namen Ihres Freundes ein.</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Email</source>
+        <translation>Bitte geben Sie die E-Mail-Adresse Ihres Freundes ein.</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <translation>Eine E-Mail-Adresse darf keine Leerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>Bitte geben Sie zwei verschiedene E-Mail-Adressen ein.</translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <translation>Bitte geben Sie eine gültige E-Mail-Adresse ein.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ReadingPage</name>
+    <message>
+        <source>Feng Shui Compatibility Reading for %1</source>
+        <translation>Feng-Shui-Deutung der Partnerschaftsharmonie: %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Datum: %1</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>Sie</translation>
+    </message>
+    <message>
+        <source>Your Partner</source>
+        <translation>Ihr Partner</translation>
+    </message>
+    <message>
+        <source>Directions</source>
+        <translation>Richtungen</translation>
+    </message>
+    <message>
+        <source>Kua Number</source>
+        <translation>Kua-Zahl</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Element</source>
+        <translation>Element</translation>
+    </message>
+    <message>
+        <source>Trigram</source>
+        <translation>Trigramm</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Farbe</translation>
+    </message>
+</context>
+<context>
+    <name>ui::frmFengShuiCompatibilityResult</name>
+    <message>
+        <source>Your Kua Number</source>
+        <translation>Ihre Kua-Zahl</translation>
+    </message>
+    <message>
+        <source>Your Partner&apos;s Kua Number</source>
+        <translation>Kua-Zahl Ihres Partners</translation>
+    </message>
+    <message>
+        <source>Trigram Compatibility</source>
+        <translation>Trigramm-Kompatibilität</translation>
+    </message>
+    <message>
+        <source>%1 picture</source>
+        <translation>Bild: %1</translation>
+    </message>
+    <message>
+        <source>No picture</source>
+        <translation>Kein Bild</translation>
+    </message>
+    <message>
+        <source>Feng Shui Compatibility</source>
+        <translation>Feng-Shui-Partnerschaftsharmonie</translation>
+    </message>
+    <message>
+        <source>Rich Text Format (*.fsc)</source>
+        <translation>Rich-Text-Format (*.fsc)</translation>
+    </message>
+    <message>
+        <source>Could Not Save The File.
+%1</source>
+        <translation>Die Datei konnte nicht gespeichert werden.
+%1</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Could Not Export The File.
+%1</source>
+        <translation>Die Datei konnte nicht exportiert werden.
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ui::frmMain</name>
+    <message>
+        <source>January</source>
+        <translation>Januar</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Februar</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>März</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Juni</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Juli</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Oktober</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Dezember</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>Bitte geben Sie Ihren Namen ein.</translation>
+    </message>
+    <message>
+        <source>Please Specify Your Sex</source>
+        <translation>Bitte geben Sie Ihr Geschlecht an.</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Partner&apos;s Name</source>
+        <translation>Bitte geben Sie den Namen Ihres Partners ein.</translation>
+    </message>
+    <message>
+        <source>Please Specify Your Partner&apos;s Sex</source>
+        <translation>Bitte geben Sie das Geschlecht Ihres Partners an.</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month!</source>
+        <translation>Bitte geben Sie einen gültigen Tag oder Monat ein!</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month !</source>
+        <translation>Bitte geben Sie einen gültigen Tag oder Monat ein !</translation>
+    </message>
+    <message>
+        <source>Select the source file</source>
+        <translation>Quelldatei auswählen</translation>
+    </message>
+    <message>
+        <source>Feng Shui Compatibility (*.fsc)</source>
+        <translation>Feng-Shui-Partnerschaftsharmonie (*.fsc)</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,968 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>ReadingWords</name>
+    <message>
+        <source>No character reading is known for this Kua number.</source>
+        <translation>No se conoce ninguna lectura del carácter para este número Kua.</translation>
+    </message>
+    <message>
+        <source>You will flow like water. You have a flexible and adjusting nature. You may seem stable but in reality you are restless. You will make a good leader, as you are confident and clear about your decisions. You have a magnetic personality.<byte value="xd"/>
+<byte value="xd"/>
+Element Water is compatible with elements Tree and Metal.<byte value="xd"/>
+<byte value="xd"/>
+Element Water is not compatible with elements Fire and Soil</source>
+        <translation>Usted fluirá como el agua. Tiene una naturaleza flexible y adaptable. Puede parecer estable, pero en realidad tiene un espíritu inquieto. Ejercerá un buen liderazgo, ya que actúa con seguridad y tiene claras sus decisiones. Tiene una personalidad magnética.<byte value="xd"/>
+<byte value="xd"/>
+El elemento Agua es compatible con los elementos Árbol y Metal.<byte value="xd"/>
+<byte value="xd"/>
+El elemento Agua no es compatible con los elementos Fuego y Suelo</translation>
+    </message>
+    <message>
+        <source>You are grounded and have strong roots that spread throughout the soil. You are very loyal and dependable. At the same time you can be stubborn and stick to your decisions. You can be the best friend or the worst enemy.<byte value="xd"/>
+<byte value="xd"/>
+Element Earth is compatible with elements Fire and Metal.<byte value="xd"/>
+<byte value="xd"/>
+Element Earth is compatible with elements Wood and Water.</source>
+        <translation>Usted tiene los pies en la tierra y unas raíces fuertes que se extienden por todo el suelo. Es muy leal y fiable. Al mismo tiempo, puede caer en la terquedad y aferrarse a sus decisiones. Puede ser el mejor de los amigos o el peor de los enemigos.<byte value="xd"/>
+<byte value="xd"/>
+El elemento Tierra es compatible con los elementos Fuego y Metal.<byte value="xd"/>
+<byte value="xd"/>
+El elemento Tierra es compatible con los elementos Madera y Agua.</translation>
+    </message>
+    <message>
+        <source>You are a deep thinker and believe in discovering things for yourself. You are disciplined and methodical by nature. You believe more in quality than quantity.<byte value="xd"/>
+<byte value="xd"/>
+Element Metal is compatible with elements Water and Soil.<byte value="xd"/>
+<byte value="xd"/>
+Element Metal is not compatible with elements Fire and Wood.    </source>
+        <translation>Usted reflexiona a fondo y cree en descubrir las cosas por su cuenta. Por naturaleza, actúa con disciplina y método. Cree más en la calidad que en la cantidad.<byte value="xd"/>
+<byte value="xd"/>
+El elemento Metal es compatible con los elementos Agua y Suelo.<byte value="xd"/>
+<byte value="xd"/>
+El elemento Metal no es compatible con los elementos Fuego y Madera.    </translation>
+    </message>
+    <message>
+        <source>You are committed to your work and always fulfill your commitments. You are always young at heart and aim to reach the top and spread out.<byte value="xd"/>
+<byte value="xd"/>
+Element Wood is compatible with elements Water and Fire.<byte value="xd"/>
+<byte value="xd"/>
+Element Wood is not compatible with elements Fire and Tree.</source>
+        <translation>Usted se entrega a su trabajo y siempre cumple sus compromisos. Conserva siempre un corazón joven y aspira a llegar a lo más alto y a extenderse.<byte value="xd"/>
+<byte value="xd"/>
+El elemento Madera es compatible con los elementos Agua y Fuego.<byte value="xd"/>
+<byte value="xd"/>
+El elemento Madera no es compatible con los elementos Fuego y Árbol.</translation>
+    </message>
+    <message>
+        <source>You have a lot of passion and fire burning inside you. You have an attractive personality and are always enthusiastic about doing things. You need to be surrounded by people and hate loneliness.<byte value="xd"/>
+<byte value="xd"/>
+Element Fire is compatible with elements Wood and Soil.<byte value="xd"/>
+<byte value="xd"/>
+Element Fire is not compatible with elements Metal and Soil.</source>
+        <translation>Dentro de usted arden mucha pasión y mucho fuego. Tiene una personalidad atractiva y siempre hace las cosas con entusiasmo. Necesita tener gente a su alrededor y detesta la soledad.<byte value="xd"/>
+<byte value="xd"/>
+El elemento Fuego es compatible con los elementos Madera y Suelo.<byte value="xd"/>
+<byte value="xd"/>
+El elemento Fuego no es compatible con los elementos Metal y Suelo.</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <comment>group</comment>
+        <translation>Este</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <comment>group</comment>
+        <translation>Oeste</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <comment>element</comment>
+        <translation>Agua</translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <comment>element</comment>
+        <translation>Tierra</translation>
+    </message>
+    <message>
+        <source>Wood</source>
+        <comment>element</comment>
+        <translation>Madera</translation>
+    </message>
+    <message>
+        <source>Metal</source>
+        <comment>element</comment>
+        <translation>Metal</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <comment>element</comment>
+        <translation>Fuego</translation>
+    </message>
+    <message>
+        <source>Kan</source>
+        <comment>trigram</comment>
+        <translation>Kan</translation>
+    </message>
+    <message>
+        <source>Kun</source>
+        <comment>trigram</comment>
+        <translation>Kun</translation>
+    </message>
+    <message>
+        <source>Chen</source>
+        <comment>trigram</comment>
+        <translation>Chen</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <comment>trigram</comment>
+        <translation>Sun</translation>
+    </message>
+    <message>
+        <source>Chien</source>
+        <comment>trigram</comment>
+        <translation>Chien</translation>
+    </message>
+    <message>
+        <source>Tui</source>
+        <comment>trigram</comment>
+        <translation>Tui</translation>
+    </message>
+    <message>
+        <source>Ken</source>
+        <comment>trigram</comment>
+        <translation>Ken</translation>
+    </message>
+    <message>
+        <source>Li</source>
+        <comment>trigram</comment>
+        <translation>Li</translation>
+    </message>
+    <message>
+        <source>Off White</source>
+        <comment>colour</comment>
+        <translation>Blanco roto</translation>
+    </message>
+    <message>
+        <source>Off-White</source>
+        <comment>colour</comment>
+        <translation>Blanco roto</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <comment>colour</comment>
+        <translation>Negro</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <comment>colour</comment>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <comment>colour</comment>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <comment>colour</comment>
+        <translation>Naranja</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <comment>colour</comment>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <comment>colour</comment>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <comment>colour</comment>
+        <translation>Blanco</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <comment>colour</comment>
+        <translation>Morado</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <comment>direction</comment>
+        <translation>Norte</translation>
+    </message>
+    <message>
+        <source>North East</source>
+        <comment>direction</comment>
+        <translation>Noreste</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <comment>direction</comment>
+        <translation>Este</translation>
+    </message>
+    <message>
+        <source>South East</source>
+        <comment>direction</comment>
+        <translation>Sureste</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <comment>direction</comment>
+        <translation>Sur</translation>
+    </message>
+    <message>
+        <source>South West</source>
+        <comment>direction</comment>
+        <translation>Suroeste</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <comment>direction</comment>
+        <translation>Oeste</translation>
+    </message>
+    <message>
+        <source>North West</source>
+        <comment>direction</comment>
+        <translation>Noroeste</translation>
+    </message>
+    <message>
+        <source>Excellent</source>
+        <comment>rating</comment>
+        <translation>Excelente</translation>
+    </message>
+    <message>
+        <source>Very Good</source>
+        <comment>rating</comment>
+        <translation>Muy buena</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <comment>rating</comment>
+        <translation>Buena</translation>
+    </message>
+    <message>
+        <source>Unsatisfactory</source>
+        <comment>rating</comment>
+        <translation>Insatisfactoria</translation>
+    </message>
+    <message>
+        <source>Bad</source>
+        <comment>rating</comment>
+        <translation>Mala</translation>
+    </message>
+    <message>
+        <source>Disastrous</source>
+        <comment>rating</comment>
+        <translation>Desastrosa</translation>
+    </message>
+    <message>
+        <source>%1-%2</source>
+        <extracomment>The pair of trigrams, the user&apos;s first: &quot;Kun-Kun&quot;</extracomment>
+        <translation>%1-%2</translation>
+    </message>
+    <message>
+        <source>Mr. %1</source>
+        <translation>Sr. %1</translation>
+    </message>
+    <message>
+        <source>Ms. %1</source>
+        <translation>Sra. %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateReminder</name>
+    <message>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <translation>Puede que haya una actualización disponible para este programa.<byte value="xd"/>¿Desea buscar actualizaciones?</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror v1.0</source>
+        <translation>VA Zuvo Dada Vuvizoreduror v1.0</translation>
+    </message>
+    <message>
+        <source>Program picture</source>
+        <translation>Imagen del programa</translation>
+    </message>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror is based on the compatibility of Kua or Gua numbers of two people according to the Eight Mansions School of Feng Shui. This software shows how your personal trigram reflects how you affect or get affected by other people.</source>
+        <translation>VA Zuvo Dada Vuvizoreduror se basa en la compatibilidad de los números Kua o Gua de dos personas según la escuela de las Ocho Mansiones del feng shui. Este programa muestra cómo su trigrama personal refleja su influencia en otros y la de otros en usted.</translation>
+    </message>
+    <message>
+        <source>Visit us at %1</source>
+        <translation>Visítenos en %1</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>Oportunidad de negocio desde casa. Cree su propio negocio en Internet y gane dinero en línea. Obtenga este programa con la marca de su sitio web.</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>Más detalles aquí</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>frmExit</name>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror v1.0</source>
+        <translation>VA Zuvo Dada Vuvizoreduror v1.0</translation>
+    </message>
+    <message>
+        <source>Program picture</source>
+        <translation>Imagen del programa</translation>
+    </message>
+    <message>
+        <source>Yes, take me to the discussion forum at %1</source>
+        <translation>Sí, quiero visitar el foro de debate en %1</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <translation>Recomiende a un amigo</translation>
+    </message>
+    <message>
+        <source>Your Name</source>
+        <translation>Su nombre</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Su nombre</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>Su correo electrónico</translation>
+    </message>
+    <message>
+        <source>Your email address</source>
+        <translation>Su dirección de correo electrónico</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Name</source>
+        <translation>Nombre de su amigo</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s name</source>
+        <translation>Nombre de su amigo</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Email Address</source>
+        <translation>Correo electrónico de su amigo</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s email address</source>
+        <translation>Dirección de correo electrónico de su amigo</translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <translation>Recomendar a un amigo &amp;ahora</translation>
+    </message>
+    <message>
+        <source>Your Message
+</source>
+        <translation>Su mensaje
+</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>Su mensaje</translation>
+    </message>
+    <message>
+        <source>Download Our Other Programs</source>
+        <translation>Descargue nuestros otros programas</translation>
+    </message>
+    <message>
+        <source>Besides this program we publish a range of other small programs for home and office. Each one is free to try, quick to install and easy to use.
+
+Every program has a page of its own with a short description, a picture and a download link, so you can see what it does before you fetch it.
+
+Browse the whole catalogue at %1 and pick the programs that suit you.</source>
+        <translation>Además de este programa, publicamos otros pequeños programas para el hogar y la oficina. Todos pueden probarse gratis, se instalan rápidamente y son fáciles de usar.
+
+Cada programa tiene su propia página con una breve descripción, una imagen y un enlace de descarga, para que pueda ver qué hace antes de descargarlo.
+
+Explore el catálogo completo en %1 y elija los programas que más le convengan.</translation>
+    </message>
+    <message>
+        <source>Visit the program catalogue</source>
+        <translation>Visite el catálogo de programas</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>Su mensaje</translation>
+    </message>
+</context>
+<context>
+    <name>frmFengShuiCompatibilityResult</name>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror v1.0</source>
+        <translation>VA Zuvo Dada Vuvizoreduror v1.0</translation>
+    </message>
+    <message>
+        <source>Join our discussion forum at %1</source>
+        <translation>Únase a nuestro foro de debate en %1</translation>
+    </message>
+    <message>
+        <source>Feng Shui Kua Number </source>
+        <translation>Número Kua del feng shui </translation>
+    </message>
+    <message>
+        <source>Your Kua Number is: </source>
+        <translation>Su número Kua es: </translation>
+    </message>
+    <message>
+        <source>Kua or Gua Number calculated according to the Eight Mansions School of Feng Shui helps one attain prosperity and everlasting success. It is calculated on basis of your birth and gender details.</source>
+        <translation>El número Kua o Gua, calculado según la escuela de las Ocho Mansiones del feng shui, ayuda a alcanzar la prosperidad y un éxito duradero. Se calcula a partir de sus datos de nacimiento y de sexo.</translation>
+    </message>
+    <message>
+        <source>Your Color is:</source>
+        <translation>Su color es:</translation>
+    </message>
+    <message>
+        <source>Your Element is: </source>
+        <translation>Su elemento es: </translation>
+    </message>
+    <message>
+        <source>Your are a</source>
+        <translation>Es del grupo</translation>
+    </message>
+    <message>
+        <source>Group Person</source>
+        <translation>por su número Kua</translation>
+    </message>
+    <message>
+        <source> Feng Shui Kua Number </source>
+        <translation> Número Kua del feng shui </translation>
+    </message>
+    <message>
+        <source>Trigram Compatibility</source>
+        <translation>Compatibilidad de trigramas</translation>
+    </message>
+    <message>
+        <source>Your Trigram</source>
+        <translation>Su trigrama</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Éxito</translation>
+    </message>
+    <message>
+        <source>Health</source>
+        <translation>Salud</translation>
+    </message>
+    <message>
+        <source>Relationship</source>
+        <translation>Relaciones</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>Personal</translation>
+    </message>
+    <message>
+        <source>Mishaps</source>
+        <translation>Contratiempos</translation>
+    </message>
+    <message>
+        <source>Five Ghosts</source>
+        <translation>Cinco Fantasmas</translation>
+    </message>
+    <message>
+        <source>Six Killings</source>
+        <translation>Seis Muertes</translation>
+    </message>
+    <message>
+        <source>Total Loss</source>
+        <translation>Pérdida Total</translation>
+    </message>
+    <message>
+        <source>Your Partner&apos;s Trigram</source>
+        <translation>Trigrama de su pareja</translation>
+    </message>
+    <message>
+        <source>Compatibility Interpretation</source>
+        <translation>Interpretación</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
+        <translation>Ponga su marca en este programa. Aumente la fidelidad y el tráfico de su sitio. Ponga aquí el nombre &amp; el enlace de su sitio. Detalles en &quot;Ayuda&quot;. Más información sobre la marca compartida aquí.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>Oportunidad de negocio desde casa. Cree su propio negocio en Internet y gane dinero en línea. Obtenga este programa con la marca de su sitio web. Haga clic aquí para más detalles.</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Volver</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>Ayuda en &amp;línea</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Visite nuestro sitio web</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>&amp;Buscar actualizaciones</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>&amp;Acerca del programa</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>&amp;Donar</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>Ganar dinero en &amp;línea</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>&amp;Export as PDF...</source>
+        <translation>&amp;Exportar como PDF...</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror v1.0</source>
+        <translation>VA Zuvo Dada Vuvizoreduror v1.0</translation>
+    </message>
+    <message>
+        <source>Join our discussion forum at %1</source>
+        <translation>Únase a nuestro foro de debate en %1</translation>
+    </message>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror is based on the calculation of Kua or Gua numbers of two people. The Kua or Gua Number is calculated according to the Eight Mansions School of Feng Shui. This number helps one attain prosperity and everlasting success. It is calculated on the basis of your birth and gender details.</source>
+        <translation>VA Zuvo Dada Vuvizoreduror se basa en el cálculo de los números Kua o Gua de dos personas. El número Kua o Gua se calcula según la escuela de las Ocho Mansiones del feng shui. Este número ayuda a alcanzar la prosperidad y un éxito duradero. Se calcula a partir de sus datos de nacimiento y de sexo.</translation>
+    </message>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror is based on the principle that the Kua number for a person helps one analyze their destiny and defines their auspicious and inauspicious directions. People of compatible direction groups get along well with each while those of opposing direction groups do not. VA Zuvo Dada Vuvizoreduror helps you analyze your relationship on the basis of this school of Feng Shui.</source>
+        <translation>VA Zuvo Dada Vuvizoreduror se basa en el principio de que el número Kua de una persona ayuda a analizar su destino y define sus direcciones favorables y desfavorables. Las personas de grupos de direcciones compatibles se llevan bien entre sí; las de grupos opuestos, no. VA Zuvo Dada Vuvizoreduror le ayuda a analizar su relación según esta escuela del feng shui.</translation>
+    </message>
+    <message>
+        <source>&amp;Open Previously Saved Reading</source>
+        <translation>&amp;Abrir una lectura guardada</translation>
+    </message>
+    <message>
+        <source>Your Details Please</source>
+        <translation>Sus datos, por favor</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Su nombre</translation>
+    </message>
+    <message>
+        <source>Birth Day</source>
+        <translation>Nació el</translation>
+    </message>
+    <message>
+        <source>Your birth day</source>
+        <translation>Su día de nacimiento</translation>
+    </message>
+    <message>
+        <source>Your birth month</source>
+        <translation>Su mes de nacimiento</translation>
+    </message>
+    <message>
+        <source>Your birth year</source>
+        <translation>Su año de nacimiento</translation>
+    </message>
+    <message>
+        <source>Sex</source>
+        <translation>Sexo</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation>Hombre</translation>
+    </message>
+    <message>
+        <source>Your sex: male</source>
+        <translation>Su sexo: hombre</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>Mujer</translation>
+    </message>
+    <message>
+        <source>Your sex: female</source>
+        <translation>Su sexo: mujer</translation>
+    </message>
+    <message>
+        <source>Your Partner&apos;s Details Please</source>
+        <translation>Datos de su pareja, por favor</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s name</source>
+        <translation>Nombre de su pareja</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s birth day</source>
+        <translation>Día de nacimiento de su pareja</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s birth month</source>
+        <translation>Mes de nacimiento de su pareja</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s birth year</source>
+        <translation>Año de nacimiento de su pareja</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s sex: male</source>
+        <translation>Sexo de su pareja: hombre</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s sex: female</source>
+        <translation>Sexo de su pareja: mujer</translation>
+    </message>
+    <message>
+        <source>&amp;Find Our Feng Shui Compatibility</source>
+        <translation>&amp;Calcular nuestra compatibilidad feng shui</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>Oportunidad de negocio desde casa. Cree su propio negocio en Internet y gane dinero en línea. Obtenga este programa con la marca de su sitio web. Haga clic aquí para más detalles.</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
+        <translation>Ponga su marca en este programa. Aumente la fidelidad y el tráfico de su sitio. Ponga aquí el nombre &amp; el enlace de su sitio. Detalles en &quot;Ayuda&quot;. Más información sobre la marca compartida aquí.</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>Ayuda en &amp;línea</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Visite nuestro sitio web</translation>
+    </message>
+    <message>
+        <source>&amp;Check for Software Update</source>
+        <translation>&amp;Buscar actualizaciones</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>&amp;Acerca del programa</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>&amp;Donar</translation>
+    </message>
+    <message>
+        <source>&amp;Make Money Online</source>
+        <translation>&amp;Ganar dinero en línea</translation>
+    </message>
+</context>
+<context>
+    <name>shell::Application</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>El programa ya se está ejecutando</translation>
+    </message>
+    <message>
+        <source>Please Check The File.</source>
+        <translation>Compruebe el archivo.</translation>
+    </message>
+</context>
+<context>
+    <name>shell::CommandLine</name>
+    <message>
+        <source>Gives a couple a Feng Shui compatibility reading after the Eight Mansions school.</source>
+        <translation>Ofrece a una pareja una lectura de compatibilidad feng shui según la escuela de las Ocho Mansiones.</translation>
+    </message>
+    <message>
+        <source>A saved reading (.fsc) to open.</source>
+        <translation>Lectura guardada (.fsc) que desea abrir.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>%1: %2
+Pruebe '%1 --help' para obtener más información.
+</translation>
+    </message>
+    <message>
+        <source>%1: only one reading opens at a time; ignored: %2
+</source>
+        <translation>%1: solo se puede abrir una lectura a la vez; se omite: %2
+</translation>
+    </message>
+</context>
+<context>
+    <name>shell::frmExit</name>
+    <message>
+        <source>Please support our discussion forum: visit %1 regularly and join the conversation.</source>
+        <translation>Apoye nuestro foro de debate: visite %1 con regularidad y participe en la conversación.</translation>
+    </message>
+    <message>
+        <source>The forum at %1 lives on its visitors. Drop in now and then to keep it going.</source>
+        <translation>El foro de %1 vive de sus visitantes. Pásese de vez en cuando para que siga activo.</translation>
+    </message>
+    <message>
+        <source>Enjoyed this program? Support the discussion forum behind it by visiting %1 regularly.</source>
+        <translation>¿Le ha gustado este programa? Apoye el foro de debate que lo acompaña visitando %1 con regularidad.</translation>
+    </message>
+    <message>
+        <source>Help our discussion forum grow: make %1 one of the sites you visit regularly.</source>
+        <translation>Ayude a crecer a nuestro foro de debate: haga de %1 uno de los sitios que visita con regularidad.</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>Escriba su nombre</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <translation>Escriba su correo electrónico</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>Escriba su mensaje</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Name</source>
+        <translation>Escriba el nombre de su amigo</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Email</source>
+        <translation>Escriba el correo electrónico de su amigo</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <translation>La dirección de correo electrónico no puede contener espacios</translation>
+    </message>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>Escriba dos direcciones de correo electrónico distintas</translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <translation>Escriba una dirección de correo electrónico válida</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ReadingPage</name>
+    <message>
+        <source>Feng Shui Compatibility Reading for %1</source>
+        <translation>Lectura de compatibilidad feng shui para %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Fecha: %1</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>Usted</translation>
+    </message>
+    <message>
+        <source>Your Partner</source>
+        <translation>Su pareja</translation>
+    </message>
+    <message>
+        <source>Directions</source>
+        <translation>Direcciones</translation>
+    </message>
+    <message>
+        <source>Kua Number</source>
+        <translation>Número Kua</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>Element</source>
+        <translation>Elemento</translation>
+    </message>
+    <message>
+        <source>Trigram</source>
+        <translation>Trigrama</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Color</translation>
+    </message>
+</context>
+<context>
+    <name>ui::frmFengShuiCompatibilityResult</name>
+    <message>
+        <source>Your Kua Number</source>
+        <translation>Su número Kua</translation>
+    </message>
+    <message>
+        <source>Your Partner&apos;s Kua Number</source>
+        <translation>Número Kua de su pareja</translation>
+    </message>
+    <message>
+        <source>Trigram Compatibility</source>
+        <translation>Compatibilidad de trigramas</translation>
+    </message>
+    <message>
+        <source>%1 picture</source>
+        <translation>Imagen de %1</translation>
+    </message>
+    <message>
+        <source>No picture</source>
+        <translation>Sin imagen</translation>
+    </message>
+    <message>
+        <source>Feng Shui Compatibility</source>
+        <translation>Compatibilidad feng shui</translation>
+    </message>
+    <message>
+        <source>Rich Text Format (*.fsc)</source>
+        <translation>Formato de texto enriquecido (*.fsc)</translation>
+    </message>
+    <message>
+        <source>Could Not Save The File.
+%1</source>
+        <translation>No se pudo guardar el archivo.
+%1</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Exportar como PDF</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Could Not Export The File.
+%1</source>
+        <translation>No se pudo exportar el archivo.
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ui::frmMain</name>
+    <message>
+        <source>January</source>
+        <translation>enero</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>febrero</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>marzo</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>abril</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>mayo</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>junio</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>julio</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>agosto</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>septiembre</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>octubre</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>noviembre</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>diciembre</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>Escriba su nombre</translation>
+    </message>
+    <message>
+        <source>Please Specify Your Sex</source>
+        <translation>Indique su sexo</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Partner&apos;s Name</source>
+        <translation>Escriba el nombre de su pareja</translation>
+    </message>
+    <message>
+        <source>Please Specify Your Partner&apos;s Sex</source>
+        <translation>Indique el sexo de su pareja</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month!</source>
+        <translation>¡Escriba una fecha o un mes correctos!</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month !</source>
+        <translation>¡Escriba una fecha o un mes correctos !</translation>
+    </message>
+    <message>
+        <source>Select the source file</source>
+        <translation>Seleccione el archivo de origen</translation>
+    </message>
+    <message>
+        <source>Feng Shui Compatibility (*.fsc)</source>
+        <translation>Compatibilidad feng shui (*.fsc)</translation>
+    </message>
+</context>
+</TS>

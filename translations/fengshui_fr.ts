@@ -1,0 +1,968 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>ReadingWords</name>
+    <message>
+        <source>No character reading is known for this Kua number.</source>
+        <translation>Aucune lecture du caractère n&apos;est connue pour ce nombre Kua.</translation>
+    </message>
+    <message>
+        <source>You will flow like water. You have a flexible and adjusting nature. You may seem stable but in reality you are restless. You will make a good leader, as you are confident and clear about your decisions. You have a magnetic personality.<byte value="xd"/>
+<byte value="xd"/>
+Element Water is compatible with elements Tree and Metal.<byte value="xd"/>
+<byte value="xd"/>
+Element Water is not compatible with elements Fire and Soil</source>
+        <translation>Vous serez fluide comme l&apos;eau. Vous êtes de nature souple et vous vous adaptez facilement. Vous pouvez paraître stable, mais en réalité vous ne tenez pas en place. Vous saurez bien diriger, car vous avez confiance en vous et vos décisions sont claires. Vous avez une personnalité magnétique.<byte value="xd"/>
+<byte value="xd"/>
+L&apos;élément Eau est compatible avec les éléments Arbre et Métal.<byte value="xd"/>
+<byte value="xd"/>
+L&apos;élément Eau n&apos;est pas compatible avec les éléments Feu et Sol</translation>
+    </message>
+    <message>
+        <source>You are grounded and have strong roots that spread throughout the soil. You are very loyal and dependable. At the same time you can be stubborn and stick to your decisions. You can be the best friend or the worst enemy.<byte value="xd"/>
+<byte value="xd"/>
+Element Earth is compatible with elements Fire and Metal.<byte value="xd"/>
+<byte value="xd"/>
+Element Earth is compatible with elements Wood and Water.</source>
+        <translation>Vous avez les pieds sur terre et de solides racines qui s&apos;étendent dans tout le sol. Vous êtes d&apos;une grande loyauté et l&apos;on peut compter sur vous. En même temps, vous pouvez faire preuve d&apos;entêtement et camper sur vos décisions. Vous pouvez être le meilleur des amis ou le pire des ennemis.<byte value="xd"/>
+<byte value="xd"/>
+L&apos;élément Terre est compatible avec les éléments Feu et Métal.<byte value="xd"/>
+<byte value="xd"/>
+L&apos;élément Terre est compatible avec les éléments Bois et Eau.</translation>
+    </message>
+    <message>
+        <source>You are a deep thinker and believe in discovering things for yourself. You are disciplined and methodical by nature. You believe more in quality than quantity.<byte value="xd"/>
+<byte value="xd"/>
+Element Metal is compatible with elements Water and Soil.<byte value="xd"/>
+<byte value="xd"/>
+Element Metal is not compatible with elements Fire and Wood.    </source>
+        <translation>Vous êtes un esprit profond et vous aimez découvrir les choses par vous-même. Vous avez par nature le sens de la discipline et de la méthode. Vous croyez davantage à la qualité qu&apos;à la quantité.<byte value="xd"/>
+<byte value="xd"/>
+L&apos;élément Métal est compatible avec les éléments Eau et Sol.<byte value="xd"/>
+<byte value="xd"/>
+L&apos;élément Métal n&apos;est pas compatible avec les éléments Feu et Bois.    </translation>
+    </message>
+    <message>
+        <source>You are committed to your work and always fulfill your commitments. You are always young at heart and aim to reach the top and spread out.<byte value="xd"/>
+<byte value="xd"/>
+Element Wood is compatible with elements Water and Fire.<byte value="xd"/>
+<byte value="xd"/>
+Element Wood is not compatible with elements Fire and Tree.</source>
+        <translation>Vous vous investissez dans votre travail et tenez toujours vos engagements. Vous restez toujours jeune de cœur et visez à atteindre le sommet et à vous déployer.<byte value="xd"/>
+<byte value="xd"/>
+L&apos;élément Bois est compatible avec les éléments Eau et Feu.<byte value="xd"/>
+<byte value="xd"/>
+L&apos;élément Bois n&apos;est pas compatible avec les éléments Feu et Arbre.</translation>
+    </message>
+    <message>
+        <source>You have a lot of passion and fire burning inside you. You have an attractive personality and are always enthusiastic about doing things. You need to be surrounded by people and hate loneliness.<byte value="xd"/>
+<byte value="xd"/>
+Element Fire is compatible with elements Wood and Soil.<byte value="xd"/>
+<byte value="xd"/>
+Element Fire is not compatible with elements Metal and Soil.</source>
+        <translation>Une grande passion, un vrai feu brûle en vous. Votre personnalité est attirante et vous entreprenez tout avec enthousiasme. Vous avez besoin de monde autour de vous et détestez la solitude.<byte value="xd"/>
+<byte value="xd"/>
+L&apos;élément Feu est compatible avec les éléments Bois et Sol.<byte value="xd"/>
+<byte value="xd"/>
+L&apos;élément Feu n&apos;est pas compatible avec les éléments Métal et Sol.</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <comment>group</comment>
+        <translation>Est</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <comment>group</comment>
+        <translation>Ouest</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <comment>element</comment>
+        <translation>Eau</translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <comment>element</comment>
+        <translation>Terre</translation>
+    </message>
+    <message>
+        <source>Wood</source>
+        <comment>element</comment>
+        <translation>Bois</translation>
+    </message>
+    <message>
+        <source>Metal</source>
+        <comment>element</comment>
+        <translation>Métal</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <comment>element</comment>
+        <translation>Feu</translation>
+    </message>
+    <message>
+        <source>Kan</source>
+        <comment>trigram</comment>
+        <translation>Kan</translation>
+    </message>
+    <message>
+        <source>Kun</source>
+        <comment>trigram</comment>
+        <translation>Kun</translation>
+    </message>
+    <message>
+        <source>Chen</source>
+        <comment>trigram</comment>
+        <translation>Chen</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <comment>trigram</comment>
+        <translation>Sun</translation>
+    </message>
+    <message>
+        <source>Chien</source>
+        <comment>trigram</comment>
+        <translation>Chien</translation>
+    </message>
+    <message>
+        <source>Tui</source>
+        <comment>trigram</comment>
+        <translation>Tui</translation>
+    </message>
+    <message>
+        <source>Ken</source>
+        <comment>trigram</comment>
+        <translation>Ken</translation>
+    </message>
+    <message>
+        <source>Li</source>
+        <comment>trigram</comment>
+        <translation>Li</translation>
+    </message>
+    <message>
+        <source>Off White</source>
+        <comment>colour</comment>
+        <translation>Blanc cassé</translation>
+    </message>
+    <message>
+        <source>Off-White</source>
+        <comment>colour</comment>
+        <translation>Blanc cassé</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <comment>colour</comment>
+        <translation>Noir</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <comment>colour</comment>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <comment>colour</comment>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <comment>colour</comment>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <comment>colour</comment>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <comment>colour</comment>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <comment>colour</comment>
+        <translation>Blanc</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <comment>colour</comment>
+        <translation>Violet</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <comment>direction</comment>
+        <translation>Nord</translation>
+    </message>
+    <message>
+        <source>North East</source>
+        <comment>direction</comment>
+        <translation>Nord-Est</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <comment>direction</comment>
+        <translation>Est</translation>
+    </message>
+    <message>
+        <source>South East</source>
+        <comment>direction</comment>
+        <translation>Sud-Est</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <comment>direction</comment>
+        <translation>Sud</translation>
+    </message>
+    <message>
+        <source>South West</source>
+        <comment>direction</comment>
+        <translation>Sud-Ouest</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <comment>direction</comment>
+        <translation>Ouest</translation>
+    </message>
+    <message>
+        <source>North West</source>
+        <comment>direction</comment>
+        <translation>Nord-Ouest</translation>
+    </message>
+    <message>
+        <source>Excellent</source>
+        <comment>rating</comment>
+        <translation>Excellente</translation>
+    </message>
+    <message>
+        <source>Very Good</source>
+        <comment>rating</comment>
+        <translation>Très bonne</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <comment>rating</comment>
+        <translation>Bonne</translation>
+    </message>
+    <message>
+        <source>Unsatisfactory</source>
+        <comment>rating</comment>
+        <translation>Insatisfaisante</translation>
+    </message>
+    <message>
+        <source>Bad</source>
+        <comment>rating</comment>
+        <translation>Mauvaise</translation>
+    </message>
+    <message>
+        <source>Disastrous</source>
+        <comment>rating</comment>
+        <translation>Désastreuse</translation>
+    </message>
+    <message>
+        <source>%1-%2</source>
+        <extracomment>The pair of trigrams, the user&apos;s first: &quot;Kun-Kun&quot;</extracomment>
+        <translation>%1-%2</translation>
+    </message>
+    <message>
+        <source>Mr. %1</source>
+        <translation>M. %1</translation>
+    </message>
+    <message>
+        <source>Ms. %1</source>
+        <translation>Mme %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateReminder</name>
+    <message>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <translation>Une mise à jour de ce logiciel est peut-être disponible.<byte value="xd"/>Voulez-vous rechercher une mise à jour&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror v1.0</source>
+        <translation>VA Zuvo Dada Vuvizoreduror v1.0</translation>
+    </message>
+    <message>
+        <source>Program picture</source>
+        <translation>Image du programme</translation>
+    </message>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror is based on the compatibility of Kua or Gua numbers of two people according to the Eight Mansions School of Feng Shui. This software shows how your personal trigram reflects how you affect or get affected by other people.</source>
+        <translation>VA Zuvo Dada Vuvizoreduror repose sur la compatibilité des nombres Kua ou Gua de deux personnes, selon l&apos;école des Huit Demeures du feng shui. Ce logiciel montre comment votre trigramme reflète votre influence sur les autres et la leur sur vous.</translation>
+    </message>
+    <message>
+        <source>Visit us at %1</source>
+        <translation>Rendez-nous visite sur %1</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>Travail à domicile&#xa0;: créez votre entreprise sur Internet et gagnez de l&apos;argent en ligne. Obtenez ce logiciel entièrement aux couleurs de votre site Web.</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>Cliquez ici pour les détails</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>frmExit</name>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror v1.0</source>
+        <translation>VA Zuvo Dada Vuvizoreduror v1.0</translation>
+    </message>
+    <message>
+        <source>Program picture</source>
+        <translation>Image du programme</translation>
+    </message>
+    <message>
+        <source>Yes, take me to the discussion forum at %1</source>
+        <translation>Oui, emmenez-moi au forum de discussion sur %1</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <translation>Recommander à un ami</translation>
+    </message>
+    <message>
+        <source>Your Name</source>
+        <translation>Votre nom</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Votre nom</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>Votre adresse e-mail</translation>
+    </message>
+    <message>
+        <source>Your email address</source>
+        <translation>Votre adresse e-mail</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Name</source>
+        <translation>Nom de votre ami</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s name</source>
+        <translation>Nom de votre ami</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Email Address</source>
+        <translation>Adresse e-mail de votre ami</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s email address</source>
+        <translation>Adresse e-mail de votre ami</translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <translation>&amp;Recommander maintenant</translation>
+    </message>
+    <message>
+        <source>Your Message
+</source>
+        <translation>Votre message
+</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>Votre message</translation>
+    </message>
+    <message>
+        <source>Download Our Other Programs</source>
+        <translation>Téléchargez nos autres programmes</translation>
+    </message>
+    <message>
+        <source>Besides this program we publish a range of other small programs for home and office. Each one is free to try, quick to install and easy to use.
+
+Every program has a page of its own with a short description, a picture and a download link, so you can see what it does before you fetch it.
+
+Browse the whole catalogue at %1 and pick the programs that suit you.</source>
+        <translation>Outre ce programme, nous publions toute une gamme d&apos;autres petits programmes pour la maison et le bureau. Chacun peut être essayé gratuitement, s&apos;installe rapidement et s&apos;utilise facilement.
+
+Chaque programme a sa propre page, avec une courte description, une image et un lien de téléchargement&#xa0;: vous voyez ainsi ce qu&apos;il fait avant de le télécharger.
+
+Parcourez tout le catalogue sur %1 et choisissez les programmes qui vous conviennent.</translation>
+    </message>
+    <message>
+        <source>Visit the program catalogue</source>
+        <translation>Visiter le catalogue des programmes</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>Votre message</translation>
+    </message>
+</context>
+<context>
+    <name>frmFengShuiCompatibilityResult</name>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror v1.0</source>
+        <translation>VA Zuvo Dada Vuvizoreduror v1.0</translation>
+    </message>
+    <message>
+        <source>Join our discussion forum at %1</source>
+        <translation>Rejoignez notre forum de discussion sur %1</translation>
+    </message>
+    <message>
+        <source>Feng Shui Kua Number </source>
+        <translation>Nombre Kua feng shui </translation>
+    </message>
+    <message>
+        <source>Your Kua Number is: </source>
+        <translation>Votre nombre Kua est&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Kua or Gua Number calculated according to the Eight Mansions School of Feng Shui helps one attain prosperity and everlasting success. It is calculated on basis of your birth and gender details.</source>
+        <translation>Calculé selon l&apos;école des Huit Demeures du feng shui, le nombre Kua ou Gua aide à atteindre la prospérité et un succès durable. Il se calcule à partir de votre date de naissance et de votre sexe.</translation>
+    </message>
+    <message>
+        <source>Your Color is:</source>
+        <translation>Votre couleur est&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Your Element is: </source>
+        <translation>Votre élément est&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Your are a</source>
+        <translation>Vous êtes</translation>
+    </message>
+    <message>
+        <source>Group Person</source>
+        <translation>(groupe Kua)</translation>
+    </message>
+    <message>
+        <source> Feng Shui Kua Number </source>
+        <translation> Nombre Kua feng shui </translation>
+    </message>
+    <message>
+        <source>Trigram Compatibility</source>
+        <translation>Trigrammes du couple</translation>
+    </message>
+    <message>
+        <source>Your Trigram</source>
+        <translation>Votre trigramme</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Succès</translation>
+    </message>
+    <message>
+        <source>Health</source>
+        <translation>Santé</translation>
+    </message>
+    <message>
+        <source>Relationship</source>
+        <translation>Relations</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>Personnel</translation>
+    </message>
+    <message>
+        <source>Mishaps</source>
+        <translation>Contretemps</translation>
+    </message>
+    <message>
+        <source>Five Ghosts</source>
+        <translation>Cinq Fantômes</translation>
+    </message>
+    <message>
+        <source>Six Killings</source>
+        <translation>Six Meurtres</translation>
+    </message>
+    <message>
+        <source>Total Loss</source>
+        <translation>Perte Totale</translation>
+    </message>
+    <message>
+        <source>Your Partner&apos;s Trigram</source>
+        <translation>Trigramme du partenaire</translation>
+    </message>
+    <message>
+        <source>Compatibility Interpretation</source>
+        <translation>Compatibilité</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
+        <translation>Ce logiciel aux couleurs de votre site&#xa0;: plus de fidélité et de trafic. Placez ici le nom &amp; le lien de votre site. Voir l&apos;«&#xa0;Aide&#xa0;». Cliquez ici pour en savoir plus sur le co-marquage.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>Travail à domicile&#xa0;: créez votre entreprise sur Internet et gagnez de l&apos;argent en ligne. Obtenez ce logiciel aux couleurs de votre site. Cliquez ici pour en savoir plus.</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Sauver</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Retour</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>&amp;Aide en ligne</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Visiter notre site Web</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>&amp;Rechercher une mise à jour</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>À &amp;propos du logiciel</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>Faire un &amp;don</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>&amp;Gagner de l&apos;argent en ligne</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>&amp;Export as PDF...</source>
+        <translation>&amp;Exporter au format PDF...</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror v1.0</source>
+        <translation>VA Zuvo Dada Vuvizoreduror v1.0</translation>
+    </message>
+    <message>
+        <source>Join our discussion forum at %1</source>
+        <translation>Rejoignez notre forum de discussion sur %1</translation>
+    </message>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror is based on the calculation of Kua or Gua numbers of two people. The Kua or Gua Number is calculated according to the Eight Mansions School of Feng Shui. This number helps one attain prosperity and everlasting success. It is calculated on the basis of your birth and gender details.</source>
+        <translation>VA Zuvo Dada Vuvizoreduror repose sur le calcul des nombres Kua ou Gua de deux personnes. Ce nombre se calcule selon l&apos;école des Huit Demeures du feng shui. Il aide à atteindre la prospérité et un succès durable. Il est établi d&apos;après votre naissance et votre sexe.</translation>
+    </message>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror is based on the principle that the Kua number for a person helps one analyze their destiny and defines their auspicious and inauspicious directions. People of compatible direction groups get along well with each while those of opposing direction groups do not. VA Zuvo Dada Vuvizoreduror helps you analyze your relationship on the basis of this school of Feng Shui.</source>
+        <translation>VA Zuvo Dada Vuvizoreduror part du principe que le nombre Kua d&apos;une personne aide à analyser sa destinée et définit ses directions favorables et défavorables. Les personnes de groupes de directions compatibles s&apos;entendent bien, celles de groupes opposés non. VA Zuvo Dada Vuvizoreduror vous aide à analyser votre relation selon cette école du feng shui.</translation>
+    </message>
+    <message>
+        <source>&amp;Open Previously Saved Reading</source>
+        <translation>&amp;Ouvrir une lecture sauvegardée</translation>
+    </message>
+    <message>
+        <source>Your Details Please</source>
+        <translation>Vos informations</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Votre nom</translation>
+    </message>
+    <message>
+        <source>Birth Day</source>
+        <translation>Né(e) le</translation>
+    </message>
+    <message>
+        <source>Your birth day</source>
+        <translation>Votre jour de naissance</translation>
+    </message>
+    <message>
+        <source>Your birth month</source>
+        <translation>Votre mois de naissance</translation>
+    </message>
+    <message>
+        <source>Your birth year</source>
+        <translation>Votre année de naissance</translation>
+    </message>
+    <message>
+        <source>Sex</source>
+        <translation>Sexe</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>Your sex: male</source>
+        <translation>Votre sexe&#xa0;: homme</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>Your sex: female</source>
+        <translation>Votre sexe&#xa0;: femme</translation>
+    </message>
+    <message>
+        <source>Your Partner&apos;s Details Please</source>
+        <translation>Informations sur votre partenaire</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s name</source>
+        <translation>Nom de votre partenaire</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s birth day</source>
+        <translation>Jour de naissance de votre partenaire</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s birth month</source>
+        <translation>Mois de naissance de votre partenaire</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s birth year</source>
+        <translation>Année de naissance de votre partenaire</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s sex: male</source>
+        <translation>Sexe de votre partenaire&#xa0;: homme</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s sex: female</source>
+        <translation>Sexe de votre partenaire&#xa0;: femme</translation>
+    </message>
+    <message>
+        <source>&amp;Find Our Feng Shui Compatibility</source>
+        <translation>&amp;Calculer notre compatibilité feng shui</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>Travail à domicile&#xa0;: créez votre entreprise sur Internet et gagnez de l&apos;argent en ligne. Obtenez ce logiciel aux couleurs de votre site. Cliquez ici pour en savoir plus.</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
+        <translation>Ce logiciel aux couleurs de votre site&#xa0;: plus de fidélité et de trafic. Placez ici le nom &amp; le lien de votre site. Voir l&apos;«&#xa0;Aide&#xa0;». Cliquez ici pour en savoir plus sur le co-marquage.</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>&amp;Aide en ligne</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Visiter notre site Web</translation>
+    </message>
+    <message>
+        <source>&amp;Check for Software Update</source>
+        <translation>&amp;Rechercher une mise à jour</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>À &amp;propos du logiciel</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>Faire un &amp;don</translation>
+    </message>
+    <message>
+        <source>&amp;Make Money Online</source>
+        <translation>&amp;Gagner de l&apos;argent en ligne</translation>
+    </message>
+</context>
+<context>
+    <name>shell::Application</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>Le programme est déjà en cours d&apos;exécution</translation>
+    </message>
+    <message>
+        <source>Please Check The File.</source>
+        <translation>Veuillez vérifier le fichier.</translation>
+    </message>
+</context>
+<context>
+    <name>shell::CommandLine</name>
+    <message>
+        <source>Gives a couple a Feng Shui compatibility reading after the Eight Mansions school.</source>
+        <translation>Donne à un couple une lecture de compatibilité feng shui selon l'école des Huit Demeures.</translation>
+    </message>
+    <message>
+        <source>A saved reading (.fsc) to open.</source>
+        <translation>Une lecture sauvegardée (.fsc) à ouvrir.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>%1 : %2
+Essayez « %1 --help » pour plus d'informations.
+</translation>
+    </message>
+    <message>
+        <source>%1: only one reading opens at a time; ignored: %2
+</source>
+        <translation>%1 : une seule lecture s'ouvre à la fois ; ignoré : %2
+</translation>
+    </message>
+</context>
+<context>
+    <name>shell::frmExit</name>
+    <message>
+        <source>Please support our discussion forum: visit %1 regularly and join the conversation.</source>
+        <translation>Soutenez notre forum de discussion&#xa0;: rendez-vous régulièrement sur %1 et participez aux échanges.</translation>
+    </message>
+    <message>
+        <source>The forum at %1 lives on its visitors. Drop in now and then to keep it going.</source>
+        <translation>Le forum de %1 vit grâce à ses visiteurs. Passez de temps en temps pour le faire vivre.</translation>
+    </message>
+    <message>
+        <source>Enjoyed this program? Support the discussion forum behind it by visiting %1 regularly.</source>
+        <translation>Ce programme vous a plu&#xa0;? Soutenez le forum de discussion qui l&apos;accompagne en visitant régulièrement %1.</translation>
+    </message>
+    <message>
+        <source>Help our discussion forum grow: make %1 one of the sites you visit regularly.</source>
+        <translation>Aidez notre forum de discussion à grandir&#xa0;: faites de %1 l&apos;un des sites que vous visitez régulièrement.</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>Veuillez saisir votre nom</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <translation>Veuillez saisir votre adresse e-mail</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>Veuillez saisir votre message</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Name</source>
+        <translation>Veuillez saisir le nom de votre ami</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Email</source>
+        <translation>Veuillez saisir l&apos;adresse e-mail de votre ami</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <translation>L&apos;adresse e-mail ne peut pas contenir d&apos;espace</translation>
+    </message>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>Veuillez saisir deux adresses e-mail différentes</translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <translation>Veuillez saisir une adresse e-mail valide</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ReadingPage</name>
+    <message>
+        <source>Feng Shui Compatibility Reading for %1</source>
+        <translation>Lecture de compatibilité feng shui pour %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Date&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>Vous</translation>
+    </message>
+    <message>
+        <source>Your Partner</source>
+        <translation>Votre partenaire</translation>
+    </message>
+    <message>
+        <source>Directions</source>
+        <translation>Directions</translation>
+    </message>
+    <message>
+        <source>Kua Number</source>
+        <translation>Nombre Kua</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Groupe</translation>
+    </message>
+    <message>
+        <source>Element</source>
+        <translation>Élément</translation>
+    </message>
+    <message>
+        <source>Trigram</source>
+        <translation>Trigramme</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Couleur</translation>
+    </message>
+</context>
+<context>
+    <name>ui::frmFengShuiCompatibilityResult</name>
+    <message>
+        <source>Your Kua Number</source>
+        <translation>Votre nombre Kua</translation>
+    </message>
+    <message>
+        <source>Your Partner&apos;s Kua Number</source>
+        <translation>Nombre Kua du partenaire</translation>
+    </message>
+    <message>
+        <source>Trigram Compatibility</source>
+        <translation>Compatibilité des trigrammes</translation>
+    </message>
+    <message>
+        <source>%1 picture</source>
+        <translation>Image&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>No picture</source>
+        <translation>Aucune image</translation>
+    </message>
+    <message>
+        <source>Feng Shui Compatibility</source>
+        <translation>Compatibilité feng shui</translation>
+    </message>
+    <message>
+        <source>Rich Text Format (*.fsc)</source>
+        <translation>Format texte enrichi (*.fsc)</translation>
+    </message>
+    <message>
+        <source>Could Not Save The File.
+%1</source>
+        <translation>Impossible de sauvegarder le fichier.
+%1</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Exporter au format PDF</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Could Not Export The File.
+%1</source>
+        <translation>Impossible d&apos;exporter le fichier.
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ui::frmMain</name>
+    <message>
+        <source>January</source>
+        <translation>janvier</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>février</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>mars</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>avril</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>juin</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>juillet</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>août</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>septembre</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>octobre</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>novembre</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>décembre</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>Veuillez saisir votre nom</translation>
+    </message>
+    <message>
+        <source>Please Specify Your Sex</source>
+        <translation>Veuillez indiquer votre sexe</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Partner&apos;s Name</source>
+        <translation>Veuillez saisir le nom de votre partenaire</translation>
+    </message>
+    <message>
+        <source>Please Specify Your Partner&apos;s Sex</source>
+        <translation>Veuillez indiquer le sexe de votre partenaire</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month!</source>
+        <translation>Veuillez saisir un jour ou un mois correct&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month !</source>
+        <translation>Veuillez saisir un jour ou un mois correct&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Select the source file</source>
+        <translation>Sélectionner le fichier source</translation>
+    </message>
+    <message>
+        <source>Feng Shui Compatibility (*.fsc)</source>
+        <translation>Compatibilité feng shui (*.fsc)</translation>
+    </message>
+</context>
+</TS>

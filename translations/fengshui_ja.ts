@@ -1,0 +1,968 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja">
+<context>
+    <name>ReadingWords</name>
+    <message>
+        <source>No character reading is known for this Kua number.</source>
+        <translation>この本命卦に該当する性格鑑定はありません。</translation>
+    </message>
+    <message>
+        <source>You will flow like water. You have a flexible and adjusting nature. You may seem stable but in reality you are restless. You will make a good leader, as you are confident and clear about your decisions. You have a magnetic personality.<byte value="xd"/>
+<byte value="xd"/>
+Element Water is compatible with elements Tree and Metal.<byte value="xd"/>
+<byte value="xd"/>
+Element Water is not compatible with elements Fire and Soil</source>
+        <translation>あなたは水のように流れます。柔軟で順応性のある性格です。安定しているように見えても、実際は落ち着きがありません。自分の決断に自信があり、迷いがないので、良いリーダーになるでしょう。人を惹きつける魅力的な人柄です。<byte value="xd"/>
+<byte value="xd"/>
+五行の水は、樹および金と相性が良いです。<byte value="xd"/>
+<byte value="xd"/>
+五行の水は、火および土壌と相性が良くありません</translation>
+    </message>
+    <message>
+        <source>You are grounded and have strong roots that spread throughout the soil. You are very loyal and dependable. At the same time you can be stubborn and stick to your decisions. You can be the best friend or the worst enemy.<byte value="xd"/>
+<byte value="xd"/>
+Element Earth is compatible with elements Fire and Metal.<byte value="xd"/>
+<byte value="xd"/>
+Element Earth is compatible with elements Wood and Water.</source>
+        <translation>あなたは地に足が着いていて、土の中に広く張り巡らされた力強い根を持っています。とても誠実で頼りになります。その一方で、頑固で自分の決断に固執することもあります。最良の友にも最悪の敵にもなり得ます。<byte value="xd"/>
+<byte value="xd"/>
+五行の土は、火および金と相性が良いです。<byte value="xd"/>
+<byte value="xd"/>
+五行の土は、木および水と相性が良いです。</translation>
+    </message>
+    <message>
+        <source>You are a deep thinker and believe in discovering things for yourself. You are disciplined and methodical by nature. You believe more in quality than quantity.<byte value="xd"/>
+<byte value="xd"/>
+Element Metal is compatible with elements Water and Soil.<byte value="xd"/>
+<byte value="xd"/>
+Element Metal is not compatible with elements Fire and Wood.    </source>
+        <translation>あなたは深く考える人で、物事を自分自身で見いだすことを大切にします。生まれつき規律正しく、几帳面です。量より質を重んじます。<byte value="xd"/>
+<byte value="xd"/>
+五行の金は、水および土壌と相性が良いです。<byte value="xd"/>
+<byte value="xd"/>
+五行の金は、火および木と相性が良くありません。    </translation>
+    </message>
+    <message>
+        <source>You are committed to your work and always fulfill your commitments. You are always young at heart and aim to reach the top and spread out.<byte value="xd"/>
+<byte value="xd"/>
+Element Wood is compatible with elements Water and Fire.<byte value="xd"/>
+<byte value="xd"/>
+Element Wood is not compatible with elements Fire and Tree.</source>
+        <translation>あなたは仕事に打ち込み、約束は必ず果たします。いつまでも若々しい心を持ち、頂点を目指して四方に枝を広げようとします。<byte value="xd"/>
+<byte value="xd"/>
+五行の木は、水および火と相性が良いです。<byte value="xd"/>
+<byte value="xd"/>
+五行の木は、火および樹と相性が良くありません。</translation>
+    </message>
+    <message>
+        <source>You have a lot of passion and fire burning inside you. You have an attractive personality and are always enthusiastic about doing things. You need to be surrounded by people and hate loneliness.<byte value="xd"/>
+<byte value="xd"/>
+Element Fire is compatible with elements Wood and Soil.<byte value="xd"/>
+<byte value="xd"/>
+Element Fire is not compatible with elements Metal and Soil.</source>
+        <translation>あなたの内には情熱の炎が燃えさかっています。魅力的な人柄で、何事にも常に意欲的に取り組みます。周りに人がいることを必要とし、孤独を嫌います。<byte value="xd"/>
+<byte value="xd"/>
+五行の火は、木および土壌と相性が良いです。<byte value="xd"/>
+<byte value="xd"/>
+五行の火は、金および土壌と相性が良くありません。</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <comment>group</comment>
+        <translation>東四命</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <comment>group</comment>
+        <translation>西四命</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <comment>element</comment>
+        <translation>水</translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <comment>element</comment>
+        <translation>土</translation>
+    </message>
+    <message>
+        <source>Wood</source>
+        <comment>element</comment>
+        <translation>木</translation>
+    </message>
+    <message>
+        <source>Metal</source>
+        <comment>element</comment>
+        <translation>金</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <comment>element</comment>
+        <translation>火</translation>
+    </message>
+    <message>
+        <source>Kan</source>
+        <comment>trigram</comment>
+        <translation>坎</translation>
+    </message>
+    <message>
+        <source>Kun</source>
+        <comment>trigram</comment>
+        <translation>坤</translation>
+    </message>
+    <message>
+        <source>Chen</source>
+        <comment>trigram</comment>
+        <translation>震</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <comment>trigram</comment>
+        <translation>巽</translation>
+    </message>
+    <message>
+        <source>Chien</source>
+        <comment>trigram</comment>
+        <translation>乾</translation>
+    </message>
+    <message>
+        <source>Tui</source>
+        <comment>trigram</comment>
+        <translation>兌</translation>
+    </message>
+    <message>
+        <source>Ken</source>
+        <comment>trigram</comment>
+        <translation>艮</translation>
+    </message>
+    <message>
+        <source>Li</source>
+        <comment>trigram</comment>
+        <translation>離</translation>
+    </message>
+    <message>
+        <source>Off White</source>
+        <comment>colour</comment>
+        <translation>オフホワイト</translation>
+    </message>
+    <message>
+        <source>Off-White</source>
+        <comment>colour</comment>
+        <translation>オフホワイト</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <comment>colour</comment>
+        <translation>黒</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <comment>colour</comment>
+        <translation>緑</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <comment>colour</comment>
+        <translation>青</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <comment>colour</comment>
+        <translation>オレンジ</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <comment>colour</comment>
+        <translation>灰色</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <comment>colour</comment>
+        <translation>赤</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <comment>colour</comment>
+        <translation>白</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <comment>colour</comment>
+        <translation>紫</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <comment>direction</comment>
+        <translation>北</translation>
+    </message>
+    <message>
+        <source>North East</source>
+        <comment>direction</comment>
+        <translation>北東</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <comment>direction</comment>
+        <translation>東</translation>
+    </message>
+    <message>
+        <source>South East</source>
+        <comment>direction</comment>
+        <translation>南東</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <comment>direction</comment>
+        <translation>南</translation>
+    </message>
+    <message>
+        <source>South West</source>
+        <comment>direction</comment>
+        <translation>南西</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <comment>direction</comment>
+        <translation>西</translation>
+    </message>
+    <message>
+        <source>North West</source>
+        <comment>direction</comment>
+        <translation>北西</translation>
+    </message>
+    <message>
+        <source>Excellent</source>
+        <comment>rating</comment>
+        <translation>最良</translation>
+    </message>
+    <message>
+        <source>Very Good</source>
+        <comment>rating</comment>
+        <translation>大変良い</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <comment>rating</comment>
+        <translation>良い</translation>
+    </message>
+    <message>
+        <source>Unsatisfactory</source>
+        <comment>rating</comment>
+        <translation>不十分</translation>
+    </message>
+    <message>
+        <source>Bad</source>
+        <comment>rating</comment>
+        <translation>悪い</translation>
+    </message>
+    <message>
+        <source>Disastrous</source>
+        <comment>rating</comment>
+        <translation>最悪</translation>
+    </message>
+    <message>
+        <source>%1-%2</source>
+        <extracomment>The pair of trigrams, the user&apos;s first: &quot;Kun-Kun&quot;</extracomment>
+        <translation>%1-%2</translation>
+    </message>
+    <message>
+        <source>Mr. %1</source>
+        <translation>%1 様</translation>
+    </message>
+    <message>
+        <source>Ms. %1</source>
+        <translation>%1 様</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateReminder</name>
+    <message>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <translation>このソフトウェアの更新版が公開されている可能性があります。<byte value="xd"/>更新を確認しますか？</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror v1.0</source>
+        <translation>VA Zuvo Dada Vuvizoreduror v1.0</translation>
+    </message>
+    <message>
+        <source>Program picture</source>
+        <translation>プログラムの画像</translation>
+    </message>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror is based on the compatibility of Kua or Gua numbers of two people according to the Eight Mansions School of Feng Shui. This software shows how your personal trigram reflects how you affect or get affected by other people.</source>
+        <translation>VA Zuvo Dada Vuvizoreduror は、風水の八宅派に基づく二人の本命卦（Kua または Gua）の相性をもとにしています。このソフトウェアは、あなた個人の卦に、あなたが他の人に与える影響と他の人から受ける影響がどう表れるかを示します。</translation>
+    </message>
+    <message>
+        <source>Visit us at %1</source>
+        <translation>%1 をご覧ください</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>在宅ビジネスのチャンス。ネットで起業して収入を得ましょう。あなたのサイト専用ブランド版の本ソフトウェアを入手できます。</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>詳しくはこちらをクリック</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>frmExit</name>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror v1.0</source>
+        <translation>VA Zuvo Dada Vuvizoreduror v1.0</translation>
+    </message>
+    <message>
+        <source>Program picture</source>
+        <translation>プログラムの画像</translation>
+    </message>
+    <message>
+        <source>Yes, take me to the discussion forum at %1</source>
+        <translation>はい、%1 のディスカッションフォーラムを開きます</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>終了(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <translation>友人に紹介</translation>
+    </message>
+    <message>
+        <source>Your Name</source>
+        <translation>あなたの名前</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>あなたの名前</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>あなたのメールアドレス</translation>
+    </message>
+    <message>
+        <source>Your email address</source>
+        <translation>あなたのメールアドレス</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Name</source>
+        <translation>友人の名前</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s name</source>
+        <translation>友人の名前</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Email Address</source>
+        <translation>友人のメールアドレス</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s email address</source>
+        <translation>友人のメールアドレス</translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <translation>今すぐ友人に紹介(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Your Message
+</source>
+        <translation>メッセージ
+</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>メッセージ</translation>
+    </message>
+    <message>
+        <source>Download Our Other Programs</source>
+        <translation>当社のその他のプログラムをダウンロード</translation>
+    </message>
+    <message>
+        <source>Besides this program we publish a range of other small programs for home and office. Each one is free to try, quick to install and easy to use.
+
+Every program has a page of its own with a short description, a picture and a download link, so you can see what it does before you fetch it.
+
+Browse the whole catalogue at %1 and pick the programs that suit you.</source>
+        <translation>本プログラムのほかにも、家庭やオフィス向けの小さなプログラムを数多く公開しています。どれも無料でお試しいただけ、すばやくインストールでき、簡単に使えます。
+
+プログラムごとに専用のページがあり、短い説明、画像、ダウンロードリンクを掲載していますので、ダウンロードする前にどのようなプログラムかを確認できます。
+
+%1 でカタログ全体をご覧になり、お好みのプログラムをお選びください。</translation>
+    </message>
+    <message>
+        <source>Visit the program catalogue</source>
+        <translation>プログラムカタログを見る</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>メッセージ</translation>
+    </message>
+</context>
+<context>
+    <name>frmFengShuiCompatibilityResult</name>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror v1.0</source>
+        <translation>VA Zuvo Dada Vuvizoreduror v1.0</translation>
+    </message>
+    <message>
+        <source>Join our discussion forum at %1</source>
+        <translation>%1 のディスカッションフォーラムにご参加ください</translation>
+    </message>
+    <message>
+        <source>Feng Shui Kua Number </source>
+        <translation>風水の本命卦 </translation>
+    </message>
+    <message>
+        <source>Your Kua Number is: </source>
+        <translation>あなたの本命卦： </translation>
+    </message>
+    <message>
+        <source>Kua or Gua Number calculated according to the Eight Mansions School of Feng Shui helps one attain prosperity and everlasting success. It is calculated on basis of your birth and gender details.</source>
+        <translation>風水の八宅派に従って算出される本命卦（Kua または Gua）は、繁栄と永続的な成功を得る助けとなります。本命卦は生年月日と性別をもとに算出されます。</translation>
+    </message>
+    <message>
+        <source>Your Color is:</source>
+        <translation>あなたの色：</translation>
+    </message>
+    <message>
+        <source>Your Element is: </source>
+        <translation>あなたの五行： </translation>
+    </message>
+    <message>
+        <source>Your are a</source>
+        <translation>あなたは</translation>
+    </message>
+    <message>
+        <source>Group Person</source>
+        <translation>の人です</translation>
+    </message>
+    <message>
+        <source> Feng Shui Kua Number </source>
+        <translation> 風水の本命卦 </translation>
+    </message>
+    <message>
+        <source>Trigram Compatibility</source>
+        <translation>卦の相性</translation>
+    </message>
+    <message>
+        <source>Your Trigram</source>
+        <translation>あなたの卦</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>色</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>生気</translation>
+    </message>
+    <message>
+        <source>Health</source>
+        <translation>天医</translation>
+    </message>
+    <message>
+        <source>Relationship</source>
+        <translation>延年</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>伏位</translation>
+    </message>
+    <message>
+        <source>Mishaps</source>
+        <translation>禍害</translation>
+    </message>
+    <message>
+        <source>Five Ghosts</source>
+        <translation>五鬼</translation>
+    </message>
+    <message>
+        <source>Six Killings</source>
+        <translation>六殺</translation>
+    </message>
+    <message>
+        <source>Total Loss</source>
+        <translation>絶命</translation>
+    </message>
+    <message>
+        <source>Your Partner&apos;s Trigram</source>
+        <translation>パートナーの卦</translation>
+    </message>
+    <message>
+        <source>Compatibility Interpretation</source>
+        <translation>相性の判定</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
+        <translation>本ソフトウェアを共同ブランド化して、サイトの固定客とアクセスを増やしましょう。ここにサイト名 &amp; リンクを掲載できます。詳細は「ヘルプ」またはこちらをクリック。</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>在宅ビジネスのチャンス。ネットで起業して収入を得ましょう。あなたのサイト専用ブランド版の本ソフトウェアを入手できます。詳しくはこちらをクリック。</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>戻る(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>終了(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>オンラインヘルプ(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>ウェブサイトにアクセス(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>ソフトウェアの更新を確認(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>このソフトウェアについて(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>寄付(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>オンラインで収入を得る(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>印刷(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>&amp;Export as PDF...</source>
+        <translation>PDF としてエクスポート(&amp;E)...</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror v1.0</source>
+        <translation>VA Zuvo Dada Vuvizoreduror v1.0</translation>
+    </message>
+    <message>
+        <source>Join our discussion forum at %1</source>
+        <translation>%1 のディスカッションフォーラムにご参加ください</translation>
+    </message>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror is based on the calculation of Kua or Gua numbers of two people. The Kua or Gua Number is calculated according to the Eight Mansions School of Feng Shui. This number helps one attain prosperity and everlasting success. It is calculated on the basis of your birth and gender details.</source>
+        <translation>VA Zuvo Dada Vuvizoreduror は、二人の本命卦（Kua または Gua）の計算に基づいています。本命卦は風水の八宅派に従って算出されます。この数は、繁栄と永続的な成功を得る助けとなります。本命卦は生年月日と性別をもとに算出されます。</translation>
+    </message>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror is based on the principle that the Kua number for a person helps one analyze their destiny and defines their auspicious and inauspicious directions. People of compatible direction groups get along well with each while those of opposing direction groups do not. VA Zuvo Dada Vuvizoreduror helps you analyze your relationship on the basis of this school of Feng Shui.</source>
+        <translation>VA Zuvo Dada Vuvizoreduror は、人の本命卦がその人の運命を読み解く助けとなり、吉方位と凶方位を定めるという原理に基づいています。相性の良い方位グループの人同士はうまくいき、相反する方位グループの人同士はうまくいきません。VA Zuvo Dada Vuvizoreduror は、この風水の流派に基づいて、お二人の関係の分析をお手伝いします。</translation>
+    </message>
+    <message>
+        <source>&amp;Open Previously Saved Reading</source>
+        <translation>保存した鑑定を開く(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Your Details Please</source>
+        <translation>あなたの情報を入力してください</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>あなたの名前</translation>
+    </message>
+    <message>
+        <source>Birth Day</source>
+        <translation>生年月日</translation>
+    </message>
+    <message>
+        <source>Your birth day</source>
+        <translation>あなたの生まれた日</translation>
+    </message>
+    <message>
+        <source>Your birth month</source>
+        <translation>あなたの生まれた月</translation>
+    </message>
+    <message>
+        <source>Your birth year</source>
+        <translation>あなたの生まれた年</translation>
+    </message>
+    <message>
+        <source>Sex</source>
+        <translation>性別</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation>男性</translation>
+    </message>
+    <message>
+        <source>Your sex: male</source>
+        <translation>あなたの性別：男性</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>女性</translation>
+    </message>
+    <message>
+        <source>Your sex: female</source>
+        <translation>あなたの性別：女性</translation>
+    </message>
+    <message>
+        <source>Your Partner&apos;s Details Please</source>
+        <translation>パートナーの情報を入力してください</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s name</source>
+        <translation>パートナーの名前</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s birth day</source>
+        <translation>パートナーの生まれた日</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s birth month</source>
+        <translation>パートナーの生まれた月</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s birth year</source>
+        <translation>パートナーの生まれた年</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s sex: male</source>
+        <translation>パートナーの性別：男性</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s sex: female</source>
+        <translation>パートナーの性別：女性</translation>
+    </message>
+    <message>
+        <source>&amp;Find Our Feng Shui Compatibility</source>
+        <translation>お二人の風水相性を見る(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>在宅ビジネスのチャンス。ネットで起業して収入を得ましょう。あなたのサイト専用ブランド版の本ソフトウェアを入手できます。詳しくはこちらをクリック。</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
+        <translation>本ソフトウェアを共同ブランド化して、サイトの固定客とアクセスを増やしましょう。ここにサイト名 &amp; リンクを掲載できます。詳細は「ヘルプ」またはこちらをクリック。</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>オンラインヘルプ(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>ウェブサイトにアクセス(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Check for Software Update</source>
+        <translation>ソフトウェアの更新を確認(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>このソフトウェアについて(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>寄付(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Make Money Online</source>
+        <translation>オンラインで収入を得る(&amp;M)</translation>
+    </message>
+</context>
+<context>
+    <name>shell::Application</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>このアプリケーションはすでに起動しています。</translation>
+    </message>
+    <message>
+        <source>Please Check The File.</source>
+        <translation>ファイルを確認してください。</translation>
+    </message>
+</context>
+<context>
+    <name>shell::CommandLine</name>
+    <message>
+        <source>Gives a couple a Feng Shui compatibility reading after the Eight Mansions school.</source>
+        <translation>八宅派に基づいて、カップルの風水相性を鑑定します。</translation>
+    </message>
+    <message>
+        <source>A saved reading (.fsc) to open.</source>
+        <translation>開く保存済みの鑑定 (.fsc)。</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>%1: %2
+詳しくは '%1 --help' を実行してください。
+</translation>
+    </message>
+    <message>
+        <source>%1: only one reading opens at a time; ignored: %2
+</source>
+        <translation>%1: 一度に開ける鑑定は 1 つだけです。無視されたファイル: %2
+</translation>
+    </message>
+</context>
+<context>
+    <name>shell::frmExit</name>
+    <message>
+        <source>Please support our discussion forum: visit %1 regularly and join the conversation.</source>
+        <translation>ディスカッションフォーラムへのご支援をお願いします。%1 に定期的にアクセスして、会話にご参加ください。</translation>
+    </message>
+    <message>
+        <source>The forum at %1 lives on its visitors. Drop in now and then to keep it going.</source>
+        <translation>%1 のフォーラムは、訪れる皆さまに支えられています。ときどき立ち寄って、フォーラムを盛り上げてください。</translation>
+    </message>
+    <message>
+        <source>Enjoyed this program? Support the discussion forum behind it by visiting %1 regularly.</source>
+        <translation>このプログラムはお楽しみいただけましたか？ %1 に定期的にアクセスして、このプログラムを支えるディスカッションフォーラムを応援してください。</translation>
+    </message>
+    <message>
+        <source>Help our discussion forum grow: make %1 one of the sites you visit regularly.</source>
+        <translation>ディスカッションフォーラムの成長にご協力ください。%1 を、定期的に訪れるサイトのひとつに加えてください。</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>お名前を入力してください。</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <translation>メールアドレスを入力してください。</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>メッセージを入力してください。</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Name</source>
+        <translation>ご友人のお名前を入力してください。</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Email</source>
+        <translation>ご友人のメールアドレスを入力してください。</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <translation>メールアドレスに空白を含めることはできません。</translation>
+    </message>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>それぞれ異なるメールアドレスを入力してください。</translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <translation>正しいメールアドレスを入力してください。</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ReadingPage</name>
+    <message>
+        <source>Feng Shui Compatibility Reading for %1</source>
+        <translation>%1の風水相性鑑定</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>日付：%1</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>あなた</translation>
+    </message>
+    <message>
+        <source>Your Partner</source>
+        <translation>パートナー</translation>
+    </message>
+    <message>
+        <source>Directions</source>
+        <translation>方位</translation>
+    </message>
+    <message>
+        <source>Kua Number</source>
+        <translation>本命卦</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>グループ</translation>
+    </message>
+    <message>
+        <source>Element</source>
+        <translation>五行</translation>
+    </message>
+    <message>
+        <source>Trigram</source>
+        <translation>卦</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>色</translation>
+    </message>
+</context>
+<context>
+    <name>ui::frmFengShuiCompatibilityResult</name>
+    <message>
+        <source>Your Kua Number</source>
+        <translation>あなたの本命卦</translation>
+    </message>
+    <message>
+        <source>Your Partner&apos;s Kua Number</source>
+        <translation>パートナーの本命卦</translation>
+    </message>
+    <message>
+        <source>Trigram Compatibility</source>
+        <translation>卦の相性</translation>
+    </message>
+    <message>
+        <source>%1 picture</source>
+        <translation>%1の画像</translation>
+    </message>
+    <message>
+        <source>No picture</source>
+        <translation>画像なし</translation>
+    </message>
+    <message>
+        <source>Feng Shui Compatibility</source>
+        <translation>風水相性</translation>
+    </message>
+    <message>
+        <source>Rich Text Format (*.fsc)</source>
+        <translation>リッチテキスト形式 (*.fsc)</translation>
+    </message>
+    <message>
+        <source>Could Not Save The File.
+%1</source>
+        <translation>ファイルを保存できませんでした。
+%1</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>PDF としてエクスポート</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF ファイル (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Could Not Export The File.
+%1</source>
+        <translation>ファイルをエクスポートできませんでした。
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ui::frmMain</name>
+    <message>
+        <source>January</source>
+        <translation>1月</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>2月</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>3月</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>4月</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>5月</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>6月</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>7月</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>8月</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>9月</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>10月</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>11月</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>12月</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>お名前を入力してください。</translation>
+    </message>
+    <message>
+        <source>Please Specify Your Sex</source>
+        <translation>性別を選択してください。</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Partner&apos;s Name</source>
+        <translation>パートナーのお名前を入力してください。</translation>
+    </message>
+    <message>
+        <source>Please Specify Your Partner&apos;s Sex</source>
+        <translation>パートナーの性別を選択してください。</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month!</source>
+        <translation>正しい日付または月を入力してください！</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month !</source>
+        <translation>正しい日付または月を入力してください ！</translation>
+    </message>
+    <message>
+        <source>Select the source file</source>
+        <translation>読み込むファイルを選択</translation>
+    </message>
+    <message>
+        <source>Feng Shui Compatibility (*.fsc)</source>
+        <translation>風水相性 (*.fsc)</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,968 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ko">
+<context>
+    <name>ReadingWords</name>
+    <message>
+        <source>No character reading is known for this Kua number.</source>
+        <translation>이 본명괘에 대해 알려진 성격 풀이가 없습니다.</translation>
+    </message>
+    <message>
+        <source>You will flow like water. You have a flexible and adjusting nature. You may seem stable but in reality you are restless. You will make a good leader, as you are confident and clear about your decisions. You have a magnetic personality.<byte value="xd"/>
+<byte value="xd"/>
+Element Water is compatible with elements Tree and Metal.<byte value="xd"/>
+<byte value="xd"/>
+Element Water is not compatible with elements Fire and Soil</source>
+        <translation>귀하는 물처럼 흘러갑니다. 유연하고 상황에 잘 적응하는 성품을 지니고 있습니다. 겉으로는 안정되어 보이지만 실제로는 마음이 늘 들떠 있습니다. 자신감이 있고 결정이 분명하므로 좋은 지도자가 될 것입니다. 사람을 끌어당기는 매력적인 성격을 지니고 있습니다.<byte value="xd"/>
+<byte value="xd"/>
+수(水) 오행은 나무 오행 및 금(金) 오행과 궁합이 맞습니다.<byte value="xd"/>
+<byte value="xd"/>
+수(水) 오행은 화(火) 오행 및 흙 오행과 궁합이 맞지 않습니다</translation>
+    </message>
+    <message>
+        <source>You are grounded and have strong roots that spread throughout the soil. You are very loyal and dependable. At the same time you can be stubborn and stick to your decisions. You can be the best friend or the worst enemy.<byte value="xd"/>
+<byte value="xd"/>
+Element Earth is compatible with elements Fire and Metal.<byte value="xd"/>
+<byte value="xd"/>
+Element Earth is compatible with elements Wood and Water.</source>
+        <translation>귀하는 현실에 발을 굳게 딛고 있으며, 흙 속 곳곳으로 뻗어 나간 튼튼한 뿌리를 지니고 있습니다. 매우 충직하고 믿음직합니다. 한편으로는 고집이 세어 한번 내린 결정을 굽히지 않기도 합니다. 가장 좋은 친구가 될 수도 있고 가장 무서운 적이 될 수도 있습니다.<byte value="xd"/>
+<byte value="xd"/>
+토(土) 오행은 화(火) 오행 및 금(金) 오행과 궁합이 맞습니다.<byte value="xd"/>
+<byte value="xd"/>
+토(土) 오행은 목(木) 오행 및 수(水) 오행과 궁합이 맞습니다.</translation>
+    </message>
+    <message>
+        <source>You are a deep thinker and believe in discovering things for yourself. You are disciplined and methodical by nature. You believe more in quality than quantity.<byte value="xd"/>
+<byte value="xd"/>
+Element Metal is compatible with elements Water and Soil.<byte value="xd"/>
+<byte value="xd"/>
+Element Metal is not compatible with elements Fire and Wood.    </source>
+        <translation>귀하는 깊이 생각하는 사람이며, 무엇이든 스스로 알아내야 한다고 믿습니다. 천성적으로 규율을 지키며 체계적입니다. 양보다 질을 더 중요하게 여깁니다.<byte value="xd"/>
+<byte value="xd"/>
+금(金) 오행은 수(水) 오행 및 흙 오행과 궁합이 맞습니다.<byte value="xd"/>
+<byte value="xd"/>
+금(金) 오행은 화(火) 오행 및 목(木) 오행과 궁합이 맞지 않습니다.    </translation>
+    </message>
+    <message>
+        <source>You are committed to your work and always fulfill your commitments. You are always young at heart and aim to reach the top and spread out.<byte value="xd"/>
+<byte value="xd"/>
+Element Wood is compatible with elements Water and Fire.<byte value="xd"/>
+<byte value="xd"/>
+Element Wood is not compatible with elements Fire and Tree.</source>
+        <translation>귀하는 자신의 일에 헌신하며 약속한 일은 언제나 지킵니다. 늘 젊은 마음을 지니고 있으며, 정상에 올라 널리 뻗어 나가는 것을 목표로 삼습니다.<byte value="xd"/>
+<byte value="xd"/>
+목(木) 오행은 수(水) 오행 및 화(火) 오행과 궁합이 맞습니다.<byte value="xd"/>
+<byte value="xd"/>
+목(木) 오행은 화(火) 오행 및 나무 오행과 궁합이 맞지 않습니다.</translation>
+    </message>
+    <message>
+        <source>You have a lot of passion and fire burning inside you. You have an attractive personality and are always enthusiastic about doing things. You need to be surrounded by people and hate loneliness.<byte value="xd"/>
+<byte value="xd"/>
+Element Fire is compatible with elements Wood and Soil.<byte value="xd"/>
+<byte value="xd"/>
+Element Fire is not compatible with elements Metal and Soil.</source>
+        <translation>귀하의 내면에는 열정과 불꽃이 뜨겁게 타오르고 있습니다. 매력적인 성격을 지니고 있으며 무슨 일이든 늘 의욕적으로 임합니다. 주위에 사람들이 있어야 하며 외로움을 싫어합니다.<byte value="xd"/>
+<byte value="xd"/>
+화(火) 오행은 목(木) 오행 및 흙 오행과 궁합이 맞습니다.<byte value="xd"/>
+<byte value="xd"/>
+화(火) 오행은 금(金) 오행 및 흙 오행과 궁합이 맞지 않습니다.</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <comment>group</comment>
+        <translation>동사명</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <comment>group</comment>
+        <translation>서사명</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <comment>element</comment>
+        <translation>수(水)</translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <comment>element</comment>
+        <translation>토(土)</translation>
+    </message>
+    <message>
+        <source>Wood</source>
+        <comment>element</comment>
+        <translation>목(木)</translation>
+    </message>
+    <message>
+        <source>Metal</source>
+        <comment>element</comment>
+        <translation>금(金)</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <comment>element</comment>
+        <translation>화(火)</translation>
+    </message>
+    <message>
+        <source>Kan</source>
+        <comment>trigram</comment>
+        <translation>감</translation>
+    </message>
+    <message>
+        <source>Kun</source>
+        <comment>trigram</comment>
+        <translation>곤</translation>
+    </message>
+    <message>
+        <source>Chen</source>
+        <comment>trigram</comment>
+        <translation>진</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <comment>trigram</comment>
+        <translation>손</translation>
+    </message>
+    <message>
+        <source>Chien</source>
+        <comment>trigram</comment>
+        <translation>건</translation>
+    </message>
+    <message>
+        <source>Tui</source>
+        <comment>trigram</comment>
+        <translation>태</translation>
+    </message>
+    <message>
+        <source>Ken</source>
+        <comment>trigram</comment>
+        <translation>간</translation>
+    </message>
+    <message>
+        <source>Li</source>
+        <comment>trigram</comment>
+        <translation>리</translation>
+    </message>
+    <message>
+        <source>Off White</source>
+        <comment>colour</comment>
+        <translation>미색</translation>
+    </message>
+    <message>
+        <source>Off-White</source>
+        <comment>colour</comment>
+        <translation>미색</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <comment>colour</comment>
+        <translation>검정</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <comment>colour</comment>
+        <translation>초록</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <comment>colour</comment>
+        <translation>파랑</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <comment>colour</comment>
+        <translation>주황</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <comment>colour</comment>
+        <translation>회색</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <comment>colour</comment>
+        <translation>빨강</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <comment>colour</comment>
+        <translation>흰색</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <comment>colour</comment>
+        <translation>보라</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <comment>direction</comment>
+        <translation>북</translation>
+    </message>
+    <message>
+        <source>North East</source>
+        <comment>direction</comment>
+        <translation>북동</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <comment>direction</comment>
+        <translation>동</translation>
+    </message>
+    <message>
+        <source>South East</source>
+        <comment>direction</comment>
+        <translation>남동</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <comment>direction</comment>
+        <translation>남</translation>
+    </message>
+    <message>
+        <source>South West</source>
+        <comment>direction</comment>
+        <translation>남서</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <comment>direction</comment>
+        <translation>서</translation>
+    </message>
+    <message>
+        <source>North West</source>
+        <comment>direction</comment>
+        <translation>북서</translation>
+    </message>
+    <message>
+        <source>Excellent</source>
+        <comment>rating</comment>
+        <translation>최상</translation>
+    </message>
+    <message>
+        <source>Very Good</source>
+        <comment>rating</comment>
+        <translation>매우 좋음</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <comment>rating</comment>
+        <translation>좋음</translation>
+    </message>
+    <message>
+        <source>Unsatisfactory</source>
+        <comment>rating</comment>
+        <translation>미흡</translation>
+    </message>
+    <message>
+        <source>Bad</source>
+        <comment>rating</comment>
+        <translation>나쁨</translation>
+    </message>
+    <message>
+        <source>Disastrous</source>
+        <comment>rating</comment>
+        <translation>최악</translation>
+    </message>
+    <message>
+        <source>%1-%2</source>
+        <extracomment>The pair of trigrams, the user&apos;s first: &quot;Kun-Kun&quot;</extracomment>
+        <translation>%1-%2</translation>
+    </message>
+    <message>
+        <source>Mr. %1</source>
+        <translation>%1 님</translation>
+    </message>
+    <message>
+        <source>Ms. %1</source>
+        <translation>%1 님</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateReminder</name>
+    <message>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <translation>이 소프트웨어의 업데이트가 있을 수 있습니다.<byte value="xd"/>업데이트를 확인하시겠습니까?</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror v1.0</source>
+        <translation>VA Zuvo Dada Vuvizoreduror v1.0</translation>
+    </message>
+    <message>
+        <source>Program picture</source>
+        <translation>프로그램 그림</translation>
+    </message>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror is based on the compatibility of Kua or Gua numbers of two people according to the Eight Mansions School of Feng Shui. This software shows how your personal trigram reflects how you affect or get affected by other people.</source>
+        <translation>VA Zuvo Dada Vuvizoreduror는 풍수 팔택파에 따른 두 사람의 본명괘(Kua 또는 Gua) 궁합을 바탕으로 합니다. 이 소프트웨어는 귀하의 개인 괘에 귀하가 다른 사람에게 영향을 주거나 받는 방식이 어떻게 나타나는지 보여 줍니다.</translation>
+    </message>
+    <message>
+        <source>Visit us at %1</source>
+        <translation>방문하기: %1</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>재택 창업 기회. 직접 인터넷 사업을 시작하여 온라인으로 수익을 올리십시오. 귀하의 웹사이트 브랜드를 완전히 입힌 이 소프트웨어를 받아 보십시오.</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>자세한 내용 보기</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>frmExit</name>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror v1.0</source>
+        <translation>VA Zuvo Dada Vuvizoreduror v1.0</translation>
+    </message>
+    <message>
+        <source>Program picture</source>
+        <translation>프로그램 그림</translation>
+    </message>
+    <message>
+        <source>Yes, take me to the discussion forum at %1</source>
+        <translation>예, %1의 토론 포럼으로 이동합니다</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>종료(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <translation>친구에게 추천</translation>
+    </message>
+    <message>
+        <source>Your Name</source>
+        <translation>본인 이름</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>본인 이름</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>본인 이메일 주소</translation>
+    </message>
+    <message>
+        <source>Your email address</source>
+        <translation>본인 이메일 주소</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Name</source>
+        <translation>친구 이름</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s name</source>
+        <translation>친구 이름</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Email Address</source>
+        <translation>친구 이메일 주소</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s email address</source>
+        <translation>친구 이메일 주소</translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <translation>지금 친구에게 추천(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Your Message
+</source>
+        <translation>보내실 메시지
+</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>보내실 메시지</translation>
+    </message>
+    <message>
+        <source>Download Our Other Programs</source>
+        <translation>다른 프로그램 다운로드</translation>
+    </message>
+    <message>
+        <source>Besides this program we publish a range of other small programs for home and office. Each one is free to try, quick to install and easy to use.
+
+Every program has a page of its own with a short description, a picture and a download link, so you can see what it does before you fetch it.
+
+Browse the whole catalogue at %1 and pick the programs that suit you.</source>
+        <translation>이 프로그램 외에도 저희는 가정과 사무실에서 쓸 수 있는 다양한 소형 프로그램을 펴내고 있습니다. 모든 프로그램은 무료로 체험할 수 있으며, 설치가 빠르고 사용하기 쉽습니다.
+
+프로그램마다 간단한 설명과 그림, 다운로드 링크가 담긴 전용 페이지가 있으므로, 내려받기 전에 어떤 프로그램인지 확인할 수 있습니다.
+
+%1에서 전체 목록을 둘러보시고 마음에 드는 프로그램을 골라 보십시오.</translation>
+    </message>
+    <message>
+        <source>Visit the program catalogue</source>
+        <translation>프로그램 목록 보기</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>보내실 메시지</translation>
+    </message>
+</context>
+<context>
+    <name>frmFengShuiCompatibilityResult</name>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror v1.0</source>
+        <translation>VA Zuvo Dada Vuvizoreduror v1.0</translation>
+    </message>
+    <message>
+        <source>Join our discussion forum at %1</source>
+        <translation>토론 포럼에 참여하십시오: %1</translation>
+    </message>
+    <message>
+        <source>Feng Shui Kua Number </source>
+        <translation>풍수 본명괘 </translation>
+    </message>
+    <message>
+        <source>Your Kua Number is: </source>
+        <translation>귀하의 본명괘: </translation>
+    </message>
+    <message>
+        <source>Kua or Gua Number calculated according to the Eight Mansions School of Feng Shui helps one attain prosperity and everlasting success. It is calculated on basis of your birth and gender details.</source>
+        <translation>풍수 팔택파에 따라 계산한 본명괘(Kua 또는 Gua)는 번영과 영원한 성공을 얻는 데 도움이 됩니다. 본명괘는 귀하의 출생 정보와 성별을 바탕으로 계산합니다.</translation>
+    </message>
+    <message>
+        <source>Your Color is:</source>
+        <translation>귀하의 색상:</translation>
+    </message>
+    <message>
+        <source>Your Element is: </source>
+        <translation>귀하의 오행: </translation>
+    </message>
+    <message>
+        <source>Your are a</source>
+        <translation>귀하는</translation>
+    </message>
+    <message>
+        <source>Group Person</source>
+        <translation>사람입니다</translation>
+    </message>
+    <message>
+        <source> Feng Shui Kua Number </source>
+        <translation> 풍수 본명괘 </translation>
+    </message>
+    <message>
+        <source>Trigram Compatibility</source>
+        <translation>괘 궁합</translation>
+    </message>
+    <message>
+        <source>Your Trigram</source>
+        <translation>귀하의 괘</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>색상</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>생기</translation>
+    </message>
+    <message>
+        <source>Health</source>
+        <translation>천의</translation>
+    </message>
+    <message>
+        <source>Relationship</source>
+        <translation>연년</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>복위</translation>
+    </message>
+    <message>
+        <source>Mishaps</source>
+        <translation>화해</translation>
+    </message>
+    <message>
+        <source>Five Ghosts</source>
+        <translation>오귀</translation>
+    </message>
+    <message>
+        <source>Six Killings</source>
+        <translation>육살</translation>
+    </message>
+    <message>
+        <source>Total Loss</source>
+        <translation>절명</translation>
+    </message>
+    <message>
+        <source>Your Partner&apos;s Trigram</source>
+        <translation>상대방의 괘</translation>
+    </message>
+    <message>
+        <source>Compatibility Interpretation</source>
+        <translation>궁합 해석</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
+        <translation>이 소프트웨어를 귀하의 사이트에 맞게 공동 브랜딩하십시오. 사이트의 충성도와 방문자 수를 높여 줍니다. 여기에 귀하의 사이트 이름 &amp; 링크를 넣으십시오. 자세한 내용은 “도움말”을 참조하십시오. 공동 브랜딩에 대해 더 알아보려면 여기를 클릭하십시오.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>재택 창업 기회. 직접 인터넷 사업을 시작하여 온라인으로 수익을 올리십시오. 귀하의 웹사이트 브랜드를 완전히 입힌 이 소프트웨어를 받아 보십시오. 자세한 내용을 보려면 여기를 클릭하십시오.</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>저장(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>뒤로(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>파일(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>도움말(&amp;H)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>종료(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>온라인 도움말(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>웹사이트 방문(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>소프트웨어 업데이트 확인(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>소프트웨어 정보(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>후원(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>온라인으로 돈 벌기(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>인쇄(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>&amp;Export as PDF...</source>
+        <translation>PDF로 내보내기(&amp;E)...</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror v1.0</source>
+        <translation>VA Zuvo Dada Vuvizoreduror v1.0</translation>
+    </message>
+    <message>
+        <source>Join our discussion forum at %1</source>
+        <translation>토론 포럼에 참여하십시오: %1</translation>
+    </message>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror is based on the calculation of Kua or Gua numbers of two people. The Kua or Gua Number is calculated according to the Eight Mansions School of Feng Shui. This number helps one attain prosperity and everlasting success. It is calculated on the basis of your birth and gender details.</source>
+        <translation>VA Zuvo Dada Vuvizoreduror는 두 사람의 본명괘(Kua 또는 Gua) 계산을 바탕으로 합니다. 본명괘(Kua 또는 Gua)는 풍수 팔택파에 따라 계산합니다. 본명괘는 번영과 영원한 성공을 얻는 데 도움이 됩니다. 본명괘는 귀하의 출생 정보와 성별을 바탕으로 계산합니다.</translation>
+    </message>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror is based on the principle that the Kua number for a person helps one analyze their destiny and defines their auspicious and inauspicious directions. People of compatible direction groups get along well with each while those of opposing direction groups do not. VA Zuvo Dada Vuvizoreduror helps you analyze your relationship on the basis of this school of Feng Shui.</source>
+        <translation>VA Zuvo Dada Vuvizoreduror는 한 사람의 본명괘가 그 사람의 운명을 분석하는 데 도움을 주고 길한 방위와 흉한 방위를 정해 준다는 원리에 기초합니다. 서로 맞는 방위 그룹의 사람들은 서로 잘 어울리지만, 서로 반대되는 방위 그룹의 사람들은 그렇지 않습니다. VA Zuvo Dada Vuvizoreduror는 이 풍수 유파에 따라 두 분의 관계를 분석해 드립니다.</translation>
+    </message>
+    <message>
+        <source>&amp;Open Previously Saved Reading</source>
+        <translation>이전에 저장한 풀이 열기(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Your Details Please</source>
+        <translation>본인 정보를 입력하십시오</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>이름</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>본인 이름</translation>
+    </message>
+    <message>
+        <source>Birth Day</source>
+        <translation>생년월일</translation>
+    </message>
+    <message>
+        <source>Your birth day</source>
+        <translation>본인의 출생 일</translation>
+    </message>
+    <message>
+        <source>Your birth month</source>
+        <translation>본인의 출생 월</translation>
+    </message>
+    <message>
+        <source>Your birth year</source>
+        <translation>본인의 출생 연도</translation>
+    </message>
+    <message>
+        <source>Sex</source>
+        <translation>성별</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation>남성</translation>
+    </message>
+    <message>
+        <source>Your sex: male</source>
+        <translation>본인 성별: 남성</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>여성</translation>
+    </message>
+    <message>
+        <source>Your sex: female</source>
+        <translation>본인 성별: 여성</translation>
+    </message>
+    <message>
+        <source>Your Partner&apos;s Details Please</source>
+        <translation>상대방 정보를 입력하십시오</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s name</source>
+        <translation>상대방 이름</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s birth day</source>
+        <translation>상대방의 출생 일</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s birth month</source>
+        <translation>상대방의 출생 월</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s birth year</source>
+        <translation>상대방의 출생 연도</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s sex: male</source>
+        <translation>상대방 성별: 남성</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s sex: female</source>
+        <translation>상대방 성별: 여성</translation>
+    </message>
+    <message>
+        <source>&amp;Find Our Feng Shui Compatibility</source>
+        <translation>두 사람의 풍수 궁합 보기(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>재택 창업 기회. 직접 인터넷 사업을 시작하여 온라인으로 수익을 올리십시오. 귀하의 웹사이트 브랜드를 완전히 입힌 이 소프트웨어를 받아 보십시오. 자세한 내용을 보려면 여기를 클릭하십시오.</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
+        <translation>이 소프트웨어를 귀하의 사이트에 맞게 공동 브랜딩하십시오. 사이트의 충성도와 방문자 수를 높여 줍니다. 여기에 귀하의 사이트 이름 &amp; 링크를 넣으십시오. 자세한 내용은 “도움말”을 참조하십시오. 공동 브랜딩에 대해 더 알아보려면 여기를 클릭하십시오.</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>도움말(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>온라인 도움말(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>웹사이트 방문(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Check for Software Update</source>
+        <translation>소프트웨어 업데이트 확인(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>소프트웨어 정보(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>후원(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Make Money Online</source>
+        <translation>온라인으로 돈 벌기(&amp;M)</translation>
+    </message>
+</context>
+<context>
+    <name>shell::Application</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>프로그램이 이미 실행 중입니다.</translation>
+    </message>
+    <message>
+        <source>Please Check The File.</source>
+        <translation>파일을 확인하십시오.</translation>
+    </message>
+</context>
+<context>
+    <name>shell::CommandLine</name>
+    <message>
+        <source>Gives a couple a Feng Shui compatibility reading after the Eight Mansions school.</source>
+        <translation>팔택파에 따라 두 사람의 풍수 궁합 풀이를 제공합니다.</translation>
+    </message>
+    <message>
+        <source>A saved reading (.fsc) to open.</source>
+        <translation>열 저장된 풀이 파일(.fsc).</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>%1: %2
+자세한 내용은 '%1 --help'를 실행하십시오.
+</translation>
+    </message>
+    <message>
+        <source>%1: only one reading opens at a time; ignored: %2
+</source>
+        <translation>%1: 풀이는 한 번에 하나만 열 수 있습니다. 무시된 파일: %2
+</translation>
+    </message>
+</context>
+<context>
+    <name>shell::frmExit</name>
+    <message>
+        <source>Please support our discussion forum: visit %1 regularly and join the conversation.</source>
+        <translation>토론 포럼을 응원해 주십시오: %1에 자주 들러 대화에 함께해 주십시오.</translation>
+    </message>
+    <message>
+        <source>The forum at %1 lives on its visitors. Drop in now and then to keep it going.</source>
+        <translation>%1의 포럼은 방문자 덕분에 유지됩니다. 포럼이 계속 이어지도록 가끔씩 들러 주십시오.</translation>
+    </message>
+    <message>
+        <source>Enjoyed this program? Support the discussion forum behind it by visiting %1 regularly.</source>
+        <translation>이 프로그램이 마음에 드셨습니까? %1에 자주 방문하여 이 프로그램을 뒷받침하는 토론 포럼을 응원해 주십시오.</translation>
+    </message>
+    <message>
+        <source>Help our discussion forum grow: make %1 one of the sites you visit regularly.</source>
+        <translation>토론 포럼이 성장하도록 도와주십시오: 자주 방문하는 사이트에 %1도 추가해 주십시오.</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>본인 이름을 입력하십시오.</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <translation>본인 이메일 주소를 입력하십시오.</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>메시지를 입력하십시오.</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Name</source>
+        <translation>친구 이름을 입력하십시오.</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Email</source>
+        <translation>친구 이메일 주소를 입력하십시오.</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <translation>이메일 주소에는 공백을 넣을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>서로 다른 이메일 주소를 입력하십시오.</translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <translation>올바른 이메일 주소를 입력하십시오.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ReadingPage</name>
+    <message>
+        <source>Feng Shui Compatibility Reading for %1</source>
+        <translation>%1의 풍수 궁합 풀이</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>날짜: %1</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>본인</translation>
+    </message>
+    <message>
+        <source>Your Partner</source>
+        <translation>상대방</translation>
+    </message>
+    <message>
+        <source>Directions</source>
+        <translation>방위</translation>
+    </message>
+    <message>
+        <source>Kua Number</source>
+        <translation>본명괘</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>그룹</translation>
+    </message>
+    <message>
+        <source>Element</source>
+        <translation>오행</translation>
+    </message>
+    <message>
+        <source>Trigram</source>
+        <translation>괘</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>색상</translation>
+    </message>
+</context>
+<context>
+    <name>ui::frmFengShuiCompatibilityResult</name>
+    <message>
+        <source>Your Kua Number</source>
+        <translation>귀하의 본명괘</translation>
+    </message>
+    <message>
+        <source>Your Partner&apos;s Kua Number</source>
+        <translation>상대방의 본명괘</translation>
+    </message>
+    <message>
+        <source>Trigram Compatibility</source>
+        <translation>괘 궁합</translation>
+    </message>
+    <message>
+        <source>%1 picture</source>
+        <translation>%1 그림</translation>
+    </message>
+    <message>
+        <source>No picture</source>
+        <translation>그림 없음</translation>
+    </message>
+    <message>
+        <source>Feng Shui Compatibility</source>
+        <translation>풍수 궁합</translation>
+    </message>
+    <message>
+        <source>Rich Text Format (*.fsc)</source>
+        <translation>서식 있는 텍스트 형식 (*.fsc)</translation>
+    </message>
+    <message>
+        <source>Could Not Save The File.
+%1</source>
+        <translation>파일을 저장할 수 없습니다.
+%1</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>PDF로 내보내기</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF 파일 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Could Not Export The File.
+%1</source>
+        <translation>파일을 내보낼 수 없습니다.
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ui::frmMain</name>
+    <message>
+        <source>January</source>
+        <translation>1월</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>2월</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>3월</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>4월</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>5월</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>6월</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>7월</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>8월</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>9월</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>10월</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>11월</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>12월</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>본인 이름을 입력하십시오.</translation>
+    </message>
+    <message>
+        <source>Please Specify Your Sex</source>
+        <translation>본인 성별을 선택하십시오.</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Partner&apos;s Name</source>
+        <translation>상대방 이름을 입력하십시오.</translation>
+    </message>
+    <message>
+        <source>Please Specify Your Partner&apos;s Sex</source>
+        <translation>상대방 성별을 선택하십시오.</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month!</source>
+        <translation>올바른 날짜 또는 월을 입력하십시오!</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month !</source>
+        <translation>올바른 날짜 또는 월을 입력하십시오 !</translation>
+    </message>
+    <message>
+        <source>Select the source file</source>
+        <translation>원본 파일 선택</translation>
+    </message>
+    <message>
+        <source>Feng Shui Compatibility (*.fsc)</source>
+        <translation>풍수 궁합 (*.fsc)</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,968 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>ReadingWords</name>
+    <message>
+        <source>No character reading is known for this Kua number.</source>
+        <translation>Não há leitura de personalidade conhecida para este número Kua.</translation>
+    </message>
+    <message>
+        <source>You will flow like water. You have a flexible and adjusting nature. You may seem stable but in reality you are restless. You will make a good leader, as you are confident and clear about your decisions. You have a magnetic personality.<byte value="xd"/>
+<byte value="xd"/>
+Element Water is compatible with elements Tree and Metal.<byte value="xd"/>
+<byte value="xd"/>
+Element Water is not compatible with elements Fire and Soil</source>
+        <translation>Você fluirá como a água. Tem uma natureza flexível e adaptável. Pode parecer estável, mas na verdade tem um espírito inquieto. Terá talento para liderar, pois tem confiança e clareza nas suas decisões. Tem uma personalidade magnética.<byte value="xd"/>
+<byte value="xd"/>
+O elemento Água é compatível com os elementos Árvore e Metal.<byte value="xd"/>
+<byte value="xd"/>
+O elemento Água não é compatível com os elementos Fogo e Solo</translation>
+    </message>
+    <message>
+        <source>You are grounded and have strong roots that spread throughout the soil. You are very loyal and dependable. At the same time you can be stubborn and stick to your decisions. You can be the best friend or the worst enemy.<byte value="xd"/>
+<byte value="xd"/>
+Element Earth is compatible with elements Fire and Metal.<byte value="xd"/>
+<byte value="xd"/>
+Element Earth is compatible with elements Wood and Water.</source>
+        <translation>Você tem os pés no chão e raízes fortes que se espalham por todo o solo. É uma pessoa muito leal e confiável. Ao mesmo tempo, pode ser teimosa e se apegar às suas decisões. Pode ser o melhor dos amigos ou o pior dos inimigos.<byte value="xd"/>
+<byte value="xd"/>
+O elemento Terra é compatível com os elementos Fogo e Metal.<byte value="xd"/>
+<byte value="xd"/>
+O elemento Terra é compatível com os elementos Madeira e Água.</translation>
+    </message>
+    <message>
+        <source>You are a deep thinker and believe in discovering things for yourself. You are disciplined and methodical by nature. You believe more in quality than quantity.<byte value="xd"/>
+<byte value="xd"/>
+Element Metal is compatible with elements Water and Soil.<byte value="xd"/>
+<byte value="xd"/>
+Element Metal is not compatible with elements Fire and Wood.    </source>
+        <translation>Você pensa com profundidade e acredita em descobrir as coisas por conta própria. Por natureza, tem disciplina e método. Acredita mais na qualidade do que na quantidade.<byte value="xd"/>
+<byte value="xd"/>
+O elemento Metal é compatível com os elementos Água e Solo.<byte value="xd"/>
+<byte value="xd"/>
+O elemento Metal não é compatível com os elementos Fogo e Madeira.    </translation>
+    </message>
+    <message>
+        <source>You are committed to your work and always fulfill your commitments. You are always young at heart and aim to reach the top and spread out.<byte value="xd"/>
+<byte value="xd"/>
+Element Wood is compatible with elements Water and Fire.<byte value="xd"/>
+<byte value="xd"/>
+Element Wood is not compatible with elements Fire and Tree.</source>
+        <translation>Você se dedica ao trabalho e sempre cumpre seus compromissos. Tem sempre o coração jovem e busca chegar ao topo e se expandir.<byte value="xd"/>
+<byte value="xd"/>
+O elemento Madeira é compatível com os elementos Água e Fogo.<byte value="xd"/>
+<byte value="xd"/>
+O elemento Madeira não é compatível com os elementos Fogo e Árvore.</translation>
+    </message>
+    <message>
+        <source>You have a lot of passion and fire burning inside you. You have an attractive personality and are always enthusiastic about doing things. You need to be surrounded by people and hate loneliness.<byte value="xd"/>
+<byte value="xd"/>
+Element Fire is compatible with elements Wood and Soil.<byte value="xd"/>
+<byte value="xd"/>
+Element Fire is not compatible with elements Metal and Soil.</source>
+        <translation>Você tem muita paixão e um fogo que arde dentro de si. Tem uma personalidade atraente e sempre faz as coisas com entusiasmo. Precisa de gente por perto e detesta a solidão.<byte value="xd"/>
+<byte value="xd"/>
+O elemento Fogo é compatível com os elementos Madeira e Solo.<byte value="xd"/>
+<byte value="xd"/>
+O elemento Fogo não é compatível com os elementos Metal e Solo.</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <comment>group</comment>
+        <translation>Leste</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <comment>group</comment>
+        <translation>Oeste</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <comment>element</comment>
+        <translation>Água</translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <comment>element</comment>
+        <translation>Terra</translation>
+    </message>
+    <message>
+        <source>Wood</source>
+        <comment>element</comment>
+        <translation>Madeira</translation>
+    </message>
+    <message>
+        <source>Metal</source>
+        <comment>element</comment>
+        <translation>Metal</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <comment>element</comment>
+        <translation>Fogo</translation>
+    </message>
+    <message>
+        <source>Kan</source>
+        <comment>trigram</comment>
+        <translation>Kan</translation>
+    </message>
+    <message>
+        <source>Kun</source>
+        <comment>trigram</comment>
+        <translation>Kun</translation>
+    </message>
+    <message>
+        <source>Chen</source>
+        <comment>trigram</comment>
+        <translation>Chen</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <comment>trigram</comment>
+        <translation>Sun</translation>
+    </message>
+    <message>
+        <source>Chien</source>
+        <comment>trigram</comment>
+        <translation>Chien</translation>
+    </message>
+    <message>
+        <source>Tui</source>
+        <comment>trigram</comment>
+        <translation>Tui</translation>
+    </message>
+    <message>
+        <source>Ken</source>
+        <comment>trigram</comment>
+        <translation>Ken</translation>
+    </message>
+    <message>
+        <source>Li</source>
+        <comment>trigram</comment>
+        <translation>Li</translation>
+    </message>
+    <message>
+        <source>Off White</source>
+        <comment>colour</comment>
+        <translation>Branco-gelo</translation>
+    </message>
+    <message>
+        <source>Off-White</source>
+        <comment>colour</comment>
+        <translation>Branco-gelo</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <comment>colour</comment>
+        <translation>Preto</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <comment>colour</comment>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <comment>colour</comment>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <comment>colour</comment>
+        <translation>Laranja</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <comment>colour</comment>
+        <translation>Cinza</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <comment>colour</comment>
+        <translation>Vermelho</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <comment>colour</comment>
+        <translation>Branco</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <comment>colour</comment>
+        <translation>Roxo</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <comment>direction</comment>
+        <translation>Norte</translation>
+    </message>
+    <message>
+        <source>North East</source>
+        <comment>direction</comment>
+        <translation>Nordeste</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <comment>direction</comment>
+        <translation>Leste</translation>
+    </message>
+    <message>
+        <source>South East</source>
+        <comment>direction</comment>
+        <translation>Sudeste</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <comment>direction</comment>
+        <translation>Sul</translation>
+    </message>
+    <message>
+        <source>South West</source>
+        <comment>direction</comment>
+        <translation>Sudoeste</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <comment>direction</comment>
+        <translation>Oeste</translation>
+    </message>
+    <message>
+        <source>North West</source>
+        <comment>direction</comment>
+        <translation>Noroeste</translation>
+    </message>
+    <message>
+        <source>Excellent</source>
+        <comment>rating</comment>
+        <translation>Excelente</translation>
+    </message>
+    <message>
+        <source>Very Good</source>
+        <comment>rating</comment>
+        <translation>Muito boa</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <comment>rating</comment>
+        <translation>Boa</translation>
+    </message>
+    <message>
+        <source>Unsatisfactory</source>
+        <comment>rating</comment>
+        <translation>Insatisfatória</translation>
+    </message>
+    <message>
+        <source>Bad</source>
+        <comment>rating</comment>
+        <translation>Ruim</translation>
+    </message>
+    <message>
+        <source>Disastrous</source>
+        <comment>rating</comment>
+        <translation>Desastrosa</translation>
+    </message>
+    <message>
+        <source>%1-%2</source>
+        <extracomment>The pair of trigrams, the user&apos;s first: &quot;Kun-Kun&quot;</extracomment>
+        <translation>%1-%2</translation>
+    </message>
+    <message>
+        <source>Mr. %1</source>
+        <translation>Sr. %1</translation>
+    </message>
+    <message>
+        <source>Ms. %1</source>
+        <translation>Sra. %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateReminder</name>
+    <message>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <translation>Pode haver uma atualização disponível para este programa.<byte value="xd"/>Deseja verificar se há atualizações?</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror v1.0</source>
+        <translation>VA Zuvo Dada Vuvizoreduror v1.0</translation>
+    </message>
+    <message>
+        <source>Program picture</source>
+        <translation>Imagem do programa</translation>
+    </message>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror is based on the compatibility of Kua or Gua numbers of two people according to the Eight Mansions School of Feng Shui. This software shows how your personal trigram reflects how you affect or get affected by other people.</source>
+        <translation>VA Zuvo Dada Vuvizoreduror se baseia na compatibilidade dos números Kua (ou Gua) de duas pessoas, segundo a escola das Oito Mansões do feng shui. Este programa mostra como seu trigrama pessoal reflete a maneira como você afeta os outros e como os outros afetam você.</translation>
+    </message>
+    <message>
+        <source>Visit us at %1</source>
+        <translation>Visite-nos em %1</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>Oportunidade de negócio em casa. Abra seu próprio negócio na internet e ganhe dinheiro online. Tenha este programa personalizado com a marca do seu site.</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>Clique aqui e saiba mais</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>frmExit</name>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror v1.0</source>
+        <translation>VA Zuvo Dada Vuvizoreduror v1.0</translation>
+    </message>
+    <message>
+        <source>Program picture</source>
+        <translation>Imagem do programa</translation>
+    </message>
+    <message>
+        <source>Yes, take me to the discussion forum at %1</source>
+        <translation>Sim, leve-me ao fórum de discussão em %1</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Sai&amp;r</translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <translation>Indique a um amigo</translation>
+    </message>
+    <message>
+        <source>Your Name</source>
+        <translation>Seu nome</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Seu nome</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>Seu endereço de e-mail</translation>
+    </message>
+    <message>
+        <source>Your email address</source>
+        <translation>Seu endereço de e-mail</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Name</source>
+        <translation>Nome do amigo</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s name</source>
+        <translation>Nome do amigo</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Email Address</source>
+        <translation>Endereço de e-mail do amigo</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s email address</source>
+        <translation>Endereço de e-mail do amigo</translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <translation>Indique a um amigo &amp;agora</translation>
+    </message>
+    <message>
+        <source>Your Message
+</source>
+        <translation>Sua mensagem
+</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>Sua mensagem</translation>
+    </message>
+    <message>
+        <source>Download Our Other Programs</source>
+        <translation>Baixe nossos outros programas</translation>
+    </message>
+    <message>
+        <source>Besides this program we publish a range of other small programs for home and office. Each one is free to try, quick to install and easy to use.
+
+Every program has a page of its own with a short description, a picture and a download link, so you can see what it does before you fetch it.
+
+Browse the whole catalogue at %1 and pick the programs that suit you.</source>
+        <translation>Além deste programa, publicamos vários outros pequenos programas para casa e escritório. Todos são gratuitos para experimentar, rápidos de instalar e fáceis de usar.
+
+Cada programa tem uma página própria com uma breve descrição, uma imagem e um link para download, para que você veja o que ele faz antes de baixá-lo.
+
+Consulte o catálogo completo em %1 e escolha os programas que combinam com você.</translation>
+    </message>
+    <message>
+        <source>Visit the program catalogue</source>
+        <translation>Visite o catálogo de programas</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>Sua mensagem</translation>
+    </message>
+</context>
+<context>
+    <name>frmFengShuiCompatibilityResult</name>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror v1.0</source>
+        <translation>VA Zuvo Dada Vuvizoreduror v1.0</translation>
+    </message>
+    <message>
+        <source>Join our discussion forum at %1</source>
+        <translation>Participe do nosso fórum de discussão em %1</translation>
+    </message>
+    <message>
+        <source>Feng Shui Kua Number </source>
+        <translation>Número Kua no feng shui </translation>
+    </message>
+    <message>
+        <source>Your Kua Number is: </source>
+        <translation>Seu número Kua é: </translation>
+    </message>
+    <message>
+        <source>Kua or Gua Number calculated according to the Eight Mansions School of Feng Shui helps one attain prosperity and everlasting success. It is calculated on basis of your birth and gender details.</source>
+        <translation>O número Kua (ou Gua), calculado segundo a escola das Oito Mansões do feng shui, ajuda a alcançar prosperidade e sucesso duradouro. Ele é calculado com base na sua data de nascimento e no seu sexo.</translation>
+    </message>
+    <message>
+        <source>Your Color is:</source>
+        <translation>Sua cor é:</translation>
+    </message>
+    <message>
+        <source>Your Element is: </source>
+        <translation>Seu elemento é: </translation>
+    </message>
+    <message>
+        <source>Your are a</source>
+        <translation>Seu grupo é o</translation>
+    </message>
+    <message>
+        <source>Group Person</source>
+        <translation>no feng shui</translation>
+    </message>
+    <message>
+        <source> Feng Shui Kua Number </source>
+        <translation> Número Kua no feng shui </translation>
+    </message>
+    <message>
+        <source>Trigram Compatibility</source>
+        <translation>Compatibilidade</translation>
+    </message>
+    <message>
+        <source>Your Trigram</source>
+        <translation>Seu trigrama</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Sucesso</translation>
+    </message>
+    <message>
+        <source>Health</source>
+        <translation>Saúde</translation>
+    </message>
+    <message>
+        <source>Relationship</source>
+        <translation>Relacionamento</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>Pessoal</translation>
+    </message>
+    <message>
+        <source>Mishaps</source>
+        <translation>Contratempos</translation>
+    </message>
+    <message>
+        <source>Five Ghosts</source>
+        <translation>Cinco Fantasmas</translation>
+    </message>
+    <message>
+        <source>Six Killings</source>
+        <translation>Seis Mortes</translation>
+    </message>
+    <message>
+        <source>Total Loss</source>
+        <translation>Perda Total</translation>
+    </message>
+    <message>
+        <source>Your Partner&apos;s Trigram</source>
+        <translation>Trigrama do seu par</translation>
+    </message>
+    <message>
+        <source>Compatibility Interpretation</source>
+        <translation>Interpretação</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
+        <translation>Ponha a marca do seu site neste programa. Aumente a fidelidade e o tráfego do site. Coloque aqui o nome &amp; o link do seu site. Detalhes na “Ajuda”. Clique aqui e saiba mais sobre co-branding.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>Oportunidade de negócio em casa. Abra seu negócio na internet e ganhe dinheiro online. Tenha este programa personalizado com a marca do seu site. Clique aqui para saber mais.</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salvar</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Voltar</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Sai&amp;r</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>Ajuda &amp;online</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Visite nosso site</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>Verificar &amp;atualizações do programa</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>&amp;Sobre o programa</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>&amp;Doar</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>&amp;Ganhe dinheiro online</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>&amp;Export as PDF...</source>
+        <translation>&amp;Exportar como PDF...</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror v1.0</source>
+        <translation>VA Zuvo Dada Vuvizoreduror v1.0</translation>
+    </message>
+    <message>
+        <source>Join our discussion forum at %1</source>
+        <translation>Participe do nosso fórum de discussão em %1</translation>
+    </message>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror is based on the calculation of Kua or Gua numbers of two people. The Kua or Gua Number is calculated according to the Eight Mansions School of Feng Shui. This number helps one attain prosperity and everlasting success. It is calculated on the basis of your birth and gender details.</source>
+        <translation>VA Zuvo Dada Vuvizoreduror se baseia no cálculo dos números Kua (ou Gua) de duas pessoas. O número Kua, ou Gua, é calculado segundo a escola das Oito Mansões do feng shui. Esse número ajuda a alcançar prosperidade e sucesso duradouro. Ele é calculado com base na sua data de nascimento e no seu sexo.</translation>
+    </message>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror is based on the principle that the Kua number for a person helps one analyze their destiny and defines their auspicious and inauspicious directions. People of compatible direction groups get along well with each while those of opposing direction groups do not. VA Zuvo Dada Vuvizoreduror helps you analyze your relationship on the basis of this school of Feng Shui.</source>
+        <translation>VA Zuvo Dada Vuvizoreduror parte do princípio de que o número Kua de uma pessoa ajuda a analisar seu destino e define suas direções favoráveis e desfavoráveis. Pessoas de grupos de direções compatíveis se dão bem, e as de grupos opostos, não. VA Zuvo Dada Vuvizoreduror ajuda você a analisar seu relacionamento com base nessa escola do feng shui.</translation>
+    </message>
+    <message>
+        <source>&amp;Open Previously Saved Reading</source>
+        <translation>&amp;Abrir leitura salva anteriormente</translation>
+    </message>
+    <message>
+        <source>Your Details Please</source>
+        <translation>Informe seus dados</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Seu nome</translation>
+    </message>
+    <message>
+        <source>Birth Day</source>
+        <translation>Nasc.</translation>
+    </message>
+    <message>
+        <source>Your birth day</source>
+        <translation>Dia do seu nascimento</translation>
+    </message>
+    <message>
+        <source>Your birth month</source>
+        <translation>Mês do seu nascimento</translation>
+    </message>
+    <message>
+        <source>Your birth year</source>
+        <translation>Ano do seu nascimento</translation>
+    </message>
+    <message>
+        <source>Sex</source>
+        <translation>Sexo</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation>Masc.</translation>
+    </message>
+    <message>
+        <source>Your sex: male</source>
+        <translation>Seu sexo: masculino</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>Fem.</translation>
+    </message>
+    <message>
+        <source>Your sex: female</source>
+        <translation>Seu sexo: feminino</translation>
+    </message>
+    <message>
+        <source>Your Partner&apos;s Details Please</source>
+        <translation>Informe os dados do seu par</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s name</source>
+        <translation>Nome do seu par</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s birth day</source>
+        <translation>Dia de nascimento do seu par</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s birth month</source>
+        <translation>Mês de nascimento do seu par</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s birth year</source>
+        <translation>Ano de nascimento do seu par</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s sex: male</source>
+        <translation>Sexo do seu par: masculino</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s sex: female</source>
+        <translation>Sexo do seu par: feminino</translation>
+    </message>
+    <message>
+        <source>&amp;Find Our Feng Shui Compatibility</source>
+        <translation>&amp;Ver nossa compatibilidade no feng shui</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>Oportunidade de negócio em casa. Abra seu negócio na internet e ganhe dinheiro online. Tenha este programa personalizado com a marca do seu site. Clique aqui para saber mais.</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
+        <translation>Ponha a marca do seu site neste programa. Aumente a fidelidade e o tráfego do site. Coloque aqui o nome &amp; o link do seu site. Detalhes na “Ajuda”. Clique aqui e saiba mais sobre co-branding.</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>Ajuda &amp;online</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Visite nosso site</translation>
+    </message>
+    <message>
+        <source>&amp;Check for Software Update</source>
+        <translation>Verificar &amp;atualizações do programa</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>&amp;Sobre o programa</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>&amp;Doar</translation>
+    </message>
+    <message>
+        <source>&amp;Make Money Online</source>
+        <translation>&amp;Ganhe dinheiro online</translation>
+    </message>
+</context>
+<context>
+    <name>shell::Application</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>O programa já está em execução.</translation>
+    </message>
+    <message>
+        <source>Please Check The File.</source>
+        <translation>Verifique o arquivo.</translation>
+    </message>
+</context>
+<context>
+    <name>shell::CommandLine</name>
+    <message>
+        <source>Gives a couple a Feng Shui compatibility reading after the Eight Mansions school.</source>
+        <translation>Faz para um casal uma leitura de compatibilidade no feng shui segundo a escola das Oito Mansões.</translation>
+    </message>
+    <message>
+        <source>A saved reading (.fsc) to open.</source>
+        <translation>Uma leitura salva (.fsc) a abrir.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>%1: %2
+Experimente '%1 --help' para mais informações.
+</translation>
+    </message>
+    <message>
+        <source>%1: only one reading opens at a time; ignored: %2
+</source>
+        <translation>%1: só uma leitura abre por vez; ignorado: %2
+</translation>
+    </message>
+</context>
+<context>
+    <name>shell::frmExit</name>
+    <message>
+        <source>Please support our discussion forum: visit %1 regularly and join the conversation.</source>
+        <translation>Apoie nosso fórum de discussão: visite %1 regularmente e participe da conversa.</translation>
+    </message>
+    <message>
+        <source>The forum at %1 lives on its visitors. Drop in now and then to keep it going.</source>
+        <translation>O fórum em %1 vive dos seus visitantes. Apareça de vez em quando para mantê-lo ativo.</translation>
+    </message>
+    <message>
+        <source>Enjoyed this program? Support the discussion forum behind it by visiting %1 regularly.</source>
+        <translation>Gostou deste programa? Apoie o fórum de discussão que está por trás dele visitando %1 regularmente.</translation>
+    </message>
+    <message>
+        <source>Help our discussion forum grow: make %1 one of the sites you visit regularly.</source>
+        <translation>Ajude nosso fórum de discussão a crescer: faça de %1 um dos sites que você visita regularmente.</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>Digite seu nome.</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <translation>Digite seu e-mail.</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>Digite sua mensagem.</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Name</source>
+        <translation>Digite o nome do seu amigo.</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Email</source>
+        <translation>Digite o e-mail do seu amigo.</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <translation>O endereço de e-mail não pode conter espaços.</translation>
+    </message>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>Digite dois endereços de e-mail diferentes.</translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <translation>Digite um endereço de e-mail válido.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ReadingPage</name>
+    <message>
+        <source>Feng Shui Compatibility Reading for %1</source>
+        <translation>Leitura de compatibilidade no feng shui para %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Data: %1</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>Você</translation>
+    </message>
+    <message>
+        <source>Your Partner</source>
+        <translation>Seu par</translation>
+    </message>
+    <message>
+        <source>Directions</source>
+        <translation>Direções</translation>
+    </message>
+    <message>
+        <source>Kua Number</source>
+        <translation>Número Kua</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>Element</source>
+        <translation>Elemento</translation>
+    </message>
+    <message>
+        <source>Trigram</source>
+        <translation>Trigrama</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Cor</translation>
+    </message>
+</context>
+<context>
+    <name>ui::frmFengShuiCompatibilityResult</name>
+    <message>
+        <source>Your Kua Number</source>
+        <translation>Seu número Kua</translation>
+    </message>
+    <message>
+        <source>Your Partner&apos;s Kua Number</source>
+        <translation>Número Kua do seu par</translation>
+    </message>
+    <message>
+        <source>Trigram Compatibility</source>
+        <translation>Compatibilidade dos trigramas</translation>
+    </message>
+    <message>
+        <source>%1 picture</source>
+        <translation>Imagem: %1</translation>
+    </message>
+    <message>
+        <source>No picture</source>
+        <translation>Sem imagem</translation>
+    </message>
+    <message>
+        <source>Feng Shui Compatibility</source>
+        <translation>Compatibilidade no feng shui</translation>
+    </message>
+    <message>
+        <source>Rich Text Format (*.fsc)</source>
+        <translation>Formato Rich Text (*.fsc)</translation>
+    </message>
+    <message>
+        <source>Could Not Save The File.
+%1</source>
+        <translation>Não foi possível salvar o arquivo.
+%1</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Exportar como PDF</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Arquivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Could Not Export The File.
+%1</source>
+        <translation>Não foi possível exportar o arquivo.
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ui::frmMain</name>
+    <message>
+        <source>January</source>
+        <translation>janeiro</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>fevereiro</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>março</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>abril</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>maio</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>junho</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>julho</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>agosto</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>setembro</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>outubro</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>novembro</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>dezembro</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>Digite seu nome.</translation>
+    </message>
+    <message>
+        <source>Please Specify Your Sex</source>
+        <translation>Selecione seu sexo.</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Partner&apos;s Name</source>
+        <translation>Digite o nome do seu par.</translation>
+    </message>
+    <message>
+        <source>Please Specify Your Partner&apos;s Sex</source>
+        <translation>Selecione o sexo do seu par.</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month!</source>
+        <translation>Selecione um dia ou mês válido!</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month !</source>
+        <translation>Selecione um dia ou mês válido !</translation>
+    </message>
+    <message>
+        <source>Select the source file</source>
+        <translation>Selecione o arquivo de origem</translation>
+    </message>
+    <message>
+        <source>Feng Shui Compatibility (*.fsc)</source>
+        <translation>Compatibilidade no feng shui (*.fsc)</translation>
+    </message>
+</context>
+</TS>

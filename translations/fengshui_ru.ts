@@ -1,0 +1,968 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru">
+<context>
+    <name>ReadingWords</name>
+    <message>
+        <source>No character reading is known for this Kua number.</source>
+        <translation>Для этого числа Гуа толкование характера неизвестно.</translation>
+    </message>
+    <message>
+        <source>You will flow like water. You have a flexible and adjusting nature. You may seem stable but in reality you are restless. You will make a good leader, as you are confident and clear about your decisions. You have a magnetic personality.<byte value="xd"/>
+<byte value="xd"/>
+Element Water is compatible with elements Tree and Metal.<byte value="xd"/>
+<byte value="xd"/>
+Element Water is not compatible with elements Fire and Soil</source>
+        <translation>Вы будете течь, как вода. У Вас гибкий характер, Вы легко приспосабливаетесь. Вы можете выглядеть уравновешенно, но на деле Вы неугомонны. Из Вас выйдет хороший руководитель: Вы уверены в себе и принимаете чёткие решения. Вы — притягательная личность.<byte value="xd"/>
+<byte value="xd"/>
+Стихия Вода совместима со стихиями Древо и Металл.<byte value="xd"/>
+<byte value="xd"/>
+Стихия Вода несовместима со стихиями Огонь и Почва</translation>
+    </message>
+    <message>
+        <source>You are grounded and have strong roots that spread throughout the soil. You are very loyal and dependable. At the same time you can be stubborn and stick to your decisions. You can be the best friend or the worst enemy.<byte value="xd"/>
+<byte value="xd"/>
+Element Earth is compatible with elements Fire and Metal.<byte value="xd"/>
+<byte value="xd"/>
+Element Earth is compatible with elements Wood and Water.</source>
+        <translation>Вы твёрдо стоите на ногах, и у Вас крепкие корни, раскинувшиеся по всей почве. Вы очень верны и надёжны. В то же время Вы можете быть упрямы и непреклонны в своих решениях. Вы можете стать лучшим другом или злейшим врагом.<byte value="xd"/>
+<byte value="xd"/>
+Стихия Земля совместима со стихиями Огонь и Металл.<byte value="xd"/>
+<byte value="xd"/>
+Стихия Земля совместима со стихиями Дерево и Вода.</translation>
+    </message>
+    <message>
+        <source>You are a deep thinker and believe in discovering things for yourself. You are disciplined and methodical by nature. You believe more in quality than quantity.<byte value="xd"/>
+<byte value="xd"/>
+Element Metal is compatible with elements Water and Soil.<byte value="xd"/>
+<byte value="xd"/>
+Element Metal is not compatible with elements Fire and Wood.    </source>
+        <translation>Вы глубокий мыслитель и верите, что всё следует открывать для себя самостоятельно. По натуре Вы человек дисциплинированный и методичный. Качество для Вас важнее количества.<byte value="xd"/>
+<byte value="xd"/>
+Стихия Металл совместима со стихиями Вода и Почва.<byte value="xd"/>
+<byte value="xd"/>
+Стихия Металл несовместима со стихиями Огонь и Дерево.    </translation>
+    </message>
+    <message>
+        <source>You are committed to your work and always fulfill your commitments. You are always young at heart and aim to reach the top and spread out.<byte value="xd"/>
+<byte value="xd"/>
+Element Wood is compatible with elements Water and Fire.<byte value="xd"/>
+<byte value="xd"/>
+Element Wood is not compatible with elements Fire and Tree.</source>
+        <translation>Вы полностью отдаётесь работе и всегда выполняете свои обязательства. Вы всегда молоды душой и стремитесь достичь вершины и раскинуться вширь.<byte value="xd"/>
+<byte value="xd"/>
+Стихия Дерево совместима со стихиями Вода и Огонь.<byte value="xd"/>
+<byte value="xd"/>
+Стихия Дерево несовместима со стихиями Огонь и Древо.</translation>
+    </message>
+    <message>
+        <source>You have a lot of passion and fire burning inside you. You have an attractive personality and are always enthusiastic about doing things. You need to be surrounded by people and hate loneliness.<byte value="xd"/>
+<byte value="xd"/>
+Element Fire is compatible with elements Wood and Soil.<byte value="xd"/>
+<byte value="xd"/>
+Element Fire is not compatible with elements Metal and Soil.</source>
+        <translation>В Вас пылают страсть и огонь. Вы — привлекательная личность и всегда берётесь за дело с энтузиазмом. Вам нужно быть в окружении людей, а одиночество Вы не выносите.<byte value="xd"/>
+<byte value="xd"/>
+Стихия Огонь совместима со стихиями Дерево и Почва.<byte value="xd"/>
+<byte value="xd"/>
+Стихия Огонь несовместима со стихиями Металл и Почва.</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <comment>group</comment>
+        <translation>Восточная</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <comment>group</comment>
+        <translation>Западная</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <comment>element</comment>
+        <translation>Вода</translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <comment>element</comment>
+        <translation>Земля</translation>
+    </message>
+    <message>
+        <source>Wood</source>
+        <comment>element</comment>
+        <translation>Дерево</translation>
+    </message>
+    <message>
+        <source>Metal</source>
+        <comment>element</comment>
+        <translation>Металл</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <comment>element</comment>
+        <translation>Огонь</translation>
+    </message>
+    <message>
+        <source>Kan</source>
+        <comment>trigram</comment>
+        <translation>Кань</translation>
+    </message>
+    <message>
+        <source>Kun</source>
+        <comment>trigram</comment>
+        <translation>Кунь</translation>
+    </message>
+    <message>
+        <source>Chen</source>
+        <comment>trigram</comment>
+        <translation>Чжэнь</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <comment>trigram</comment>
+        <translation>Сюнь</translation>
+    </message>
+    <message>
+        <source>Chien</source>
+        <comment>trigram</comment>
+        <translation>Цянь</translation>
+    </message>
+    <message>
+        <source>Tui</source>
+        <comment>trigram</comment>
+        <translation>Дуй</translation>
+    </message>
+    <message>
+        <source>Ken</source>
+        <comment>trigram</comment>
+        <translation>Гэнь</translation>
+    </message>
+    <message>
+        <source>Li</source>
+        <comment>trigram</comment>
+        <translation>Ли</translation>
+    </message>
+    <message>
+        <source>Off White</source>
+        <comment>colour</comment>
+        <translation>Молочно-белый</translation>
+    </message>
+    <message>
+        <source>Off-White</source>
+        <comment>colour</comment>
+        <translation>Молочно-белый</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <comment>colour</comment>
+        <translation>Чёрный</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <comment>colour</comment>
+        <translation>Зелёный</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <comment>colour</comment>
+        <translation>Синий</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <comment>colour</comment>
+        <translation>Оранжевый</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <comment>colour</comment>
+        <translation>Серый</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <comment>colour</comment>
+        <translation>Красный</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <comment>colour</comment>
+        <translation>Белый</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <comment>colour</comment>
+        <translation>Фиолетовый</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <comment>direction</comment>
+        <translation>Север</translation>
+    </message>
+    <message>
+        <source>North East</source>
+        <comment>direction</comment>
+        <translation>Северо-восток</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <comment>direction</comment>
+        <translation>Восток</translation>
+    </message>
+    <message>
+        <source>South East</source>
+        <comment>direction</comment>
+        <translation>Юго-восток</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <comment>direction</comment>
+        <translation>Юг</translation>
+    </message>
+    <message>
+        <source>South West</source>
+        <comment>direction</comment>
+        <translation>Юго-запад</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <comment>direction</comment>
+        <translation>Запад</translation>
+    </message>
+    <message>
+        <source>North West</source>
+        <comment>direction</comment>
+        <translation>Северо-запад</translation>
+    </message>
+    <message>
+        <source>Excellent</source>
+        <comment>rating</comment>
+        <translation>Отлично</translation>
+    </message>
+    <message>
+        <source>Very Good</source>
+        <comment>rating</comment>
+        <translation>Очень хорошо</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <comment>rating</comment>
+        <translation>Хорошо</translation>
+    </message>
+    <message>
+        <source>Unsatisfactory</source>
+        <comment>rating</comment>
+        <translation>Неудовлетворительно</translation>
+    </message>
+    <message>
+        <source>Bad</source>
+        <comment>rating</comment>
+        <translation>Плохо</translation>
+    </message>
+    <message>
+        <source>Disastrous</source>
+        <comment>rating</comment>
+        <translation>Катастрофически</translation>
+    </message>
+    <message>
+        <source>%1-%2</source>
+        <extracomment>The pair of trigrams, the user&apos;s first: &quot;Kun-Kun&quot;</extracomment>
+        <translation>%1-%2</translation>
+    </message>
+    <message>
+        <source>Mr. %1</source>
+        <translation>г-н %1</translation>
+    </message>
+    <message>
+        <source>Ms. %1</source>
+        <translation>г-жа %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateReminder</name>
+    <message>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <translation>Возможно, для этой программы доступно обновление.<byte value="xd"/>Вы хотите проверить наличие обновлений?</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror v1.0</source>
+        <translation>VA Zuvo Dada Vuvizoreduror v1.0</translation>
+    </message>
+    <message>
+        <source>Program picture</source>
+        <translation>Изображение программы</translation>
+    </message>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror is based on the compatibility of Kua or Gua numbers of two people according to the Eight Mansions School of Feng Shui. This software shows how your personal trigram reflects how you affect or get affected by other people.</source>
+        <translation>Программа VA Zuvo Dada Vuvizoreduror основана на совместимости чисел Гуа (Куа) двух людей по школе Восьми Дворцов фэн-шуй. Она показывает, как Ваша личная триграмма отражает Ваше влияние на других людей и их влияние на Вас.</translation>
+    </message>
+    <message>
+        <source>Visit us at %1</source>
+        <translation>Посетите наш сайт: %1</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>Бизнес на дому. Откройте интернет-бизнес и зарабатывайте онлайн. Получите эту программу под брендом Вашего сайта.</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>Узнать подробнее</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+</context>
+<context>
+    <name>frmExit</name>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror v1.0</source>
+        <translation>VA Zuvo Dada Vuvizoreduror v1.0</translation>
+    </message>
+    <message>
+        <source>Program picture</source>
+        <translation>Изображение программы</translation>
+    </message>
+    <message>
+        <source>Yes, take me to the discussion forum at %1</source>
+        <translation>Да, открыть форум обсуждений на %1</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Выход</translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <translation>Порекомендуйте нас другу</translation>
+    </message>
+    <message>
+        <source>Your Name</source>
+        <translation>Ваше имя</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Ваше имя</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>Ваш адрес электронной почты</translation>
+    </message>
+    <message>
+        <source>Your email address</source>
+        <translation>Ваш адрес электронной почты</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Name</source>
+        <translation>Имя друга</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s name</source>
+        <translation>Имя друга</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Email Address</source>
+        <translation>Адрес электронной почты друга</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s email address</source>
+        <translation>Адрес электронной почты друга</translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <translation>&amp;Порекомендовать сейчас</translation>
+    </message>
+    <message>
+        <source>Your Message
+</source>
+        <translation>Ваше сообщение
+</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>Ваше сообщение</translation>
+    </message>
+    <message>
+        <source>Download Our Other Programs</source>
+        <translation>Скачайте другие программы</translation>
+    </message>
+    <message>
+        <source>Besides this program we publish a range of other small programs for home and office. Each one is free to try, quick to install and easy to use.
+
+Every program has a page of its own with a short description, a picture and a download link, so you can see what it does before you fetch it.
+
+Browse the whole catalogue at %1 and pick the programs that suit you.</source>
+        <translation>Помимо этой программы мы выпускаем целый ряд других небольших программ для дома и офиса. Каждую из них можно попробовать бесплатно, она быстро устанавливается и проста в работе.
+
+У каждой программы есть своя страница с кратким описанием, изображением и ссылкой для скачивания, так что Вы можете узнать, что она делает, ещё до загрузки.
+
+Просмотрите весь каталог на %1 и выберите подходящие Вам программы.</translation>
+    </message>
+    <message>
+        <source>Visit the program catalogue</source>
+        <translation>Открыть каталог программ</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>Ваше сообщение</translation>
+    </message>
+</context>
+<context>
+    <name>frmFengShuiCompatibilityResult</name>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror v1.0</source>
+        <translation>VA Zuvo Dada Vuvizoreduror v1.0</translation>
+    </message>
+    <message>
+        <source>Join our discussion forum at %1</source>
+        <translation>Присоединяйтесь к нашему форуму обсуждений на %1</translation>
+    </message>
+    <message>
+        <source>Feng Shui Kua Number </source>
+        <translation>Число Гуа по фэн-шуй </translation>
+    </message>
+    <message>
+        <source>Your Kua Number is: </source>
+        <translation>Ваше число Гуа: </translation>
+    </message>
+    <message>
+        <source>Kua or Gua Number calculated according to the Eight Mansions School of Feng Shui helps one attain prosperity and everlasting success. It is calculated on basis of your birth and gender details.</source>
+        <translation>Число Гуа (Куа), рассчитанное по школе Восьми Дворцов фэн-шуй, помогает достичь процветания и неизменного успеха. Оно рассчитывается по Вашей дате рождения и полу.</translation>
+    </message>
+    <message>
+        <source>Your Color is:</source>
+        <translation>Ваш цвет:</translation>
+    </message>
+    <message>
+        <source>Your Element is: </source>
+        <translation>Ваша стихия: </translation>
+    </message>
+    <message>
+        <source>Your are a</source>
+        <translation>У Вас</translation>
+    </message>
+    <message>
+        <source>Group Person</source>
+        <translation>группа</translation>
+    </message>
+    <message>
+        <source> Feng Shui Kua Number </source>
+        <translation> Число Гуа по фэн-шуй </translation>
+    </message>
+    <message>
+        <source>Trigram Compatibility</source>
+        <translation>Совместимость триграмм</translation>
+    </message>
+    <message>
+        <source>Your Trigram</source>
+        <translation>Ваша триграмма</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Цвет</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Успех</translation>
+    </message>
+    <message>
+        <source>Health</source>
+        <translation>Здоровье</translation>
+    </message>
+    <message>
+        <source>Relationship</source>
+        <translation>Отношения</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>Личное</translation>
+    </message>
+    <message>
+        <source>Mishaps</source>
+        <translation>Неудачи</translation>
+    </message>
+    <message>
+        <source>Five Ghosts</source>
+        <translation>Пять духов</translation>
+    </message>
+    <message>
+        <source>Six Killings</source>
+        <translation>Шесть убийств</translation>
+    </message>
+    <message>
+        <source>Total Loss</source>
+        <translation>Полная потеря</translation>
+    </message>
+    <message>
+        <source>Your Partner&apos;s Trigram</source>
+        <translation>Триграмма партнёра</translation>
+    </message>
+    <message>
+        <source>Compatibility Interpretation</source>
+        <translation>Оценка совместимости</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
+        <translation>Программа под брендом Вашего сайта.  Рост лояльности и посещаемости. Здесь — название &amp;  ссылка сайта. См. «Справку». Подробнее о совместном брендинге — щёлкните здесь.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>Бизнес на дому. Откройте интернет-бизнес и зарабатывайте онлайн. Получите эту программу под брендом Вашего сайта. Щёлкните здесь, чтобы узнать подробнее.</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Записать</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Назад</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Выход</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>Справка в &amp;Интернете</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>Посетить наш &amp;сайт</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>&amp;Проверить обновления</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>&amp;О программе</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>&amp;Пожертвовать</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>Заработать в &amp;Интернете</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Печать...</translation>
+    </message>
+    <message>
+        <source>&amp;Export as PDF...</source>
+        <translation>&amp;Экспорт в PDF...</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror v1.0</source>
+        <translation>VA Zuvo Dada Vuvizoreduror v1.0</translation>
+    </message>
+    <message>
+        <source>Join our discussion forum at %1</source>
+        <translation>Присоединяйтесь к нашему форуму обсуждений на %1</translation>
+    </message>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror is based on the calculation of Kua or Gua numbers of two people. The Kua or Gua Number is calculated according to the Eight Mansions School of Feng Shui. This number helps one attain prosperity and everlasting success. It is calculated on the basis of your birth and gender details.</source>
+        <translation>Программа VA Zuvo Dada Vuvizoreduror основана на расчёте чисел Гуа (Куа) двух людей. Число Гуа рассчитывается по школе Восьми Дворцов фэн-шуй. Это число помогает достичь процветания и неизменного успеха. Оно рассчитывается по Вашей дате рождения и полу.</translation>
+    </message>
+    <message>
+        <source>VA Zuvo Dada Vuvizoreduror is based on the principle that the Kua number for a person helps one analyze their destiny and defines their auspicious and inauspicious directions. People of compatible direction groups get along well with each while those of opposing direction groups do not. VA Zuvo Dada Vuvizoreduror helps you analyze your relationship on the basis of this school of Feng Shui.</source>
+        <translation>Программа VA Zuvo Dada Vuvizoreduror исходит из того, что число Гуа помогает человеку понять свою судьбу и определяет его благоприятные и неблагоприятные направления. Люди из совместимых групп направлений хорошо ладят друг с другом, а из противоположных — нет. VA Zuvo Dada Vuvizoreduror поможет проанализировать Ваши отношения по этой школе фэн-шуй.</translation>
+    </message>
+    <message>
+        <source>&amp;Open Previously Saved Reading</source>
+        <translation>&amp;Открыть сохранённое толкование</translation>
+    </message>
+    <message>
+        <source>Your Details Please</source>
+        <translation>Укажите Ваши данные</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Ваше имя</translation>
+    </message>
+    <message>
+        <source>Birth Day</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Your birth day</source>
+        <translation>Ваш день рождения</translation>
+    </message>
+    <message>
+        <source>Your birth month</source>
+        <translation>Ваш месяц рождения</translation>
+    </message>
+    <message>
+        <source>Your birth year</source>
+        <translation>Ваш год рождения</translation>
+    </message>
+    <message>
+        <source>Sex</source>
+        <translation>Пол</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation>Муж.</translation>
+    </message>
+    <message>
+        <source>Your sex: male</source>
+        <translation>Ваш пол: мужской</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>Жен.</translation>
+    </message>
+    <message>
+        <source>Your sex: female</source>
+        <translation>Ваш пол: женский</translation>
+    </message>
+    <message>
+        <source>Your Partner&apos;s Details Please</source>
+        <translation>Укажите данные Вашего партнёра</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s name</source>
+        <translation>Имя Вашего партнёра</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s birth day</source>
+        <translation>День рождения Вашего партнёра</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s birth month</source>
+        <translation>Месяц рождения Вашего партнёра</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s birth year</source>
+        <translation>Год рождения Вашего партнёра</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s sex: male</source>
+        <translation>Пол Вашего партнёра: мужской</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s sex: female</source>
+        <translation>Пол Вашего партнёра: женский</translation>
+    </message>
+    <message>
+        <source>&amp;Find Our Feng Shui Compatibility</source>
+        <translation>&amp;Узнать нашу совместимость по фэн-шуй</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>Бизнес на дому. Откройте интернет-бизнес и зарабатывайте онлайн. Получите эту программу под брендом Вашего сайта. Щёлкните здесь, чтобы узнать подробнее.</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
+        <translation>Программа под брендом Вашего сайта.  Рост лояльности и посещаемости. Здесь — название &amp;  ссылка сайта. См. «Справку». Подробнее о совместном брендинге — щёлкните здесь.</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>Справка в &amp;Интернете</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>Посетить наш &amp;сайт</translation>
+    </message>
+    <message>
+        <source>&amp;Check for Software Update</source>
+        <translation>&amp;Проверить обновления</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>&amp;О программе</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>&amp;Пожертвовать</translation>
+    </message>
+    <message>
+        <source>&amp;Make Money Online</source>
+        <translation>&amp;Заработать в Интернете</translation>
+    </message>
+</context>
+<context>
+    <name>shell::Application</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>Программа уже запущена</translation>
+    </message>
+    <message>
+        <source>Please Check The File.</source>
+        <translation>Пожалуйста, проверьте файл.</translation>
+    </message>
+</context>
+<context>
+    <name>shell::CommandLine</name>
+    <message>
+        <source>Gives a couple a Feng Shui compatibility reading after the Eight Mansions school.</source>
+        <translation>Составляет для пары толкование совместимости по фэн-шуй согласно школе Восьми Дворцов.</translation>
+    </message>
+    <message>
+        <source>A saved reading (.fsc) to open.</source>
+        <translation>Сохранённое толкование (.fsc), которое нужно открыть.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>%1: %2
+Подробнее: «%1 --help».
+</translation>
+    </message>
+    <message>
+        <source>%1: only one reading opens at a time; ignored: %2
+</source>
+        <translation>%1: одновременно открывается только одно толкование; пропущено: %2
+</translation>
+    </message>
+</context>
+<context>
+    <name>shell::frmExit</name>
+    <message>
+        <source>Please support our discussion forum: visit %1 regularly and join the conversation.</source>
+        <translation>Пожалуйста, поддержите наш форум обсуждений: регулярно заходите на %1 и участвуйте в беседе.</translation>
+    </message>
+    <message>
+        <source>The forum at %1 lives on its visitors. Drop in now and then to keep it going.</source>
+        <translation>Форум на %1 живёт благодаря своим посетителям. Заглядывайте время от времени, чтобы он не угас.</translation>
+    </message>
+    <message>
+        <source>Enjoyed this program? Support the discussion forum behind it by visiting %1 regularly.</source>
+        <translation>Понравилась программа? Поддержите форум обсуждений, который стоит за ней, — регулярно заходите на %1.</translation>
+    </message>
+    <message>
+        <source>Help our discussion forum grow: make %1 one of the sites you visit regularly.</source>
+        <translation>Помогите нашему форуму обсуждений расти: сделайте %1 одним из сайтов, которые Вы регулярно посещаете.</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>Пожалуйста, введите Ваше имя</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <translation>Пожалуйста, введите Ваш адрес электронной почты</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>Пожалуйста, введите Ваше сообщение</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Name</source>
+        <translation>Пожалуйста, введите имя Вашего друга</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Email</source>
+        <translation>Пожалуйста, введите адрес электронной почты Вашего друга</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <translation>Адрес электронной почты не может содержать пробелы</translation>
+    </message>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>Пожалуйста, введите два разных адреса электронной почты</translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <translation>Пожалуйста, введите правильный адрес электронной почты</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ReadingPage</name>
+    <message>
+        <source>Feng Shui Compatibility Reading for %1</source>
+        <translation>Толкование совместимости по фэн-шуй: %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Дата: %1</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>Вы</translation>
+    </message>
+    <message>
+        <source>Your Partner</source>
+        <translation>Ваш партнёр</translation>
+    </message>
+    <message>
+        <source>Directions</source>
+        <translation>Направления</translation>
+    </message>
+    <message>
+        <source>Kua Number</source>
+        <translation>Число Гуа</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Группа</translation>
+    </message>
+    <message>
+        <source>Element</source>
+        <translation>Стихия</translation>
+    </message>
+    <message>
+        <source>Trigram</source>
+        <translation>Триграмма</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Цвет</translation>
+    </message>
+</context>
+<context>
+    <name>ui::frmFengShuiCompatibilityResult</name>
+    <message>
+        <source>Your Kua Number</source>
+        <translation>Ваше число Гуа</translation>
+    </message>
+    <message>
+        <source>Your Partner&apos;s Kua Number</source>
+        <translation>Число Гуа партнёра</translation>
+    </message>
+    <message>
+        <source>Trigram Compatibility</source>
+        <translation>Совместимость триграмм</translation>
+    </message>
+    <message>
+        <source>%1 picture</source>
+        <translation>Изображение: %1</translation>
+    </message>
+    <message>
+        <source>No picture</source>
+        <translation>Нет изображения</translation>
+    </message>
+    <message>
+        <source>Feng Shui Compatibility</source>
+        <translation>Совместимость по фэн-шуй</translation>
+    </message>
+    <message>
+        <source>Rich Text Format (*.fsc)</source>
+        <translation>Формат RTF (*.fsc)</translation>
+    </message>
+    <message>
+        <source>Could Not Save The File.
+%1</source>
+        <translation>Не удалось сохранить файл.
+%1</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Экспорт в PDF</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Файлы PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Could Not Export The File.
+%1</source>
+        <translation>Не удалось экспортировать файл.
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ui::frmMain</name>
+    <message>
+        <source>January</source>
+        <translation>Январь</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Февраль</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>Март</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>Апрель</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Май</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Июнь</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Июль</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>Август</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>Сентябрь</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Октябрь</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>Ноябрь</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Декабрь</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>Пожалуйста, введите Ваше имя</translation>
+    </message>
+    <message>
+        <source>Please Specify Your Sex</source>
+        <translation>Пожалуйста, укажите Ваш пол</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Partner&apos;s Name</source>
+        <translation>Пожалуйста, введите имя Вашего партнёра</translation>
+    </message>
+    <message>
+        <source>Please Specify Your Partner&apos;s Sex</source>
+        <translation>Пожалуйста, укажите пол Вашего партнёра</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month!</source>
+        <translation>Пожалуйста, введите правильную дату или месяц!</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month !</source>
+        <translation>Пожалуйста, введите правильную дату или месяц !</translation>
+    </message>
+    <message>
+        <source>Select the source file</source>
+        <translation>Выберите исходный файл</translation>
+    </message>
+    <message>
+        <source>Feng Shui Compatibility (*.fsc)</source>
+        <translation>Совместимость по фэн-шуй (*.fsc)</translation>
+    </message>
+</context>
+</TS>
