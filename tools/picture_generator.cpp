@@ -1,5 +1,5 @@
-// Draws the 22 pictures of a reading and the program icon, and writes the resource file that
-// embeds them. Run by `make pictures`; the output is committed under assets/.
+// Draws the 22 pictures of a reading, the program icon and the saved reading's icon, and writes
+// the resource file that embeds them. Run by `make pictures`; the output is committed under assets/.
 //
 // Usage: picture_generator <assets directory>
 
@@ -472,6 +472,44 @@ QImage drawIcon(int size) {
 }
 
 // ---------------------------------------------------------------------------------------------
+// The saved reading's icon: a sheet with a folded corner, the program's badge and trigram on it
+
+QImage drawDocumentIcon(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    // A portrait sheet, as file managers draw documents, its outline on whole pixels.
+    const qreal line = std::max(1.0, size / 32.0);
+    const qreal left = std::round(size * 0.16) + line / 2;
+    const qreal right = size - std::round(size * 0.16) - line / 2;
+    const qreal top = line / 2;
+    const qreal bottom = size - line / 2;
+    const qreal fold = std::round(size * 0.22);
+    const QPolygonF sheet{QPointF(left, top), QPointF(right - fold, top),
+                          QPointF(right, top + fold), QPointF(right, bottom),
+                          QPointF(left, bottom)};
+    painter.setPen(QPen(QColor(120, 116, 108), line));
+    painter.setBrush(Background);
+    painter.drawPolygon(sheet);
+    painter.setBrush(QColor(226, 222, 212));
+    painter.drawPolygon(QPolygonF{QPointF(right - fold, top), QPointF(right - fold, top + fold),
+                                  QPointF(right, top + fold)});
+
+    // The program's mark in the lower part of the sheet: the badge with the Li trigram.
+    const qreal radius = (right - left) * 0.42;
+    const Disc disc{{(left + right) / 2, bottom - radius - std::max(line, size * 0.08)}, radius};
+    drawBadge(painter, disc);
+    painter.setPen(QPen(DarkOrange, std::max(1.0, radius * 0.12)));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(disc.centre, radius * 0.92, radius * 0.92);
+    drawTrigram(painter, disc.centre, {S, B, S}, iconBarsFor(static_cast<int>(radius * 2)));
+    painter.end();
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+// ---------------------------------------------------------------------------------------------
 // Files
 
 QByteArray pngBytes(const QImage& image) {
@@ -574,6 +612,22 @@ struct Generator {
         }
     }
 
+    // The saved reading's icon for the desktop's file type: installed, never loaded by the
+    // program, so it stays out of the resources.
+    void writeDocumentIcons() {
+        std::vector<std::pair<int, QByteArray>> images;
+        for (const int size : assets::ProgramIconSizes) {
+            images.emplace_back(size, pngBytes(drawDocumentIcon(size)));
+            const QString file = QStringLiteral("icons/document-%1.png").arg(size);
+            if (!writeBytes(root.filePath(file), images.back().second)) {
+                fail(QStringLiteral("cannot write ") + root.filePath(file));
+            }
+        }
+        if (!writeBytes(root.filePath("icons/document.ico"), icoContainer(images))) {
+            fail(QStringLiteral("cannot write the document's .ico file"));
+        }
+    }
+
     void writeQrc() {
         const QString qrc = QStringLiteral("<!DOCTYPE RCC>\n<!-- Written by picture_generator. "
                                            "-->\n<RCC version=\"1.0\">\n"
@@ -605,6 +659,7 @@ int main(int argc, char** argv) {
         generator.writePictures(info.list);
     }
     generator.writeIcons();
+    generator.writeDocumentIcons();
     generator.writeQrc();
     return generator.ok ? 0 : 1;
 }
