@@ -5,6 +5,7 @@
 
 #include <functional>
 
+class QPageLayout;
 class QPagedPaintDevice;
 class QTextDocument;
 class QWidget;
@@ -19,6 +20,13 @@ enum class ConsoleStream { Output, Error };
 // Where a file handed over by a later copy of the program arrives: an absolute path, not yet
 // read, from a source as untrusted as any file the user names.
 using FileReceiver = std::function<void(const QString& path)>;
+
+// How a print ended: printed, or cancelled by the user (both need no word), or failed, with the
+// system's reason where it gives one.
+struct PrintResult {
+    bool failed = false;
+    QString reason;
+};
 
 struct FileDialogOptions {
     QString title;
@@ -43,8 +51,8 @@ public:
     virtual QString askSaveFile(QWidget* parent, const FileDialogOptions& options) = 0;
 
     // The print dialog; once the user confirms it, the document is printed on the chosen
-    // printer and paper. Nothing happens on Cancel.
-    virtual void printDocument(QWidget* parent, QTextDocument& document) = 0;
+    // printer and paper, or into the chosen file whole or not at all. Nothing happens on Cancel.
+    virtual PrintResult printDocument(QWidget* parent, QTextDocument& document) = 0;
 
     // Hands an address to the user's browser; whether a browser starts is not our concern.
     virtual void openUrl(const QString& address) = 0;
@@ -74,8 +82,16 @@ public:
     virtual void writeToConsole(const QString& text, ConsoleStream stream) = 0;
 };
 
+// A kept page has the margins of a letter: 15 mm where the layout gives less (a PDF gives
+// none); wider margins, the printer's own or the user's, stay.
+QPageLayout withLetterMargins(QPageLayout layout);
+
 // Prints a document page by page onto a printer or a PDF, its pages laid out on the device's
-// printable area.
-void printOnto(QTextDocument& document, QPagedPaintDevice& device);
+// printable area. False when the device would not take a page.
+bool printOnto(QTextDocument& document, QPagedPaintDevice& device);
+
+// Writes a document as a PDF on the given paper so that the file on disk is either the old one
+// or the complete new one, never half of either. Empty text on success, otherwise the reason.
+QString writePdf(const QString& path, QTextDocument& document, const QPageLayout& layout);
 
 } // namespace platform

@@ -2,6 +2,8 @@
 
 #include "platform/file_handover.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDesktopServices>
 #include <QDir>
@@ -9,13 +11,17 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTextDocument>
 #include <QUrl>
 
+#include <algorithm>
 #include <cstdio>
 
 #ifdef Q_OS_WIN
@@ -116,14 +122,66 @@ bool hasConsole() {
 
 } // namespace
 
-void printOnto(QTextDocument& document, QPagedPaintDevice& device) {
-    // A kept page has the margins of a letter, also on a PDF printer, which has none of its
-    // own; a real printer's driver keeps its unprintable edge within them.
-    device.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    // The document counts 96 units an inch; printing scales its pages onto the device's.
+QPageLayout withLetterMargins(QPageLayout layout) {
+    constexpr qreal kLetterMargin = 15; // millimetres
+    const QMarginsF own = layout.margins(QPageLayout::Millimeter);
+    layout.setUnits(QPageLayout::Millimeter);
+    layout.setMinimumMargins(QMarginsF());
+    layout.setMargins(
+        QMarginsF(std::max(own.left(), kLetterMargin), std::max(own.top(), kLetterMargin),
+                  std::max(own.right(), kLetterMargin), std::max(own.bottom(), kLetterMargin)));
+    return layout;
+}
+
+bool printOnto(QTextDocument& document, QPagedPaintDevice& device) {
+    // The document counts 96 units an inch; its pages are laid out on the device's printable
+    // area and scaled onto the device's dots.
     const QSizeF points = device.pageLayout().paintRect(QPageLayout::Point).size();
     document.setPageSize(points * 96.0 / 72.0);
-    document.print(&device);
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        return false;
+    }
+    painter.scale(device.logicalDpiX() / 96.0, device.logicalDpiY() / 96.0);
+    const QSizeF page = document.pageSize();
+    for (int i = 0; i < document.pageCount(); ++i) {
+        if (i > 0 && !device.newPage()) {
+            return false;
+        }
+        painter.save();
+        painter.translate(0, -i * page.height());
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = QRectF(QPointF(0, i * page.height()), page);
+        context.palette.setColor(QPalette::Text, Qt::black);
+        painter.setClipRect(context.clip);
+        document.documentLayout()->draw(&painter, context);
+        painter.restore();
+    }
+    return painter.end();
+}
+
+QString writePdf(const QString& path, QTextDocument& document, const QPageLayout& layout) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return file.errorString();
+    }
+    bool drawn = false;
+    {
+        QPdfWriter writer(&file);
+        writer.setTitle(document.metaInformation(QTextDocument::DocumentTitle));
+        writer.setCreator(QString::fromLatin1(kApplicationTitle));
+        writer.setPageLayout(layout);
+        drawn = printOnto(document, writer);
+    }
+    // Only a complete page is committed; otherwise the old file stays as it was.
+    if (!drawn) {
+        file.cancelWriting();
+        return QCoreApplication::translate("platform", "The page could not be drawn.");
+    }
+    if (file.error() != QFileDevice::NoError || !file.commit()) {
+        return file.errorString();
+    }
+    return {};
 }
 
 QString instanceLockPath(const QString& executablePath) {
@@ -160,13 +218,23 @@ QString QtDesktop::askSaveFile(QWidget* parent, const FileDialogOptions& options
     return runFileDialog(parent, options, QFileDialog::AcceptSave);
 }
 
-void QtDesktop::printDocument(QWidget* parent, QTextDocument& document) {
+PrintResult QtDesktop::printDocument(QWidget* parent, QTextDocument& document) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(document.metaInformation(QTextDocument::DocumentTitle));
+    // Before the dialog, so that the user sees the margins and may change them.
+    printer.setPageLayout(withLetterMargins(printer.pageLayout()));
     QPrintDialog dialog(&printer, parent);
-    if (dialog.exec() == QDialog::Accepted) {
-        printOnto(document, printer);
+    if (dialog.exec() != QDialog::Accepted) {
+        return {};
     }
+    // Printing to a file is an export on the chosen paper: Qt's own PDF printer would leave a
+    // half-written file behind on a full disk and say nothing.
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        const QString reason = writePdf(printer.outputFileName(), document, printer.pageLayout());
+        return {.failed = !reason.isEmpty(), .reason = reason};
+    }
+    const bool printed = printOnto(document, printer) && printer.printerState() != QPrinter::Error;
+    return {.failed = !printed, .reason = {}};
 }
 
 void QtDesktop::openUrl(const QString& address) {

@@ -28,7 +28,7 @@ public:
                               MessageButtons buttons = MessageButtons::Ok) override;
     QString askOpenFile(QWidget* parent, const FileDialogOptions& options) override;
     QString askSaveFile(QWidget* parent, const FileDialogOptions& options) override;
-    void printDocument(QWidget* parent, QTextDocument& document) override;
+    PrintResult printDocument(QWidget* parent, QTextDocument& document) override;
     void openUrl(const QString& address) override;
     QString readSetting(const QString& application, const QString& section,
                         const QString& name) override;

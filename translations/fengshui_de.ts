@@ -702,6 +702,13 @@ Stöbern Sie im gesamten Katalog unter %1 und wählen Sie die Programme aus, die
     </message>
 </context>
 <context>
+    <name>platform</name>
+    <message>
+        <source>The page could not be drawn.</source>
+        <translation>Die Seite konnte nicht gezeichnet werden.</translation>
+    </message>
+</context>
+<context>
     <name>shell::Application</name>
     <message>
         <source>Application is already running</source>
@@ -830,6 +837,11 @@ Try &apos;%1 --help&apos; for more information.
         <source>Colour</source>
         <translation>Farbe</translation>
     </message>
+    <message>
+        <source>en</source>
+        <comment>The code of this translation&apos;s language, as in its file name</comment>
+        <translation>de</translation>
+    </message>
 </context>
 <context>
     <name>ui::frmFengShuiCompatibilityResult</name>
@@ -879,6 +891,12 @@ Try &apos;%1 --help&apos; for more information.
         <source>Could Not Export The File.
 %1</source>
         <translation>Die Datei konnte nicht exportiert werden.
+%1</translation>
+    </message>
+    <message>
+        <source>Could Not Print The Reading.
+%1</source>
+        <translation>Die Deutung konnte nicht gedruckt werden.
 %1</translation>
     </message>
 </context>

@@ -702,6 +702,13 @@ Explore el catálogo completo en %1 y elija los programas que más le convengan.
     </message>
 </context>
 <context>
+    <name>platform</name>
+    <message>
+        <source>The page could not be drawn.</source>
+        <translation>No se pudo dibujar la página.</translation>
+    </message>
+</context>
+<context>
     <name>shell::Application</name>
     <message>
         <source>Application is already running</source>
@@ -727,7 +734,7 @@ Explore el catálogo completo en %1 y elija los programas que más le convengan.
 Try &apos;%1 --help&apos; for more information.
 </source>
         <translation>%1: %2
-Pruebe '%1 --help' para obtener más información.
+Pruebe &apos;%1 --help&apos; para obtener más información.
 </translation>
     </message>
     <message>
@@ -830,6 +837,11 @@ Pruebe '%1 --help' para obtener más información.
         <source>Colour</source>
         <translation>Color</translation>
     </message>
+    <message>
+        <source>en</source>
+        <comment>The code of this translation&apos;s language, as in its file name</comment>
+        <translation>es</translation>
+    </message>
 </context>
 <context>
     <name>ui::frmFengShuiCompatibilityResult</name>
@@ -879,6 +891,12 @@ Pruebe '%1 --help' para obtener más información.
         <source>Could Not Export The File.
 %1</source>
         <translation>No se pudo exportar el archivo.
+%1</translation>
+    </message>
+    <message>
+        <source>Could Not Print The Reading.
+%1</source>
+        <translation>No se pudo imprimir la lectura.
 %1</translation>
     </message>
 </context>

@@ -702,6 +702,13 @@ Parcourez tout le catalogue sur %1 et choisissez les programmes qui vous convien
     </message>
 </context>
 <context>
+    <name>platform</name>
+    <message>
+        <source>The page could not be drawn.</source>
+        <translation>La page n'a pas pu être dessinée.</translation>
+    </message>
+</context>
+<context>
     <name>shell::Application</name>
     <message>
         <source>Application is already running</source>
@@ -716,7 +723,7 @@ Parcourez tout le catalogue sur %1 et choisissez les programmes qui vous convien
     <name>shell::CommandLine</name>
     <message>
         <source>Gives a couple a Feng Shui compatibility reading after the Eight Mansions school.</source>
-        <translation>Donne à un couple une lecture de compatibilité feng shui selon l'école des Huit Demeures.</translation>
+        <translation>Donne à un couple une lecture de compatibilité feng shui selon l&apos;école des Huit Demeures.</translation>
     </message>
     <message>
         <source>A saved reading (.fsc) to open.</source>
@@ -727,13 +734,13 @@ Parcourez tout le catalogue sur %1 et choisissez les programmes qui vous convien
 Try &apos;%1 --help&apos; for more information.
 </source>
         <translation>%1 : %2
-Essayez « %1 --help » pour plus d'informations.
+Essayez « %1 --help » pour plus d&apos;informations.
 </translation>
     </message>
     <message>
         <source>%1: only one reading opens at a time; ignored: %2
 </source>
-        <translation>%1 : une seule lecture s'ouvre à la fois ; ignoré : %2
+        <translation>%1 : une seule lecture s&apos;ouvre à la fois ; ignoré : %2
 </translation>
     </message>
 </context>
@@ -830,6 +837,11 @@ Essayez « %1 --help » pour plus d'informations.
         <source>Colour</source>
         <translation>Couleur</translation>
     </message>
+    <message>
+        <source>en</source>
+        <comment>The code of this translation&apos;s language, as in its file name</comment>
+        <translation>fr</translation>
+    </message>
 </context>
 <context>
     <name>ui::frmFengShuiCompatibilityResult</name>
@@ -879,6 +891,12 @@ Essayez « %1 --help » pour plus d'informations.
         <source>Could Not Export The File.
 %1</source>
         <translation>Impossible d&apos;exporter le fichier.
+%1</translation>
+    </message>
+    <message>
+        <source>Could Not Print The Reading.
+%1</source>
+        <translation>Impossible d'imprimer la lecture.
 %1</translation>
     </message>
 </context>

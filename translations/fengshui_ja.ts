@@ -269,11 +269,11 @@ Element Fire is not compatible with elements Metal and Soil.</source>
     </message>
     <message>
         <source>Mr. %1</source>
-        <translation>%1 様</translation>
+        <translation>%1様</translation>
     </message>
     <message>
         <source>Ms. %1</source>
-        <translation>%1 様</translation>
+        <translation>%1様</translation>
     </message>
 </context>
 <context>
@@ -702,6 +702,13 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
 </context>
 <context>
+    <name>platform</name>
+    <message>
+        <source>The page could not be drawn.</source>
+        <translation>ページを描画できませんでした。</translation>
+    </message>
+</context>
+<context>
     <name>shell::Application</name>
     <message>
         <source>Application is already running</source>
@@ -727,7 +734,7 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
 Try &apos;%1 --help&apos; for more information.
 </source>
         <translation>%1: %2
-詳しくは '%1 --help' を実行してください。
+詳しくは &apos;%1 --help&apos; を実行してください。
 </translation>
     </message>
     <message>
@@ -830,6 +837,11 @@ Try &apos;%1 --help&apos; for more information.
         <source>Colour</source>
         <translation>色</translation>
     </message>
+    <message>
+        <source>en</source>
+        <comment>The code of this translation&apos;s language, as in its file name</comment>
+        <translation>ja</translation>
+    </message>
 </context>
 <context>
     <name>ui::frmFengShuiCompatibilityResult</name>
@@ -879,6 +891,12 @@ Try &apos;%1 --help&apos; for more information.
         <source>Could Not Export The File.
 %1</source>
         <translation>ファイルをエクスポートできませんでした。
+%1</translation>
+    </message>
+    <message>
+        <source>Could Not Print The Reading.
+%1</source>
+        <translation>鑑定を印刷できませんでした。
 %1</translation>
     </message>
 </context>

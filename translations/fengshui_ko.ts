@@ -702,6 +702,13 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
 </context>
 <context>
+    <name>platform</name>
+    <message>
+        <source>The page could not be drawn.</source>
+        <translation>페이지를 그릴 수 없습니다.</translation>
+    </message>
+</context>
+<context>
     <name>shell::Application</name>
     <message>
         <source>Application is already running</source>
@@ -727,7 +734,7 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
 Try &apos;%1 --help&apos; for more information.
 </source>
         <translation>%1: %2
-자세한 내용은 '%1 --help'를 실행하십시오.
+자세한 내용은 &apos;%1 --help&apos;를 실행하십시오.
 </translation>
     </message>
     <message>
@@ -830,6 +837,11 @@ Try &apos;%1 --help&apos; for more information.
         <source>Colour</source>
         <translation>색상</translation>
     </message>
+    <message>
+        <source>en</source>
+        <comment>The code of this translation&apos;s language, as in its file name</comment>
+        <translation>ko</translation>
+    </message>
 </context>
 <context>
     <name>ui::frmFengShuiCompatibilityResult</name>
@@ -879,6 +891,12 @@ Try &apos;%1 --help&apos; for more information.
         <source>Could Not Export The File.
 %1</source>
         <translation>파일을 내보낼 수 없습니다.
+%1</translation>
+    </message>
+    <message>
+        <source>Could Not Print The Reading.
+%1</source>
+        <translation>풀이를 인쇄할 수 없습니다.
 %1</translation>
     </message>
 </context>

@@ -702,6 +702,13 @@ Consulte o catálogo completo em %1 e escolha os programas que combinam com voc�
     </message>
 </context>
 <context>
+    <name>platform</name>
+    <message>
+        <source>The page could not be drawn.</source>
+        <translation>Não foi possível desenhar a página.</translation>
+    </message>
+</context>
+<context>
     <name>shell::Application</name>
     <message>
         <source>Application is already running</source>
@@ -727,7 +734,7 @@ Consulte o catálogo completo em %1 e escolha os programas que combinam com voc�
 Try &apos;%1 --help&apos; for more information.
 </source>
         <translation>%1: %2
-Experimente '%1 --help' para mais informações.
+Experimente &apos;%1 --help&apos; para mais informações.
 </translation>
     </message>
     <message>
@@ -830,6 +837,11 @@ Experimente '%1 --help' para mais informações.
         <source>Colour</source>
         <translation>Cor</translation>
     </message>
+    <message>
+        <source>en</source>
+        <comment>The code of this translation&apos;s language, as in its file name</comment>
+        <translation>pt_BR</translation>
+    </message>
 </context>
 <context>
     <name>ui::frmFengShuiCompatibilityResult</name>
@@ -879,6 +891,12 @@ Experimente '%1 --help' para mais informações.
         <source>Could Not Export The File.
 %1</source>
         <translation>Não foi possível exportar o arquivo.
+%1</translation>
+    </message>
+    <message>
+        <source>Could Not Print The Reading.
+%1</source>
+        <translation>Não foi possível imprimir a leitura.
 %1</translation>
     </message>
 </context>

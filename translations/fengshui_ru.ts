@@ -702,6 +702,13 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
 </context>
 <context>
+    <name>platform</name>
+    <message>
+        <source>The page could not be drawn.</source>
+        <translation>Не удалось нарисовать страницу.</translation>
+    </message>
+</context>
+<context>
     <name>shell::Application</name>
     <message>
         <source>Application is already running</source>
@@ -830,6 +837,11 @@ Try &apos;%1 --help&apos; for more information.
         <source>Colour</source>
         <translation>Цвет</translation>
     </message>
+    <message>
+        <source>en</source>
+        <comment>The code of this translation&apos;s language, as in its file name</comment>
+        <translation>ru</translation>
+    </message>
 </context>
 <context>
     <name>ui::frmFengShuiCompatibilityResult</name>
@@ -879,6 +891,12 @@ Try &apos;%1 --help&apos; for more information.
         <source>Could Not Export The File.
 %1</source>
         <translation>Не удалось экспортировать файл.
+%1</translation>
+    </message>
+    <message>
+        <source>Could Not Print The Reading.
+%1</source>
+        <translation>Не удалось напечатать толкование.
 %1</translation>
     </message>
 </context>

@@ -269,11 +269,11 @@ Element Fire is not compatible with elements Metal and Soil.</source>
     </message>
     <message>
         <source>Mr. %1</source>
-        <translation>%1 先生</translation>
+        <translation>%1先生</translation>
     </message>
     <message>
         <source>Ms. %1</source>
-        <translation>%1 女士</translation>
+        <translation>%1女士</translation>
     </message>
 </context>
 <context>
@@ -702,6 +702,13 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
 </context>
 <context>
+    <name>platform</name>
+    <message>
+        <source>The page could not be drawn.</source>
+        <translation>无法绘制该页面。</translation>
+    </message>
+</context>
+<context>
     <name>shell::Application</name>
     <message>
         <source>Application is already running</source>
@@ -792,7 +799,7 @@ Try &apos;%1 --help&apos; for more information.
     <name>ui::ReadingPage</name>
     <message>
         <source>Feng Shui Compatibility Reading for %1</source>
-        <translation>%1 的风水相合度解读</translation>
+        <translation>%1的风水相合度解读</translation>
     </message>
     <message>
         <source>Date: %1</source>
@@ -829,6 +836,11 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>Colour</source>
         <translation>颜色</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>The code of this translation&apos;s language, as in its file name</comment>
+        <translation>zh_CN</translation>
     </message>
 </context>
 <context>
@@ -879,6 +891,12 @@ Try &apos;%1 --help&apos; for more information.
         <source>Could Not Export The File.
 %1</source>
         <translation>无法导出该文件。
+%1</translation>
+    </message>
+    <message>
+        <source>Could Not Print The Reading.
+%1</source>
+        <translation>无法打印该解读。
 %1</translation>
     </message>
 </context>

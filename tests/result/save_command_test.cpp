@@ -116,6 +116,10 @@ private slots:
     void anExistingFileSurvivesAFailedSave();
     void exportedPageHoldsTheReading_data();
     void exportedPageHoldsTheReading();
+    void printingSaysWhatHappened_data();
+    void printingSaysWhatHappened();
+    void theExportIsOnTheLocalPaper_data();
+    void theExportIsOnTheLocalPaper();
 };
 
 void SaveCommandTest::asksWithTheSaveDialogOfOurFiles() {
@@ -334,6 +338,89 @@ void SaveCommandTest::exportedPageHoldsTheReading() {
     }
     QCOMPARE(text.count(QLatin1Char('\f')), 1); // one page
     QCOMPARE(desktop.printedTexts.size(), 0);
+}
+
+void SaveCommandTest::printingSaysWhatHappened_data() {
+    QTest::addColumn<bool>("confirmed");
+    QTest::addColumn<bool>("fails");
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<QString>("message"); // empty for none
+
+    QTest::newRow("printed") << true << false << ""
+                             << "";
+    QTest::newRow("cancelled") << false << false << ""
+                               << "";
+    QTest::newRow("the printer does not take the page") << true << true << ""
+                                                        << "Could Not Print The Reading.";
+    QTest::newRow("the file printed to cannot be written")
+        << true << true << "No space left on device"
+        << "Could Not Print The Reading.\nNo space left on device";
+}
+
+void SaveCommandTest::printingSaysWhatHappened() {
+    QFETCH(bool, confirmed);
+    QFETCH(bool, fails);
+    QFETCH(QString, reason);
+    QFETCH(QString, message);
+    test::FakeDesktop desktop;
+    desktop.printChoice = confirmed;
+    desktop.printFails = fails;
+    desktop.printFailure = reason;
+    engine::CoupleReading reading = readingOf(3, 9);
+    reading.Self.Name = "Bob";
+    reading.Self.Sex = "Male";
+    frmFengShuiCompatibilityResult window(reading, desktop);
+    window.findChild<QAction*>("mnuPrintReading")->trigger();
+
+    QCOMPARE(desktop.calls.count(QStringLiteral("printDocument")), 1);
+    QCOMPARE(desktop.messageTexts(), message.isEmpty() ? QStringList() : QStringList{message});
+    if (!message.isEmpty()) {
+        QCOMPARE(desktop.messages.front().icon, platform::MessageIcon::Critical);
+    }
+    if (!confirmed) {
+        QVERIFY(desktop.printedTexts.isEmpty());
+        return;
+    }
+    // The page that went to the printer: one, with the reading on it.
+    QCOMPARE(desktop.printedPageCounts, std::vector<int>{1});
+    for (const char* word : {"Mr. Bob", "Chen-Li", "Excellent", "Total Loss", "North West"}) {
+        QVERIFY2(desktop.printedTexts.front().contains(QLatin1String(word)), word);
+    }
+}
+
+// The paper follows where the user lives, not the language: Letter where CLDR has it, A4
+// elsewhere. Read back from the PDF with poppler's pdfinfo, in points.
+void SaveCommandTest::theExportIsOnTheLocalPaper_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("paper");
+    const QString letter = QStringLiteral("612 x 792");
+    const QString a4 = QStringLiteral("595 x 842");
+    for (const char* name : {"en_US", "es_PR", "en_CA", "fr_CA", "es_MX", "en_BZ", "es_CL", "es_CO",
+                             "es_CR", "es_GT", "es_NI", "es_PA", "en_PH", "es_SV", "es_VE"}) {
+        QTest::addRow("%s: Letter", name) << name << letter;
+    }
+    for (const char* name : {"de_DE", "en_GB", "es_ES", "es_AR", "pt_BR", "fr_FR", "ja_JP", "zh_TW",
+                             "ru_RU", "ko_KR", "C"}) {
+        QTest::addRow("%s: A4", name) << name << a4;
+    }
+}
+
+void SaveCommandTest::theExportIsOnTheLocalPaper() {
+    QFETCH(QString, locale);
+    QFETCH(QString, paper);
+    QTemporaryDir folder;
+    const QString path = folder.filePath("reading.pdf");
+    const QLocale before;
+    QLocale::setDefault(QLocale(locale));
+    saveThroughMenu(*std::make_unique<test::FakeDesktop>(), path, 3, 9, "mnuExportPdf");
+    QLocale::setDefault(before);
+
+    QProcess pdfinfo;
+    pdfinfo.start("pdfinfo", {path});
+    QVERIFY2(pdfinfo.waitForFinished(), "pdfinfo (poppler-utils) is needed");
+    const QString info = QString::fromUtf8(pdfinfo.readAllStandardOutput()).simplified();
+    QVERIFY2(info.contains(QStringLiteral("Page size: ") + paper + QStringLiteral(" pts")),
+             qPrintable(info));
 }
 
 QTEST_MAIN(SaveCommandTest)

@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -214,7 +215,8 @@ void ApplicationTest::endingReleasesTheInstanceLock() {
 }
 
 // What a start with these arguments must do. Files are named inside a scratch folder: "good.fsc"
-// holds a reading (user 3, partner 7), "bad.fsc" none, "folder.fsc" is a folder.
+// holds a reading (user 3, partner 7), as do its copies "CAPS.FSC" and "good.txt"; "bad.fsc"
+// holds none, and "folder.fsc" is a folder.
 void ApplicationTest::commandLines_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<bool>("anotherCopyRunning");
@@ -232,7 +234,7 @@ void ApplicationTest::commandLines_data() {
     QTest::newRow("a good file") << QStringList{"good.fsc"} << false << true << 0 << "result"
                                  << none << "" << none;
     QTest::newRow("a good file, its extension in capitals")
-        << QStringList{"GOOD.FSC"} << false << true << 0 << "result" << none << "" << none;
+        << QStringList{"CAPS.FSC"} << false << true << 0 << "result" << none << "" << none;
     QTest::newRow("a bad file") << QStringList{"bad.fsc"} << false << true << 0 << "input"
                                 << QStringList{fileCheck} << "" << none;
     QTest::newRow("a folder") << QStringList{"folder.fsc"} << false << true << 0 << "input"
@@ -274,7 +276,7 @@ void ApplicationTest::commandLines() {
     QFile good(folder.filePath(QStringLiteral("good.fsc")));
     QVERIFY(good.open(QIODevice::WriteOnly) && good.write("\x88\r\n\x8C\r\n") == 6);
     good.close();
-    QVERIFY(good.copy(folder.filePath(QStringLiteral("GOOD.FSC"))));
+    QVERIFY(good.copy(folder.filePath(QStringLiteral("CAPS.FSC"))));
     QVERIFY(good.copy(folder.filePath(QStringLiteral("good.txt"))));
     QFile bad(folder.filePath(QStringLiteral("bad.fsc")));
     QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write("hello\r\n") == 7);
@@ -333,6 +335,10 @@ void ApplicationTest::aFileGoesToTheRunningCopy() {
                                                       QFileDevice::ExeOwner));
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    // The program looks for its plugins beside itself, where they are deployed; in the build
+    // they are Qt's own.
+    environment.insert(QStringLiteral("QT_PLUGIN_PATH"),
+                       QLibraryInfo::path(QLibraryInfo::PluginsPath));
     QProcess running;
     running.setProcessEnvironment(environment);
     running.start(QStringLiteral(INSTANCE_HOLDER), {QStringLiteral(PROGRAM)});

@@ -38,16 +38,21 @@ QString FakeDesktop::askOpenFile(QWidget* parent, const platform::FileDialogOpti
     return takeFront(openFileAnswers, QString());
 }
 
-void FakeDesktop::printDocument(QWidget* /*parent*/, QTextDocument& document) {
+platform::PrintResult FakeDesktop::printDocument(QWidget* /*parent*/, QTextDocument& document) {
     calls.append(QStringLiteral("printDocument"));
+    if (!printChoice) {
+        return {};
+    }
     printedTexts.append(document.toPlainText());
     // Laid out and printed as on a printer with A4 paper, into a PDF nobody keeps.
     QBuffer sink;
     sink.open(QIODevice::WriteOnly);
     QPdfWriter printer(&sink);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    platform::printOnto(document, printer);
+    printer.setPageLayout(platform::withLetterMargins(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, {})));
+    const bool printed = platform::printOnto(document, printer) && !printFails;
     printedPageCounts.push_back(document.pageCount());
+    return {.failed = !printed, .reason = printed ? QString() : printFailure};
 }
 
 QString FakeDesktop::askSaveFile(QWidget* parent, const platform::FileDialogOptions& options) {

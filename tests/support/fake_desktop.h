@@ -35,7 +35,7 @@ public:
                                         platform::MessageButtons buttons) override;
     QString askOpenFile(QWidget* parent, const platform::FileDialogOptions& options) override;
     QString askSaveFile(QWidget* parent, const platform::FileDialogOptions& options) override;
-    void printDocument(QWidget* parent, QTextDocument& document) override;
+    platform::PrintResult printDocument(QWidget* parent, QTextDocument& document) override;
     void openUrl(const QString& address) override;
     QString readSetting(const QString& application, const QString& section,
                         const QString& name) override;
@@ -78,6 +78,10 @@ public:
     std::deque<double> randomValues;
     std::map<SettingKey, QString> settings;
     bool settingsWritable = true;
+    // The print dialog is confirmed unless told otherwise; the printer then fails on request.
+    bool printChoice = true;
+    bool printFails = false;
+    QString printFailure;
     QDateTime clock = QDateTime(QDate(2024, 3, 15), QTime(10, 30));
     bool anotherCopyRunning = false;
     bool runningCopyTakesFiles = true;

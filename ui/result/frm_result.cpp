@@ -225,9 +225,16 @@ void frmFengShuiCompatibilityResult::save() {
         tr("Could Not Save The File.\n%1"));
 }
 
+// A print that does not complete is said, as a failed save is: the user must not wait at the
+// printer for a page that never comes.
 void frmFengShuiCompatibilityResult::printReading() {
     const std::unique_ptr<QTextDocument> page = readingPage(reading_, desktop_.now().date());
-    desktop_.printDocument(this, *page);
+    const platform::PrintResult result = desktop_.printDocument(this, *page);
+    if (result.failed) {
+        desktop_.showMessage(this,
+                             tr("Could Not Print The Reading.\n%1").arg(result.reason).trimmed(),
+                             platform::MessageIcon::Critical);
+    }
 }
 
 void frmFengShuiCompatibilityResult::exportPdf() {

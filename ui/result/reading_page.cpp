@@ -9,8 +9,7 @@
 
 #include <QCoreApplication>
 #include <QLocale>
-#include <QPdfWriter>
-#include <QSaveFile>
+#include <QPageLayout>
 #include <QTextDocument>
 #include <QUrl>
 
@@ -77,11 +76,23 @@ const ProfileRow kProfileRows[] = {
 // 200 pixels square, so they print at about 285 dots an inch.
 constexpr int kPictureSize = 67;
 
-// The Americas that print on Letter.
+// Where Letter is the paper, as the Unicode consortium's locale data (CLDR) has it; A4 is the
+// paper everywhere else.
 constexpr QLocale::Territory kLetterTerritories[] = {
-    QLocale::UnitedStates, QLocale::Canada,    QLocale::Mexico,     QLocale::Chile,
-    QLocale::Colombia,     QLocale::Venezuela, QLocale::PuertoRico, QLocale::Philippines,
+    QLocale::UnitedStates, QLocale::PuertoRico, QLocale::Canada,   QLocale::Mexico,
+    QLocale::Belize,       QLocale::Chile,      QLocale::Colombia, QLocale::CostaRica,
+    QLocale::Guatemala,    QLocale::Nicaragua,  QLocale::Panama,   QLocale::Philippines,
+    QLocale::ElSalvador,   QLocale::Venezuela,
 };
+
+// The language the page is written in, as the loaded translation names itself; English where
+// none is loaded. Its dates follow it, so that a page never mixes two languages. A user whose
+// own locale speaks that language gets their own way of writing dates.
+QLocale pageLocale() {
+    const QLocale language(QCoreApplication::translate(
+        "ui::ReadingPage", "en", "The code of this translation's language, as in its file name"));
+    return QLocale::system().language() == language.language() ? QLocale::system() : language;
+}
 
 QString escaped(const QString& text) {
     return text.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>"));
@@ -117,7 +128,7 @@ QString heading(const engine::CoupleReading& reading, QDate made) {
                           "<td align=\"right\" valign=\"top\">%3</td></tr></table><hr>")
         .arg(escaped(QString::fromLatin1(platform::kApplicationTitle)),
              escaped(pageText(kFor).arg(name)),
-             escaped(pageText(kDate).arg(QLocale().toString(made, QLocale::LongFormat))));
+             escaped(pageText(kDate).arg(pageLocale().toString(made, QLocale::LongFormat))));
 }
 
 QString pairBox(const engine::CoupleReading& reading) {
@@ -196,21 +207,9 @@ QPageSize paperFor(const QLocale& locale) {
 }
 
 QString writeReadingPdf(const QString& path, QTextDocument& page) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return file.errorString();
-    }
-    {
-        QPdfWriter writer(&file);
-        writer.setTitle(page.metaInformation(QTextDocument::DocumentTitle));
-        writer.setCreator(QString::fromLatin1(platform::kApplicationTitle));
-        writer.setPageSize(paperFor(QLocale()));
-        platform::printOnto(page, writer);
-    }
-    if (file.error() != QFileDevice::NoError || !file.commit()) {
-        return file.errorString();
-    }
-    return {};
+    return platform::writePdf(
+        path, page,
+        platform::withLetterMargins(QPageLayout(paperFor(QLocale()), QPageLayout::Portrait, {})));
 }
 
 } // namespace ui
