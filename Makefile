@@ -146,7 +146,8 @@ windows:
 		-DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/packaging/windows/mingw-w64-x86_64.cmake \
 		-DFSC_WINDOWS_QT_PREFIX="$$qt" -DQT_HOST_PATH=/usr \
 		-DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-		-DCMAKE_BUILD_TYPE=Release >/dev/null
+		-DFSC_SIGN_PKCS12="$(FSC_SIGN_PKCS12)" -DFSC_SIGN_PASSWORD_FILE="$(FSC_SIGN_PASSWORD_FILE)" \
+		-DFSC_SIGN_TIMESTAMP_URL="$(FSC_SIGN_TIMESTAMP_URL)" -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build $(WINDOWS_DIR) -j $(JOBS) --target windows_packages
 	@ls $(WINDOWS_DIR)/packages/*
 
@@ -156,3 +157,4 @@ test-windows: windows
 	@cmake --build $(WINDOWS_DIR) -j $(JOBS)
 	@cd $(WINDOWS_DIR) && ctest --output-on-failure -j $(JOBS)
 	@packaging/windows/check-installer $(WINDOWS_DIR)/packages/*-setup.exe
+	@packaging/windows/check-signing $(WINDOWS_DIR)

@@ -19,11 +19,13 @@
 #include <QTimer>
 
 #include <atomic>
+#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <random>
+#include <string_view>
 #include <thread>
 
 namespace {
@@ -70,9 +72,29 @@ const Key kKeys[] = {
     {Qt::Key_P, Qt::ControlModifier, "Ctrl+P"},
 };
 
+// A positive whole number from the environment, or the fallback when it is not set. Anything
+// else ends the run: a run that quietly took "abc" for 0 would report no findings of nothing.
 int settingFrom(const char* name, int fallback) {
     const char* value = std::getenv(name);
-    return value != nullptr ? std::atoi(value) : fallback;
+    if (value == nullptr) {
+        return fallback;
+    }
+    const std::string_view text(value);
+    int number = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (error != std::errc() || end != text.data() + text.size() || number <= 0) {
+        std::fprintf(stderr, "monkey: %s must be a positive whole number, not \"%s\"\n", name,
+                     value);
+        std::exit(2);
+    }
+    return number;
+}
+
+// Ends the run with what was found; the log's tail shows how the program got there.
+[[noreturn]] void finding(const char* what) {
+    std::printf("finding: %s\n", what);
+    std::fflush(stdout);
+    std::abort();
 }
 
 class Monkey : public QObject {
@@ -129,15 +151,21 @@ private:
         scriptFileDialogs();
         QWidget* target = targetWindow();
         if (target == nullptr) {
+            // Nothing on screen, yet not ended: a user could neither see nor end the program.
+            if (!application_->hasEnded()) {
+                finding("the program runs with no window shown");
+            }
             return;
         }
         const int roll = chance();
         if (roll < 58) {
             pressKey(target);
-        } else if (roll < 88) {
+        } else if (roll < 86) {
             click(target);
-        } else if (roll < 98) {
+        } else if (roll < 96) {
             changeClipboard();
+        } else if (roll < 98) {
+            handOverFile();
         } else {
             std::printf("close %s\n", qPrintable(target->objectName()));
             target->close();
@@ -224,6 +252,15 @@ private:
         QApplication::clipboard()->setMimeData(data);
     }
 
+    // A later copy of the program hands over a file, whatever is on screen, a question included.
+    void handOverFile() {
+        const QString file = pick(files_);
+        std::printf("file handed over: \"%s\"\n", qPrintable(file));
+        if (desktop_->fileReceiver) {
+            desktop_->fileReceiver(file);
+        }
+    }
+
     // Whichever file the user would pick: none, a reading saved earlier, garbage, a file that
     // cannot exist, a folder.
     void scriptFileDialogs() {
@@ -262,10 +299,7 @@ void watchForHangs(Monkey& monkey, const std::atomic<bool>& done) {
             seen = now;
             since = Clock::now();
         } else if (Clock::now() - since > kHangAfter) {
-            std::printf("finding: no input taken for %lld s: the program hangs\n",
-                        static_cast<long long>(kHangAfter.count()));
-            std::fflush(stdout);
-            std::abort();
+            finding("no input taken for 30 s: the program hangs");
         }
     }
 }

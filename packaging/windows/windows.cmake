@@ -60,16 +60,43 @@ set(packages ${PROJECT_BINARY_DIR}/packages)
 set(FSC_INSTALLER_OUTPUT ${packages}/${FSC_PACKAGE_BASE}-setup.exe)
 set(FSC_LICENSE_FILE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(FSC_ICON_FILE ${PROJECT_SOURCE_DIR}/assets/icons/program.ico)
+# A release is signed when a certificate is given: the program, the uninstaller (as NSIS writes
+# it into the installer) and the installer. Without one the packages are unsigned, and say so.
+set(FSC_SIGN_PKCS12 "" CACHE FILEPATH "The code-signing certificate (.pfx or .p12); empty: unsigned")
+set(FSC_SIGN_PASSWORD_FILE "" CACHE FILEPATH "A file holding the certificate's password")
+set(FSC_SIGN_TIMESTAMP_URL "" CACHE STRING "An RFC 3161 timestamp server, if any")
+if(FSC_SIGN_PKCS12)
+    if(NOT FSC_SIGN_PASSWORD_FILE)
+        message(FATAL_ERROR "FSC_SIGN_PKCS12 needs FSC_SIGN_PASSWORD_FILE beside it")
+    endif()
+    set(sign ${CMAKE_CURRENT_SOURCE_DIR}/windows/sign ${FSC_SIGN_PKCS12} ${FSC_SIGN_PASSWORD_FILE}
+             "${FSC_PROGRAM_NAME}")
+    set(timestamp ${FSC_SIGN_TIMESTAMP_URL})
+    list(JOIN sign "\" \"" sign_line)
+    set(nsis_sign "'\"${sign_line}\" \"%1\"")
+    if(timestamp)
+        string(APPEND nsis_sign " \"${timestamp}\"")
+    endif()
+    set(FSC_NSIS_SIGNING "!finalize ${nsis_sign}' = 0\n!uninstfinalize ${nsis_sign}' = 0")
+    set(sign_program COMMAND ${sign} ${FSC_INSTALLER_SOURCE}/${FSC_EXECUTABLE}.exe ${timestamp})
+    set(signing_note "Signed with ${FSC_SIGN_PKCS12}")
+else()
+    set(FSC_NSIS_SIGNING "")
+    set(sign_program)
+    set(signing_note "Unsigned: set FSC_SIGN_PKCS12 and FSC_SIGN_PASSWORD_FILE to sign")
+endif()
 configure_file(windows/installer.nsi.in ${CMAKE_CURRENT_BINARY_DIR}/installer.nsi @ONLY)
 add_custom_target(windows_packages
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${deployed}
     COMMAND ${CMAKE_COMMAND} --install ${PROJECT_BINARY_DIR} --prefix ${FSC_INSTALLER_SOURCE}
             --strip
+    ${sign_program}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${packages}
     COMMAND ${CMAKE_COMMAND} -E rm -f ${packages}/${FSC_PACKAGE_BASE}-windows-x64.zip
     COMMAND ${CMAKE_COMMAND} -E chdir ${deployed} ${CMAKE_COMMAND} -E tar cf
             ${packages}/${FSC_PACKAGE_BASE}-windows-x64.zip --format=zip ${FSC_PACKAGE_BASE}
     COMMAND ${MAKENSIS} -V2 -WX ${CMAKE_CURRENT_BINARY_DIR}/installer.nsi
+    COMMAND ${CMAKE_COMMAND} -E echo "${signing_note}"
     DEPENDS ${FSC_EXECUTABLE}
     COMMENT "Deploying the program and making its installer and zip"
     VERBATIM)

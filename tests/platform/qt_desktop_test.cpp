@@ -11,6 +11,8 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
+#include <QScopeGuard>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -180,8 +182,16 @@ void QtDesktopTest::addressHandedOnUnchanged() {
 }
 
 void QtDesktopTest::settings() {
-    // A program name of this run's own: the Windows registry outlives the scratch folder.
+    // A program name of this run's own: the Windows registry outlives the scratch folder, so
+    // there the key goes again at the end.
     const QString name = QStringLiteral("TestProgram-") + QFileInfo(scratch_.path()).fileName();
+#ifdef Q_OS_WIN
+    const auto removeKey = qScopeGuard([&name] {
+        QSettings(QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings"),
+                  QSettings::NativeFormat)
+            .remove(name);
+    });
+#endif
     platform::QtDesktop desktop(program("settings"));
     QCOMPARE(desktop.readSetting(name, "Settings", "Last"), QString());
     QVERIFY(desktop.writeSetting(name, "Settings", "Last", "\u00e1\u00e2 1.5.2024"));

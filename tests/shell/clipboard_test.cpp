@@ -1,7 +1,7 @@
 // Whatever the clipboard or a drag hands the program, pasted or dropped into any box of any
-// window, the program survives it and the windows go on working: the reading is still worked
-// out from what the user entered, and the referral request still carries its six keys,
-// percent-encoded.
+// window, the box takes its text, the program survives it and the windows go on working: the
+// reading is still worked out from what the user entered, and the referral request still
+// carries its six keys, percent-encoded.
 
 #include "tests/shell/program_driver.h"
 
@@ -115,12 +115,40 @@ void handOver(QWidget* box, Way way, const MimeMaker& make) {
     }
 }
 
+QString contentOf(QWidget* box) {
+    if (auto* line = qobject_cast<QLineEdit*>(box)) {
+        return line->text();
+    }
+    return static_cast<QPlainTextEdit*>(box)->toPlainText();
+}
+
+// The box holds what was handed over, as it takes text: a line box up to its maximum length,
+// and from a drop only what says it is plain text; a text box also the list of addresses that
+// Qt turns into text, and every CR LF or CR as one line break. Without text nothing changes.
+void checkTaken(QWidget* box, const QString& before, const QMimeData& data, Way way) {
+    const QString now = contentOf(box);
+    QString taken = data.text();
+    if (auto* line = qobject_cast<QLineEdit*>(box)) {
+        if (way == Way::Drop && !data.hasFormat(QStringLiteral("text/plain"))) {
+            taken.clear();
+        }
+        taken.truncate(line->maxLength() - before.size());
+    } else {
+        taken.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace('\r', '\n');
+    }
+    QVERIFY2(now.size() == before.size() + taken.size() && now.contains(taken),
+             qPrintable(box->objectName()));
+}
+
 void handOverToEach(QWidget* window, std::span<const char* const> boxes, Way way,
                     const MimeMaker& make) {
     for (const char* name : boxes) {
         auto* box = window->findChild<QWidget*>(QLatin1String(name));
         QVERIFY2(box, name);
+        const QString before = contentOf(box);
         handOver(box, way, make);
+        const std::unique_ptr<QMimeData> data(make());
+        checkTaken(box, before, *data, way);
     }
 }
 
