@@ -614,7 +614,7 @@ Stöbern Sie im gesamten Katalog unter %1 und wählen Sie die Programme aus, die
     </message>
     <message>
         <source>Sex</source>
-        <translation>Geschlecht</translation>
+        <translation>Geschl.</translation>
     </message>
     <message>
         <source>Male</source>

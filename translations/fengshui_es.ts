@@ -451,7 +451,7 @@ Explore el catálogo completo en %1 y elija los programas que más le convengan.
     </message>
     <message>
         <source>Trigram Compatibility</source>
-        <translation>Compatibilidad de trigramas</translation>
+        <translation>Compatibilidad</translation>
     </message>
     <message>
         <source>Your Trigram</source>
@@ -618,7 +618,7 @@ Explore el catálogo completo en %1 y elija los programas que más le convengan.
     </message>
     <message>
         <source>Male</source>
-        <translation>Hombre</translation>
+        <translation>Varón</translation>
     </message>
     <message>
         <source>Your sex: male</source>

@@ -44,6 +44,12 @@ QString chooseTranslation(const QStringList& uiLanguages, const QStringList& ava
                 return candidate;
             }
         }
+        // Another country's form of the language, as Brazil's Portuguese for Portugal.
+        for (const QString& other : available) {
+            if (QLocale(other).language() == language.language()) {
+                return other;
+            }
+        }
     }
     return {};
 }

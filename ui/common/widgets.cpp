@@ -1,12 +1,18 @@
 #include "ui/common/widgets.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QPalette>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QStyle>
+
+#include <algorithm>
+#include <limits>
+#include <vector>
 
 namespace ui {
 
@@ -178,6 +184,79 @@ void fixSizeAndCentre(QWidget* window) {
 void insertHost(QWidget* control, const char* host) {
     const QString text = control->property("text").toString();
     control->setProperty("text", text.arg(QString::fromUtf8(host)));
+}
+
+namespace {
+
+// The room kept between two texts, or between a text and the edge it must not pass.
+constexpr int kTextGap = 4;
+
+} // namespace
+
+int widthNeeded(const QWidget* control) {
+    if (const auto* label = qobject_cast<const QLabel*>(control)) {
+        return label->sizeHint().width();
+    }
+    const auto* button = qobject_cast<const QAbstractButton*>(control);
+    if (button == nullptr) {
+        return control->width();
+    }
+    const QStyle* style = button->style();
+    const int text =
+        button->fontMetrics().horizontalAdvance(QString(button->text()).remove(QLatin1Char('&')));
+    if (qobject_cast<const QPushButton*>(button)) {
+        return text + 2 * style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+    }
+    return style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button) +
+           style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button) + text;
+}
+
+void fitRow(std::initializer_list<QWidget*> row) {
+    std::vector<QWidget*> controls(row);
+    std::ranges::sort(controls, {}, &QWidget::x);
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        QWidget* control = controls[i];
+        const int limit = i + 1 < controls.size() ? controls[i + 1]->x() - kTextGap
+                                                  : control->parentWidget()->width() - kTextGap;
+        const int wanted = std::min(widthNeeded(control), limit - control->x());
+        if (wanted > control->width()) {
+            control->resize(wanted, control->height());
+        }
+    }
+}
+
+void widenLeftwards(QWidget* control, int limit) {
+    const int right = control->x() + control->width();
+    const int wanted = std::min(widthNeeded(control), right - limit - kTextGap);
+    if (wanted > control->width()) {
+        control->setGeometry(right - wanted, control->y(), wanted, control->height());
+    }
+}
+
+void wrapBefore(QLabel* label, int limit) {
+    const int room = limit - label->x();
+    if (label->x() + label->width() <= limit || room <= 0) {
+        return;
+    }
+    label->setWordWrap(true);
+    label->resize(room, label->heightForWidth(room));
+}
+
+void makeRoomForColumn(std::span<QLabel* const> first, std::span<QLabel* const> second) {
+    int needed = 0;
+    for (const QLabel* label : first) {
+        needed = std::max(needed, label->x() + widthNeeded(label) + kTextGap);
+    }
+    int start = std::numeric_limits<int>::max();
+    for (const QLabel* label : second) {
+        start = std::min(start, label->x());
+    }
+    if (needed <= start) {
+        return;
+    }
+    for (QLabel* label : second) {
+        label->move(label->x() + needed - start, label->y());
+    }
 }
 
 void setSizedText(QLabel* label, const QString& text) {

@@ -47,6 +47,23 @@ void applyFonts(QWidget* root, std::span<const FontRule> rules);
 void setSizedText(QLabel* label, const QString& text);
 void sizeToText(QLabel* label);
 
+// Fixed layouts that still fit every language. Each leaves a control exactly as laid out when
+// its text fits, so a language whose words fit looks as the form was drawn.
+//
+// The width a control's text needs: a label's own, a button's text between the style's margins,
+// a radio button's circle, spacing and text.
+int widthNeeded(const QWidget* control);
+// Widens the controls of one row whose texts need more room, each up to the next one, the last
+// up to the edge of their frame.
+void fitRow(std::initializer_list<QWidget*> row);
+// Widens a control whose text needs more room to its left, up to `limit`, a left edge in its
+// parent, keeping its right edge where it was.
+void widenLeftwards(QWidget* control, int limit);
+// A label whose text would run past `limit`, a right edge in its parent, wraps instead.
+void wrapBefore(QLabel* label, int limit);
+// Moves the second column of a table right, as far as the longest text of the first needs.
+void makeRoomForColumn(std::span<QLabel* const> first, std::span<QLabel* const> second);
+
 // Our windows keep the size of their form and open in the middle of the screen.
 void fixSizeAndCentre(QWidget* window);
 

@@ -105,6 +105,13 @@ frmMain::frmMain(engine::CoupleReading& reading, platform::Desktop& desktop, QWi
     connect(new ReadingDrop(this), &ReadingDrop::dropped, this, &frmMain::readingFileDropped);
 
     loadLists();
+    // Captions and sex buttons take the room beside them in a language whose words are longer.
+    fitRow({ui_->lblCaption_0, txtName[0]});
+    fitRow({ui_->lblCaption_1, cboDate[0]});
+    fitRow({ui_->lblCaption_2, optSex[0], optSex[1]});
+    fitRow({ui_->lblCaption_5, txtName[1]});
+    fitRow({ui_->lblCaption_3, cboDate[1]});
+    fitRow({ui_->lblCaption_4, optSex[2], optSex[3]});
 
     adjustSize(); // the menu bar comes on top of the form
     fixSizeAndCentre(this);

@@ -158,6 +158,9 @@ void frmFengShuiCompatibilityResult::applyLayoutDetails() {
     }
     // The promotion labels lie on top of each other, the fully branded offer in front.
     bringToFront(ui_->lblFullBrand, {ui_->lblCobrand, ui_->lblFullBrand});
+    // A longer word for Save takes the room between the offer and the button.
+    widenLeftwards(ui_->cmdPrint, std::max(ui_->lblFullBrand->geometry().right(),
+                                           ui_->lblCobrand->geometry().right()));
     for (const auto& pictures : {imgColour, imgElement, imgTrigram}) {
         for (QLabel* picture : pictures) {
             picture->setAccessibleName(tr("No picture"));
@@ -195,6 +198,8 @@ void frmFengShuiCompatibilityResult::showPerson(int i) {
     const engine::PersonReading& person = i == 0 ? reading_.Self : reading_.Partner;
     setSizedText(lblFengShuiKuaNo[index], QString::number(person.KuaNumber));
     setSizedText(lblFengShuiColour[index], shownWord(person.Colour, "colour"));
+    // A colour's name longer in the user's language wraps beside its picture.
+    wrapBefore(lblFengShuiColour[index], imgColour[index]->x() - 4);
     showPicture(imgColour[index], IMGColours, person.ColourPicture, "colour");
     setSizedText(lblFengShuiElement[index], shownWord(person.Element, "element"));
     showPicture(imgElement[index], IMGElements, person.ElementPicture, "element");
@@ -211,6 +216,10 @@ void frmFengShuiCompatibilityResult::showTrigramRows(int i) {
     for (std::size_t k = 0; k < person.Directions.size(); ++k) {
         setSizedText(lblResult[first + 1 + k], shownWord(person.Directions[k], "direction"));
     }
+    // The names of the directions are longer in some languages: their values move over.
+    const std::span<QLabel* const> names(lblLabel.data() + first, 9);
+    const std::span<QLabel* const> values(lblResult.data() + first, 9);
+    makeRoomForColumn(names, values);
 }
 
 void frmFengShuiCompatibilityResult::save() {

@@ -87,11 +87,13 @@ constexpr QLocale::Territory kLetterTerritories[] = {
 
 // The language the page is written in, as the loaded translation names itself; English where
 // none is loaded. Its dates follow it, so that a page never mixes two languages. A user whose
-// own locale speaks that language gets their own way of writing dates.
+// own locale speaks that language gets their country's way of writing dates. (Qt's system
+// locale names the messages' language but formats dates by LC_TIME, so only its name counts.)
 QLocale pageLocale() {
     const QLocale language(QCoreApplication::translate(
         "ui::ReadingPage", "en", "The code of this translation's language, as in its file name"));
-    return QLocale::system().language() == language.language() ? QLocale::system() : language;
+    const QLocale own(QLocale::system().name());
+    return own.language() == language.language() ? own : language;
 }
 
 QString escaped(const QString& text) {
