@@ -121,13 +121,15 @@ package: deps
 package-install-check: package
 	@packaging/debian/check-clean-install $(PACKAGE_DIR)/packages/*.deb
 
-# Photographs the program's windows under Xvfb for the README, in English and in Simplified and
-# Traditional Chinese, and the page File > Export as PDF writes.
+# Photographs the program's windows under Xvfb for the README, in English, Simplified and
+# Traditional Chinese, Spanish and Japanese, and the page File > Export as PDF writes.
 screenshots: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target fengshui-compatibility
 	@tools/take_screenshots.sh $(BUILD_DIR)/shell/fengshui-compatibility docs/screenshots
 	@tools/take_screenshots.sh $(BUILD_DIR)/shell/fengshui-compatibility docs/screenshots/zh_CN zh_CN
 	@tools/take_screenshots.sh $(BUILD_DIR)/shell/fengshui-compatibility docs/screenshots/zh_TW zh_TW
+	@tools/take_screenshots.sh $(BUILD_DIR)/shell/fengshui-compatibility docs/screenshots/es es
+	@tools/take_screenshots.sh $(BUILD_DIR)/shell/fengshui-compatibility docs/screenshots/ja ja
 
 # Brings the .ts files under translations/ up to date with the texts of the program.
 .PHONY: translations

@@ -23,6 +23,16 @@ else
 fi
 mkdir -p "$out"
 
+# The access keys the script presses, which the translations choose: the proceed button, the
+# File menu with Export and Exit in it, the Help menu with About in it, the exit screen's Exit.
+# Japanese and Chinese keep the English letters.
+case "$language" in
+    es) keys=(c a e s y a s) ;;
+    *) keys=(f f e x h a x) ;;
+esac
+key_proceed=${keys[0]} key_file=${keys[1]} key_export=${keys[2]} key_exit_item=${keys[3]}
+key_help=${keys[4]} key_about=${keys[5]} key_exit=${keys[6]}
+
 work=$(mktemp -d)
 xvfb_pid=
 program_pid=
@@ -158,9 +168,10 @@ xdotool key Tab space Right # command button, then the user's Male, moved to Fem
 xdotool key Tab space Left  # the partner's Female, moved to Male
 capture "$input" input-window
 
-# Alt+F: "&Find Our Feng Shui Compatibility". The result window replaces the input window.
+# The proceed button ("&Find Our Feng Shui Compatibility"): the result window replaces the
+# input window.
 windows=$(settled_windows)
-xdotool key alt+f
+xdotool key "alt+$key_proceed"
 result=$(new_window "$windows")
 capture "$result" result-your-kua-number
 click_tab "$result" 312
@@ -171,7 +182,7 @@ capture "$result" result-trigram-compatibility
 # File > Export as PDF..., into the throwaway home; the page, turned into a picture, shows what
 # a couple keeps.
 windows=$(settled_windows)
-xdotool key alt+f e
+xdotool key "alt+$key_file" "$key_export"
 new_window "$windows" >/dev/null
 xdotool type --delay 10 "$work/reading.pdf"
 xdotool key Return
@@ -183,7 +194,7 @@ xdotool windowfocus --sync "$result"
 
 # Help > About Software, closed again with Escape.
 windows=$(settled_windows)
-xdotool key alt+h a
+xdotool key "alt+$key_help" "$key_about"
 about=$(new_window "$windows")
 capture "$about" about-box
 xdotool key Escape
@@ -191,9 +202,9 @@ xdotool windowfocus --sync "$result"
 
 # File > Exit leads to the exit screen; its "E&xit" button ends the program.
 windows=$(settled_windows)
-xdotool key alt+f x
+xdotool key "alt+$key_file" "$key_exit_item"
 exit_screen=$(new_window "$windows")
 capture "$exit_screen" exit-screen
-xdotool key alt+x
+xdotool key "alt+$key_exit"
 wait_until bash -c "! kill -0 $program_pid 2>/dev/null" || fail "the program did not end"
 program_pid=
