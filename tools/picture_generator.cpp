@@ -1,5 +1,6 @@
 // Draws the 22 pictures of a reading, the program icon and the saved reading's icon, and writes
-// the resource file that embeds them. Run by `make pictures`; the output is committed under assets/.
+// the resource file that embeds them. Run by `make pictures`; the output is committed under
+// assets/.
 //
 // Usage: picture_generator <assets directory>
 
