@@ -2,6 +2,7 @@
 // dialogs answered from a timer, the browser hand-off caught by a URL handler, the settings
 // store in a scratch folder, the random numbers, and the instance lock across processes.
 
+#include "platform/file_handover.h"
 #include "platform/qt_desktop.h"
 
 #include <QAbstractButton>
@@ -17,7 +18,9 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <atomic>
 #include <cmath>
+#include <thread>
 
 using platform::MessageAnswer;
 using platform::MessageButtons;
@@ -55,6 +58,8 @@ private slots:
     void oneCopyPerProgram();
     void anotherProcessHoldsTheLock();
     void aKilledCopyDoesNotBlock();
+    void handedOverFiles_data();
+    void handedOverFiles();
 
 private:
     QString program(const char* name) const { return scratch_.filePath(QLatin1String(name)); }
@@ -265,6 +270,42 @@ void QtDesktopTest::aKilledCopyDoesNotBlock() {
 
     platform::QtDesktop next(program("crashed"));
     QVERIFY(next.claimSingleInstance({}));
+}
+
+// What a later copy may hand the running one: an absolute path, and nothing else. The later
+// copy runs on a thread of its own, as it would in a process of its own, while the running
+// copy's event loop takes the file.
+void QtDesktopTest::handedOverFiles_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("taken");
+    QTest::newRow("an absolute path") << QDir(scratch_.path()).absoluteFilePath("a b.fsc") << true;
+    QTest::newRow("a path in another script")
+        << QDir(scratch_.path()).absoluteFilePath(QStringLiteral("風水.fsc")) << true;
+    QTest::newRow("a relative path") << "reading.fsc" << false;
+    QTest::newRow("nothing") << "" << false;
+    QTest::newRow("a path with a NUL in it")
+        << QDir(scratch_.path()).absoluteFilePath(QString::fromUtf16(u"a\0b.fsc", 7)) << false;
+    QTest::newRow("a path longer than any system's")
+        << QDir(scratch_.path()).absoluteFilePath(QString(70000, QLatin1Char('x'))) << false;
+}
+
+void QtDesktopTest::handedOverFiles() {
+    QFETCH(QString, path);
+    QFETCH(bool, taken);
+    QStringList received;
+    platform::QtDesktop running(program("handover"));
+    QVERIFY(running.claimSingleInstance([&received](const QString& file) { received << file; }));
+
+    std::atomic<int> answer{-1};
+    std::thread later([&answer, &path, this] {
+        answer = platform::handOverFile(platform::instanceSocketName(program("handover")), path);
+    });
+    QVERIFY(QTest::qWaitFor([&answer] { return answer >= 0; }, 20000));
+    later.join();
+    QCoreApplication::processEvents();
+
+    QCOMPARE(answer == 1, taken);
+    QCOMPARE(received, taken ? QStringList{path} : QStringList());
 }
 
 QTEST_MAIN(QtDesktopTest)
