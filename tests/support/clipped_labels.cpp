@@ -1,9 +1,12 @@
 #include "tests/support/clipped_labels.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
+#include <QTextBoundaryFinder>
 
 namespace test {
 namespace {
@@ -15,8 +18,19 @@ constexpr int kLeading = 2;
 // spacing and its text.
 QSize neededBy(const QWidget* control) {
     if (const auto* label = qobject_cast<const QLabel*>(control)) {
-        return label->wordWrap() ? QSize(label->width(), label->heightForWidth(label->width()))
-                                 : label->sizeHint();
+        if (!label->wordWrap()) {
+            return label->sizeHint();
+        }
+        // A wrapped label needs its height for its width, and room for its longest word,
+        // which no wrapping breaks (in Chinese and Japanese a line may break anywhere).
+        int longest = 0;
+        QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, label->text());
+        for (qsizetype start = 0; breaks.toNextBoundary() >= 0; start = breaks.position()) {
+            const QString word = label->text().mid(start, breaks.position() - start).trimmed();
+            longest = std::max(longest, label->fontMetrics().horizontalAdvance(word));
+        }
+        return {std::max(label->width() - 2 * label->margin(), longest) + 2 * label->margin(),
+                label->heightForWidth(label->width())};
     }
     const auto* button = static_cast<const QAbstractButton*>(control);
     const QStyle* style = button->style();

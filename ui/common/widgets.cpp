@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QStyle>
+#include <QTextBoundaryFinder>
 
 #include <algorithm>
 #include <limits>
@@ -191,6 +192,21 @@ namespace {
 // The room kept between two texts, or between a text and the edge it must not pass.
 constexpr int kTextGap = 4;
 
+// The widest piece of text that no line break may split, as the language's rules break lines
+// (between words, or between the characters of Chinese and Japanese).
+int widestWord(const QString& text, const QFontMetrics& metrics) {
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
+    int widest = 0;
+    qsizetype start = 0;
+    while (breaks.toNextBoundary() >= 0) {
+        const qsizetype end = breaks.position();
+        widest =
+            std::max(widest, metrics.horizontalAdvance(text.mid(start, end - start).trimmed()));
+        start = end;
+    }
+    return widest;
+}
+
 } // namespace
 
 int widthNeeded(const QWidget* control) {
@@ -238,6 +254,14 @@ void wrapBefore(QLabel* label, int limit) {
     if (label->x() + label->width() <= limit || room <= 0) {
         return;
     }
+    // A single word cannot wrap: the font steps down until the longest word fits.
+    constexpr qreal kSmallestPoints = 8;
+    QFont font = label->font();
+    while (widestWord(label->text(), QFontMetrics(font)) > room &&
+           font.pointSizeF() > kSmallestPoints) {
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    }
+    label->setFont(font);
     label->setWordWrap(true);
     label->resize(room, label->heightForWidth(room));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QString>
 
 #include <QWidget>
@@ -59,7 +60,8 @@ void fitRow(std::initializer_list<QWidget*> row);
 // Widens a control whose text needs more room to its left, up to `limit`, a left edge in its
 // parent, keeping its right edge where it was.
 void widenLeftwards(QWidget* control, int limit);
-// A label whose text would run past `limit`, a right edge in its parent, wraps instead.
+// A label whose text would run past `limit`, a right edge in its parent, wraps instead; a word
+// too long for the room makes its font a little smaller.
 void wrapBefore(QLabel* label, int limit);
 // Moves the second column of a table right, as far as the longest text of the first needs.
 void makeRoomForColumn(std::span<QLabel* const> first, std::span<QLabel* const> second);
