@@ -58,10 +58,13 @@ bool handOverFile(const QString& serverName, const QString& absolutePath) {
     if (line.size() > kMaxHandedOverPathBytes + 1) {
         return false;
     }
+    // A pipe that does not exist fails at once; one whose instance is busy with another copy
+    // is waited for a while.
+    constexpr int kBusyPipeWaitMs = 1000;
     QLocalSocket socket;
     for (int attempt = 0; attempt < kHandoverConnectAttempts; ++attempt) {
         socket.connectToServer(serverName);
-        if (socket.waitForConnected(kHandoverRetryMs)) {
+        if (socket.waitForConnected(kBusyPipeWaitMs)) {
             break;
         }
         socket.abort();
