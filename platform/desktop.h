@@ -18,8 +18,16 @@ enum class MessageAnswer { Ok, Yes, No };
 enum class ConsoleStream { Output, Error };
 
 // Where a file handed over by a later copy of the program arrives: an absolute path, not yet
-// read, from a source as untrusted as any file the user names.
-using FileReceiver = std::function<void(const QString& path)>;
+// read, from a source as untrusted as any file the user names. Called from the event loop; it
+// answers at once whether the file is a reading it takes, and opens it later.
+using FileReceiver = std::function<bool(const QString& path)>;
+
+// What became of a file given to the running copy.
+enum class Handover {
+    Taken,    // the running copy shows it
+    Refused,  // the running copy answered that it is no reading it can open
+    NoAnswer, // no copy of this user listens, or it did not answer in time
+};
 
 // How a print ended: printed, or cancelled by the user (both need no word), or failed, with the
 // system's reason where it gives one.
@@ -74,8 +82,8 @@ public:
     // that later copies of the same user hand over go to the receiver.
     virtual bool claimSingleInstance(FileReceiver receiver) = 0;
 
-    // Gives a file to the copy that holds the claim; true once that copy has taken it.
-    virtual bool handOverFile(const QString& absolutePath) = 0;
+    // Gives a file to the copy that holds the claim, and says what that copy made of it.
+    virtual Handover handOverFile(const QString& absolutePath) = 0;
 
     // Text for whoever started the program from a terminal: help, the version, what was wrong
     // with the command line. Where a program with windows has no terminal, it is shown instead.

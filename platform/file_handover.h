@@ -1,24 +1,60 @@
 #pragma once
 
+#include "platform/desktop.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
 
-#include <functional>
 #include <memory>
+#include <optional>
 
 namespace platform {
 
-// Where a file handed over by a later copy is delivered, on the user-interface thread.
-using FileReceiver = std::function<void(const QString& path)>;
-
-// A handed-over path is one line of UTF-8: at most this long, or it is dropped. Far beyond any
-// path either system can open.
+// A handed-over path is UTF-8 of at most this many bytes, or it is refused unread. Far beyond
+// any path either system can open.
 inline constexpr qsizetype kMaxHandedOverPathBytes = 64 * 1024;
 
-// The running copy's end of the handover: a local socket in the user's own runtime folder, or a
-// named pipe on Windows, that only the same user may connect to. Whatever arrives is untrusted:
-// an absolute path, bounded in length, or nothing at all.
+// What a later copy sends: the path's length in bytes, four bytes with the most significant
+// first, then the path's UTF-8 bytes. A path may hold any character its system allows, a line
+// break among them, and still arrives whole. Empty for a path too long to send.
+QByteArray handoverMessage(const QString& absolutePath);
+
+// Reads one handover message as its bytes arrive, in pieces of any size.
+class HandoverMessageReader {
+public:
+    enum class State { Incomplete, Complete, Malformed };
+
+    // Takes bytes as they come; once the message is complete or malformed, more change nothing.
+    State add(QByteArrayView bytes);
+    State state() const { return state_; }
+    // The path's bytes, once the message is complete.
+    const QByteArray& path() const { return path_; }
+
+private:
+    QByteArray header_;
+    QByteArray path_;
+    qsizetype expected_ = -1;
+    State state_ = State::Incomplete;
+};
+
+// The running copy's one-byte answer.
+inline constexpr char kHandoverTaken = 'y';
+inline constexpr char kHandoverRefused = 'n';
+
+// A copy that connects and then does not finish its message is cut off after this long.
+inline constexpr int kHandoverReadTimeoutMs = 5000;
+// No more later copies are heard at once; the next waits until one of them is done.
+inline constexpr int kMaxOpenHandovers = 8;
+// The running copy listens right after it claims the single instance, so a later copy that
+// finds the claim taken tries a few times before it gives up.
+inline constexpr int kHandoverConnectAttempts = 20;
+inline constexpr int kHandoverRetryMs = 125;
+inline constexpr int kHandoverAnswerTimeoutMs = 5000;
+
+// The running copy's end of the handover: a local socket in the user's private runtime folder,
+// or a named pipe on Windows, that only the same user may connect to. Whatever arrives is
+// untrusted; a sender that stalls, lies or hangs up changes nothing.
 class FileHandoverServer : public QObject {
     Q_OBJECT
 
@@ -30,9 +66,9 @@ public:
     // died is its own to replace.
     bool listen(const QString& name);
 
-    // A complete line from a later copy: true when it holds a path, which is then delivered
-    // from the event loop (opening a reading shows windows and may ask a question).
-    bool take(const QByteArray& line);
+    // A complete message's path: true when the file is taken. Only valid UTF-8 naming an
+    // absolute path reaches the receiver, which says whether it takes the file.
+    bool take(const QByteArray& utf8Path);
 
 private:
     struct Listening; // the system's own end
@@ -40,19 +76,8 @@ private:
     FileReceiver receiver_;
 };
 
-// The later copy's end: gives the running copy one absolute path and waits until it has taken
-// it. False when no copy listens or it does not answer in time.
-bool handOverFile(const QString& serverName, const QString& absolutePath);
-
-// What both ends say: the path and a line end; the answer once it is taken.
-inline constexpr char kHandoverEndOfLine = '\n';
-inline constexpr char kHandoverTaken = '\n';
-// A copy that connects and then says nothing is cut off after this long.
-inline constexpr int kHandoverReadTimeoutMs = 5000;
-// The running copy listens right after it claims the single instance, so a later copy that
-// finds the claim taken tries a few times before it gives up.
-inline constexpr int kHandoverConnectAttempts = 20;
-inline constexpr int kHandoverRetryMs = 125;
-inline constexpr int kHandoverAnswerTimeoutMs = 5000;
+// The later copy's end: gives the running copy one absolute path and waits for its answer. It
+// sends nothing to a server that runs as another user.
+Handover handOverFile(const QString& serverName, const QString& absolutePath);
 
 } // namespace platform

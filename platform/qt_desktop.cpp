@@ -1,6 +1,7 @@
 #include "platform/qt_desktop.h"
 
 #include "platform/file_handover.h"
+#include "platform/local_files.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
@@ -17,7 +18,6 @@
 #include <QPrinter>
 #include <QSaveFile>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTextDocument>
 #include <QUrl>
 
@@ -83,22 +83,10 @@ QSettings userSettings(const QString& application) {
 #endif
 }
 
-// State that lives only while the program runs, per user: the runtime directory where the
-// system has one. On Windows Qt's runtime location is the profile folder itself, which is no
-// place for it; the user's own temporary folder is.
-QString perUserRuntimeDirectory() {
-#ifdef Q_OS_WIN
-    return QDir::tempPath();
-#else
-    const QString directory = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return directory.isEmpty() ? QDir::tempPath() : directory;
-#endif
-}
-
 // Copies started from the same executable by the same user share one key.
 QString instanceKey(const QString& executablePath) {
-    const QByteArray identity = QFileInfo(executablePath).absoluteFilePath().toUtf8() + '\n' +
-                                perUserRuntimeDirectory().toUtf8();
+    const QByteArray identity =
+        QFileInfo(executablePath).absoluteFilePath().toUtf8() + '\n' + runtimeFolder().toUtf8();
     const QByteArray hash = QCryptographicHash::hash(identity, QCryptographicHash::Sha256);
     return QStringLiteral("fengshui-compatibility-") + QString::fromLatin1(hash.toHex().left(16));
 }
@@ -185,8 +173,10 @@ QString writePdf(const QString& path, QTextDocument& document, const QPageLayout
 }
 
 QString instanceLockPath(const QString& executablePath) {
-    return QDir(perUserRuntimeDirectory())
-        .filePath(instanceKey(executablePath) + QStringLiteral(".lock"));
+    const QString folder = runtimeFolder();
+    return folder.isEmpty()
+               ? QString()
+               : QDir(folder).filePath(instanceKey(executablePath) + QStringLiteral(".lock"));
 }
 
 QString instanceSocketName(const QString& executablePath) {
@@ -194,8 +184,10 @@ QString instanceSocketName(const QString& executablePath) {
     // Named pipes share one namespace for all users; the key holds the user's own folder.
     return instanceKey(executablePath);
 #else
-    return QDir(perUserRuntimeDirectory())
-        .filePath(instanceKey(executablePath) + QStringLiteral(".socket"));
+    const QString folder = runtimeFolder();
+    return folder.isEmpty()
+               ? QString()
+               : QDir(folder).filePath(instanceKey(executablePath) + QStringLiteral(".socket"));
 #endif
 }
 
@@ -275,12 +267,19 @@ bool QtDesktop::claimSingleInstance(FileReceiver receiver) {
         return true;
     }
     const QString path = instanceLockPath(executablePath_);
-    QDir().mkpath(QFileInfo(path).absolutePath());
+    // With nowhere safe to keep a lock the program still runs; it just cannot tell whether
+    // another copy does.
+    if (path.isEmpty()) {
+        return true;
+    }
     auto lock = std::make_unique<QLockFile>(path);
-    // Never stale by age: only a lock whose owner has died is taken over, so a crashed or
-    // killed copy does not block the next start, and a long-running one is never overrun.
+    // Never stale by age: a long-running copy is never overrun.
     lock->setStaleLockTime(0);
-    if (!lock->tryLock(0)) {
+    // Only a live copy's lock counts. Qt takes over the lock of a copy that has died, but not
+    // one it cannot read, as a crash right after making it leaves: an empty file would refuse
+    // every start for good. A live copy holds the system's own lock on its file (an advisory
+    // lock on Linux, an open handle on Windows), so taking a lock over fails while it lives.
+    if (!lock->tryLock(0) && !(lock->removeStaleLockFile() && lock->tryLock(0))) {
         return false;
     }
     instanceLock_ = std::move(lock);
@@ -290,8 +289,9 @@ bool QtDesktop::claimSingleInstance(FileReceiver receiver) {
     return true;
 }
 
-bool QtDesktop::handOverFile(const QString& absolutePath) {
-    return platform::handOverFile(instanceSocketName(executablePath_), absolutePath);
+Handover QtDesktop::handOverFile(const QString& absolutePath) {
+    const QString name = instanceSocketName(executablePath_);
+    return name.isEmpty() ? Handover::NoAnswer : platform::handOverFile(name, absolutePath);
 }
 
 void QtDesktop::writeToConsole(const QString& text, ConsoleStream stream) {

@@ -38,7 +38,7 @@ public:
     void seedRandom(quint32 seed) override;
     double random() override;
     bool claimSingleInstance(FileReceiver receiver) override;
-    bool handOverFile(const QString& absolutePath) override;
+    Handover handOverFile(const QString& absolutePath) override;
     void writeToConsole(const QString& text, ConsoleStream stream) override;
 
 private:
@@ -48,8 +48,9 @@ private:
     std::unique_ptr<FileHandoverServer> handoverServer_;
 };
 
-// Where the single-instance lock of the copies started from this executable lives: a
-// per-user directory, so that one user's copy never blocks another user's.
+// Where the single-instance lock of the copies started from this executable lives: in the
+// user's private runtime folder, so that one user's copy never blocks another user's. Empty
+// when there is no such folder.
 QString instanceLockPath(const QString& executablePath);
 
 // The local socket (on Windows, the named pipe) through which later copies started from this

@@ -19,8 +19,8 @@
 namespace shell {
 namespace {
 
-// How often a file handed over during a question looks again whether it has been answered.
-constexpr int kPendingFileRetryMs = 200;
+// How often a reading handed over during a question looks again whether it has been answered.
+constexpr int kHandedOverRetryMs = 200;
 
 void bringToFront(QWidget* window) {
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
@@ -35,10 +35,8 @@ Application::Application(std::unique_ptr<platform::Desktop> desktop)
     // The program ends through the exit screen only; between two windows there may be a
     // moment with none on screen.
     QApplication::setQuitOnLastWindowClosed(false);
-    pendingFileTimer_.setSingleShot(true);
-    pendingFileTimer_.setInterval(kPendingFileRetryMs);
-    connect(&pendingFileTimer_, &QTimer::timeout, this,
-            [this] { takeHandedOverFile(std::exchange(pendingFile_, QString())); });
+    handedOverTimer_.setSingleShot(true);
+    connect(&handedOverTimer_, &QTimer::timeout, this, &Application::showHandedOverReading);
 }
 
 Application::~Application() {
@@ -59,7 +57,8 @@ bool Application::StartUp(const CommandLine& commandLine) {
     if (!commandLine.ignored.isEmpty()) {
         desktop_->writeToConsole(commandLine.text, platform::ConsoleStream::Error);
     }
-    if (!desktop_->claimSingleInstance([this](const QString& path) { takeHandedOverFile(path); })) {
+    if (!desktop_->claimSingleInstance(
+            [this](const QString& path) { return takeHandedOverFile(path); })) {
         return refuseSecondCopy(commandLine);
     }
     platform::seedRandomFromClock(*desktop_);
@@ -69,17 +68,24 @@ bool Application::StartUp(const CommandLine& commandLine) {
     showInputWindow()->CoBrand_Randomize();
     started_ = true;
     if (!commandLine.file.isEmpty()) {
-        openReading(commandLine.file, Qt::CaseInsensitive);
+        openReading(commandLine.file, FileOrigin::Outside);
     }
     return true;
 }
 
-// A second copy with a file gives it to the running one and ends without a word; without one,
-// or when the running copy does not take it, it says that the program is running.
+// A second copy with a file gives it to the running one and ends without a word, or says that
+// the file is no reading, as the running copy found; without a file, or when the running copy
+// does not answer, it says that the program is running.
 bool Application::refuseSecondCopy(const CommandLine& commandLine) {
-    const bool handedOver = !commandLine.file.isEmpty() &&
-                            desktop_->handOverFile(QFileInfo(commandLine.file).absoluteFilePath());
-    if (!handedOver) {
+    const platform::Handover handover =
+        commandLine.file.isEmpty()
+            ? platform::Handover::NoAnswer
+            : desktop_->handOverFile(QFileInfo(commandLine.file).absoluteFilePath());
+    if (handover == platform::Handover::Refused) {
+        desktop_->showMessage(nullptr, tr("Please Check The File."),
+                              platform::MessageIcon::Critical);
+        exitStatus_ = kFileRefusedStatus;
+    } else if (handover == platform::Handover::NoAnswer) {
         desktop_->showMessage(nullptr, tr("Application is already running"),
                               platform::MessageIcon::Information);
     }
@@ -87,35 +93,59 @@ bool Application::refuseSecondCopy(const CommandLine& commandLine) {
     return false;
 }
 
-bool Application::openReading(const QString& path, Qt::CaseSensitivity suffixCase) {
+std::optional<storage::SavedKuaNumbers> Application::readReading(const QString& path,
+                                                                 FileOrigin origin) const {
+    const bool named = origin == FileOrigin::OpenDialog ? path.endsWith(QLatin1String("fsc"))
+                                                        : ui::hasReadingFileSuffix(path);
+    return named ? ui::readReadingFile(path) : std::nullopt;
+}
+
+bool Application::openReading(const QString& path, FileOrigin origin) {
     // A file that is not a saved reading changes nothing: showing the previous reading as if
     // it came from the file would mislead.
-    const std::optional<storage::SavedKuaNumbers> numbers =
-        path.endsWith(QLatin1String("fsc"), suffixCase) ? ui::readReadingFile(path) : std::nullopt;
+    const std::optional<storage::SavedKuaNumbers> numbers = readReading(path, origin);
     if (!numbers) {
         desktop_->showMessage(workingWindow_, tr("Please Check The File."),
                               platform::MessageIcon::Critical);
         return false;
     }
-    reading_.Self.KuaNumber = numbers->Self;
-    reading_.Partner.KuaNumber = numbers->Partner;
-    engine::CompleteReading(reading_);
-    showResultWindow();
+    showReading(*numbers);
     return true;
 }
 
-// A later copy's file. A window that has a question open must not close under it, so the
-// file waits until the question is answered (only the latest one waits).
-void Application::takeHandedOverFile(const QString& path) {
-    if (ending_ || path.isEmpty()) {
+void Application::showReading(const storage::SavedKuaNumbers& numbers) {
+    reading_.Self.KuaNumber = numbers.Self;
+    reading_.Partner.KuaNumber = numbers.Partner;
+    engine::CompleteReading(reading_);
+    showResultWindow();
+}
+
+// A later copy's file: read now, so that the later copy can say whether it was a reading; shown
+// from the event loop, since showing replaces windows and the socket is still being served.
+bool Application::takeHandedOverFile(const QString& path) {
+    if (ending_) {
+        return false;
+    }
+    std::optional<storage::SavedKuaNumbers> numbers = readReading(path, FileOrigin::Outside);
+    if (!numbers) {
+        return false;
+    }
+    handedOverReading_ = numbers;
+    handedOverTimer_.start(0);
+    return true;
+}
+
+// A window that has a question open must not close under it, so the reading waits until the
+// question is answered.
+void Application::showHandedOverReading() {
+    if (ending_ || !handedOverReading_) {
         return;
     }
     if (!started_ || QApplication::activeModalWidget()) {
-        pendingFile_ = path;
-        pendingFileTimer_.start();
+        handedOverTimer_.start(kHandedOverRetryMs);
         return;
     }
-    openReading(path, Qt::CaseInsensitive);
+    showReading(*std::exchange(handedOverReading_, std::nullopt));
     if (workingWindow_) {
         bringToFront(workingWindow_);
     }
@@ -146,9 +176,9 @@ ui::frmMain* Application::showInputWindow() {
     connect(window, &ui::frmMain::closed, this, &Application::onWorkingWindowClosed);
     connect(window, &ui::frmMain::readingReady, this, &Application::showResultWindow);
     connect(window, &ui::frmMain::readingFileChosen, this,
-            [this](const QString& path) { openReading(path, Qt::CaseSensitive); });
+            [this](const QString& path) { openReading(path, FileOrigin::OpenDialog); });
     connect(window, &ui::frmMain::readingFileDropped, this,
-            [this](const QString& path) { openReading(path, Qt::CaseInsensitive); });
+            [this](const QString& path) { openReading(path, FileOrigin::Outside); });
     load(window);
     window->show();
     workingWindow_ = window;
@@ -166,7 +196,7 @@ void Application::showResultWindow() {
         connect(result, &ui::frmFengShuiCompatibilityResult::backRequested, this,
                 [this, result] { goBack(result); });
         connect(result, &ui::frmFengShuiCompatibilityResult::readingFileDropped, this,
-                [this](const QString& path) { openReading(path, Qt::CaseInsensitive); });
+                [this](const QString& path) { openReading(path, FileOrigin::Outside); });
         load(result);
         result->show();
         workingWindow_ = result;

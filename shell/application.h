@@ -2,6 +2,7 @@
 
 #include "engine/couple_reading.h"
 #include "shell/command_line.h"
+#include "storage/reading_file.h"
 
 #include <QObject>
 #include <QPointer>
@@ -9,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QWidget;
@@ -42,12 +44,14 @@ public:
     bool StartUp(const CommandLine& commandLine = {});
     int exitStatus() const { return exitStatus_; }
 
+    // Where a saved reading's name comes from. The Open dialog has always wanted a name ending
+    // in "fsc" exactly; from outside the program, a name ends in ".fsc" in any case.
+    enum class FileOrigin { OpenDialog, Outside };
+
     // Opens a saved reading, whatever brings the file: the input window's Open, the command
-    // line, a drop, a later copy. A reading replaces the working window with its result
-    // window; anything else gets "Please Check The File." and changes nothing. The Open
-    // dialog has always wanted a name ending in "fsc" exactly; the desktop matches the
-    // extension in any case.
-    bool openReading(const QString& path, Qt::CaseSensitivity suffixCase);
+    // line, a drop. A reading replaces the working window with its result window; anything
+    // else gets "Please Check The File." and changes nothing.
+    bool openReading(const QString& path, FileOrigin origin);
 
     // Unloads every loaded window and ends the event loop. Safe to call again while it runs.
     void ExitProgram();
@@ -77,7 +81,11 @@ private:
     void showResultWindow();
     void goBack(ui::frmFengShuiCompatibilityResult* result);
     bool refuseSecondCopy(const CommandLine& commandLine);
-    void takeHandedOverFile(const QString& path);
+    std::optional<storage::SavedKuaNumbers> readReading(const QString& path,
+                                                        FileOrigin origin) const;
+    void showReading(const storage::SavedKuaNumbers& numbers);
+    bool takeHandedOverFile(const QString& path);
+    void showHandedOverReading();
 
     std::unique_ptr<platform::Desktop> desktop_;
     engine::CoupleReading reading_;
@@ -85,9 +93,10 @@ private:
     QPointer<frmExit> exitScreen_;
     // The input or the result window, whichever is up; none while the exit screen is.
     QPointer<QWidget> workingWindow_;
-    // A file handed over while a question was open, taken once it has been answered.
-    QString pendingFile_;
-    QTimer pendingFileTimer_;
+    // A reading handed over, shown from the event loop once no question is open (only the
+    // latest one waits).
+    std::optional<storage::SavedKuaNumbers> handedOverReading_;
+    QTimer handedOverTimer_;
     bool started_ = false;
     bool swapping_ = false;
     bool ending_ = false;

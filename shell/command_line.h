@@ -17,6 +17,8 @@ struct CommandLine {
 
 // The exit status of a command line that the program refuses, as GNU programs use it.
 inline constexpr int kUsageErrorStatus = 2;
+// The exit status of a later copy whose file the running copy refused.
+inline constexpr int kFileRefusedStatus = 1;
 
 // Reads `program [FILE]`, --help and --version. The first argument is the program itself.
 CommandLine parseCommandLine(const QStringList& arguments);

@@ -18,6 +18,7 @@ int main(int argc, char* argv[]) {
     const bool claimed = desktop.claimSingleInstance([](const QString& path) {
         std::printf("received %s\n", path.toUtf8().constData());
         std::fflush(stdout);
+        return true;
     });
     std::puts(claimed ? "claimed" : "refused");
     std::fflush(stdout);

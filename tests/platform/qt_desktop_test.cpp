@@ -29,6 +29,7 @@ using platform::MessageIcon;
 Q_DECLARE_METATYPE(platform::MessageIcon)
 Q_DECLARE_METATYPE(platform::MessageButtons)
 Q_DECLARE_METATYPE(platform::MessageAnswer)
+Q_DECLARE_METATYPE(platform::Handover)
 
 // Stands in for the browser.
 class Browser : public QObject {
@@ -272,40 +273,55 @@ void QtDesktopTest::aKilledCopyDoesNotBlock() {
     QVERIFY(next.claimSingleInstance({}));
 }
 
-// What a later copy may hand the running one: an absolute path, and nothing else. The later
-// copy runs on a thread of its own, as it would in a process of its own, while the running
-// copy's event loop takes the file.
+// What a later copy may hand the running one: an absolute path, whole, whatever it holds, and
+// nothing else; and what the running copy answers. The later copy runs on a thread of its own,
+// as it would in a process of its own, while the running copy's event loop takes the file.
 void QtDesktopTest::handedOverFiles_data() {
     QTest::addColumn<QString>("path");
-    QTest::addColumn<bool>("taken");
-    QTest::newRow("an absolute path") << QDir(scratch_.path()).absoluteFilePath("a b.fsc") << true;
+    QTest::addColumn<platform::Handover>("answer");
+    const QDir scratch(scratch_.path());
+    QTest::newRow("an absolute path")
+        << scratch.absoluteFilePath("a b.fsc") << platform::Handover::Taken;
     QTest::newRow("a path in another script")
-        << QDir(scratch_.path()).absoluteFilePath(QStringLiteral("風水.fsc")) << true;
-    QTest::newRow("a relative path") << "reading.fsc" << false;
-    QTest::newRow("nothing") << "" << false;
+        << scratch.absoluteFilePath(QStringLiteral("風水.fsc")) << platform::Handover::Taken;
+    QTest::newRow("a path with a line break arrives whole")
+        << scratch.absoluteFilePath(QStringLiteral("nl/one.fsc\n.fsc"))
+        << platform::Handover::Taken;
+    QTest::newRow("a file the running copy does not take")
+        << scratch.absoluteFilePath("not taken.fsc") << platform::Handover::Refused;
+    QTest::newRow("a relative path") << "reading.fsc" << platform::Handover::Refused;
+    QTest::newRow("nothing") << "" << platform::Handover::Refused;
     QTest::newRow("a path with a NUL in it")
-        << QDir(scratch_.path()).absoluteFilePath(QString::fromUtf16(u"a\0b.fsc", 7)) << false;
+        << scratch.absoluteFilePath(QString::fromUtf16(u"a\0b.fsc", 7))
+        << platform::Handover::Refused;
     QTest::newRow("a path longer than any system's")
-        << QDir(scratch_.path()).absoluteFilePath(QString(70000, QLatin1Char('x'))) << false;
+        << scratch.absoluteFilePath(QString(70000, QLatin1Char('x')))
+        << platform::Handover::Refused;
 }
 
 void QtDesktopTest::handedOverFiles() {
     QFETCH(QString, path);
-    QFETCH(bool, taken);
+    QFETCH(platform::Handover, answer);
     QStringList received;
     platform::QtDesktop running(program("handover"));
-    QVERIFY(running.claimSingleInstance([&received](const QString& file) { received << file; }));
+    QVERIFY(running.claimSingleInstance([&received](const QString& file) {
+        received << file;
+        return !file.endsWith(QLatin1String("not taken.fsc"));
+    }));
 
-    std::atomic<int> answer{-1};
-    std::thread later([&answer, &path, this] {
-        answer = platform::handOverFile(platform::instanceSocketName(program("handover")), path);
+    std::atomic<bool> done{false};
+    platform::Handover answered = platform::Handover::NoAnswer;
+    std::thread later([&] {
+        answered = platform::handOverFile(platform::instanceSocketName(program("handover")), path);
+        done = true;
     });
-    QVERIFY(QTest::qWaitFor([&answer] { return answer >= 0; }, 20000));
+    QVERIFY(QTest::qWaitFor([&done] { return done.load(); }, 20000));
     later.join();
-    QCoreApplication::processEvents();
 
-    QCOMPARE(answer == 1, taken);
-    QCOMPARE(received, taken ? QStringList{path} : QStringList());
+    QCOMPARE(answered, answer);
+    const bool reachesReceiver =
+        answer == platform::Handover::Taken || path.endsWith(QLatin1String("not taken.fsc"));
+    QCOMPARE(received, reachesReceiver ? QStringList{path} : QStringList());
 }
 
 QTEST_MAIN(QtDesktopTest)

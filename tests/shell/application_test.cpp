@@ -257,9 +257,12 @@ void ApplicationTest::commandLines_data() {
     QTest::newRow("a file, another copy running: handed over")
         << QStringList{"good.fsc"} << true << false << 0 << "" << none << ""
         << QStringList{"good.fsc"};
-    QTest::newRow("a bad file, another copy running: handed over all the same")
-        << QStringList{"bad.fsc"} << true << false << 0 << "" << none << ""
+    QTest::newRow("a bad file, another copy running: refused there, said here")
+        << QStringList{"bad.fsc"} << true << false << 1 << "" << QStringList{fileCheck} << ""
         << QStringList{"bad.fsc"};
+    QTest::newRow("a file, another copy running that does not answer")
+        << QStringList{"mute.fsc"} << true << false << 0 << "" << QStringList{running} << ""
+        << QStringList{"mute.fsc"};
 }
 
 void ApplicationTest::commandLines() {
@@ -286,6 +289,13 @@ void ApplicationTest::commandLines() {
     const QString before = QDir::currentPath();
     QVERIFY(QDir::setCurrent(folder.path()));
     desktop_->anotherCopyRunning = anotherCopyRunning;
+    // The running copy, as the fake plays it, takes a good file, refuses a bad one and says
+    // nothing to a mute one.
+    const QString given = arguments.value(0);
+    desktop_->runningCopyAnswers = given == QLatin1String("bad.fsc") ? platform::Handover::Refused
+                                   : given == QLatin1String("mute.fsc")
+                                       ? platform::Handover::NoAnswer
+                                       : platform::Handover::Taken;
 
     const bool started = application_->StartUp(
         shell::parseCommandLine(QStringList{QStringLiteral("fengshui-compatibility")} + arguments));

@@ -110,10 +110,10 @@ bool FakeDesktop::claimSingleInstance(platform::FileReceiver receiver) {
     return true;
 }
 
-bool FakeDesktop::handOverFile(const QString& absolutePath) {
+platform::Handover FakeDesktop::handOverFile(const QString& absolutePath) {
     calls.append(QStringLiteral("handOverFile"));
     handedOverFiles.append(absolutePath);
-    return runningCopyTakesFiles;
+    return runningCopyAnswers;
 }
 
 void FakeDesktop::writeToConsole(const QString& text, platform::ConsoleStream stream) {

@@ -45,7 +45,7 @@ public:
     void seedRandom(quint32 seed) override;
     double random() override;
     bool claimSingleInstance(platform::FileReceiver receiver) override;
-    bool handOverFile(const QString& absolutePath) override;
+    platform::Handover handOverFile(const QString& absolutePath) override;
     void writeToConsole(const QString& text, platform::ConsoleStream stream) override;
 
     // Every call by name, in the order made ("seedRandom", "random", ...).
@@ -84,7 +84,7 @@ public:
     QString printFailure;
     QDateTime clock = QDateTime(QDate(2024, 3, 15), QTime(10, 30));
     bool anotherCopyRunning = false;
-    bool runningCopyTakesFiles = true;
+    platform::Handover runningCopyAnswers = platform::Handover::Taken;
 
     // Runs while a message is "on screen", for tests that need to act at that moment.
     std::function<void(const Message&)> whileMessageShown;

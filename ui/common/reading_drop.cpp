@@ -1,5 +1,7 @@
 #include "ui/common/reading_drop.h"
 
+#include "ui/common/reading_file_io.h"
+
 #include <QDropEvent>
 #include <QMimeData>
 #include <QTimer>
@@ -13,11 +15,12 @@ QString droppedReadingPath(const QMimeData* data) {
         return {};
     }
     const QList<QUrl> urls = data->urls();
-    if (urls.size() != 1 || !urls.front().isLocalFile()) {
+    // A file on another machine (file://host/share/...) is no local file, whatever Qt says.
+    if (urls.size() != 1 || !urls.front().isLocalFile() || !urls.front().host().isEmpty()) {
         return {};
     }
     const QString path = urls.front().toLocalFile();
-    return path.endsWith(QLatin1String(".fsc"), Qt::CaseInsensitive) ? path : QString();
+    return hasReadingFileSuffix(path) ? path : QString();
 }
 
 ReadingDrop::ReadingDrop(QWidget* window) : QObject(window) {

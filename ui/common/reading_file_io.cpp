@@ -1,6 +1,7 @@
 #include "ui/common/reading_file_io.h"
 
-#include <QFile>
+#include "platform/local_files.h"
+
 #include <QSaveFile>
 
 #include <string>
@@ -22,17 +23,18 @@ QString writeReadingFile(const QString& path, const storage::SavedKuaNumbers& nu
 }
 
 std::optional<storage::SavedKuaNumbers> readReadingFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
-    }
     // A saved reading is six bytes; past this prefix every line would be refused anyway.
-    const QByteArray bytes = file.read(static_cast<qint64>(storage::kReadingFileBytesNeeded));
-    if (file.error() != QFileDevice::NoError) {
+    const std::optional<QByteArray> bytes =
+        platform::readRegularFile(path, static_cast<qint64>(storage::kReadingFileBytesNeeded));
+    if (!bytes) {
         return std::nullopt;
     }
     return storage::DecodeReadingFile(
-        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())));
+}
+
+bool hasReadingFileSuffix(const QString& path) {
+    return path.endsWith(QLatin1String(".fsc"), Qt::CaseInsensitive);
 }
 
 } // namespace ui

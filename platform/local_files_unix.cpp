@@ -1,0 +1,88 @@
+#include "platform/local_files.h"
+
+#include "platform/descriptor_unix.h"
+#include "platform/private_folder_unix.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace platform {
+
+QString runtimeFolder() {
+    // Qt's runtime folder when it accepts one (its warning, if any, comes once per run); then
+    // a folder of our own in the shared temporary folder, which another user may have taken
+    // first; then one in the user's own cache.
+    static const QString folder = firstPrivateFolder({
+        QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation),
+        QDir::tempPath() + QStringLiteral("/fengshui-compatibility-") +
+            QString::number(::geteuid()),
+        QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+            QStringLiteral("/fengshui-compatibility-runtime"),
+    });
+    return folder;
+}
+
+QString privateFolder(const QString& path) {
+    if (path.isEmpty() || !QDir::isAbsolutePath(path)) {
+        return {};
+    }
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    const QByteArray native = QFile::encodeName(QDir::cleanPath(path));
+    // Made here with room for the user alone; whether made now or found, it is checked as it
+    // stands, without following a link.
+    ::mkdir(native.constData(), 0700);
+    struct stat status {};
+    if (::lstat(native.constData(), &status) != 0 || !S_ISDIR(status.st_mode) ||
+        status.st_uid != ::geteuid() || (status.st_mode & 07777) != 0700) {
+        return {};
+    }
+    return QDir::cleanPath(path);
+}
+
+QString firstPrivateFolder(const QStringList& candidates) {
+    for (const QString& candidate : candidates) {
+        if (QString folder = privateFolder(candidate); !folder.isEmpty()) {
+            return folder;
+        }
+    }
+    return {};
+}
+
+std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes) {
+    // Opened without waiting, so that a named pipe cannot hold the program until a writer
+    // comes; what it is, is asked of the open file itself, not of its name.
+    const Descriptor fd(
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    struct stat status {};
+    if (!fd.valid() || ::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
+        return std::nullopt;
+    }
+    QByteArray bytes;
+    char chunk[4096];
+    while (bytes.size() < maxBytes) {
+        const auto wanted = static_cast<std::size_t>(
+            std::min<qint64>(static_cast<qint64>(sizeof chunk), maxBytes - bytes.size()));
+        const ssize_t got = ::read(fd.get(), chunk, wanted);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            return std::nullopt;
+        }
+        if (got == 0) {
+            break;
+        }
+        bytes.append(chunk, got);
+    }
+    return bytes;
+}
+
+} // namespace platform
