@@ -25,7 +25,12 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     parser.setApplicationDescription(QCoreApplication::translate(
         "shell::CommandLine",
         "Gives a couple a Feng Shui compatibility reading after the Eight Mansions school."));
-    const QCommandLineOption help = parser.addHelpOption();
+    // Qt's own help option also lists --help-all, for options of Qt's that this program does
+    // not explain; so it is made here, with Qt's own words.
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help")},
+        QCoreApplication::translate("QCommandLineParser", "Displays help on commandline options."));
+    parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(
         QStringLiteral("FILE"),

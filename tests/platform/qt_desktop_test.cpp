@@ -59,6 +59,8 @@ private slots:
     void oneCopyPerProgram();
     void anotherProcessHoldsTheLock();
     void aKilledCopyDoesNotBlock();
+    void unreadableLocksAreTakenOver_data();
+    void unreadableLocksAreTakenOver();
     void handedOverFiles_data();
     void handedOverFiles();
 
@@ -271,6 +273,27 @@ void QtDesktopTest::aKilledCopyDoesNotBlock() {
 
     platform::QtDesktop next(program("crashed"));
     QVERIFY(next.claimSingleInstance({}));
+}
+
+// A lock that no live copy holds and that cannot be read, as a crash or a power cut right after
+// making it leaves, does not refuse every later start.
+void QtDesktopTest::unreadableLocksAreTakenOver_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("garbled") << QByteArray("\xFF\x00not a lock\n\n\n", 15);
+    QTest::newRow("a number only") << QByteArray("123456789");
+}
+
+void QtDesktopTest::unreadableLocksAreTakenOver() {
+    QFETCH(QByteArray, content);
+    QFile lock(platform::instanceLockPath(program("unreadable")));
+    QVERIFY(lock.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(lock.write(content), content.size());
+    lock.close();
+
+    platform::QtDesktop next(program("unreadable"));
+    QVERIFY(next.claimSingleInstance({}));
+    QVERIFY(!platform::QtDesktop(program("unreadable")).claimSingleInstance({}));
 }
 
 // What a later copy may hand the running one: an absolute path, whole, whatever it holds, and

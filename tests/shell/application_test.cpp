@@ -250,6 +250,9 @@ void ApplicationTest::commandLines_data() {
                             << "[FILE]" << none;
     QTest::newRow("--version") << QStringList{"--version"} << false << false << 0 << "" << none
                                << "fengshui-compatibility " << none;
+    QTest::newRow("--help-all, which help does not list")
+        << QStringList{"--help-all"} << false << false << 2 << "" << none
+        << "!Unknown option 'help-all'" << none;
     QTest::newRow("an unknown option") << QStringList{"--colour=red"} << false << false << 2 << ""
                                        << none << "!Unknown option 'colour'" << none;
     QTest::newRow("no file, another copy running")

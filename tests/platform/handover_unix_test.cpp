@@ -1,0 +1,230 @@
+// What another process on the machine can do to the running copy on Linux: senders that
+// misbehave on the real handover socket, folders for the runtime state that someone else has
+// prepared, and a live copy's lock file that has been garbled.
+
+#include "platform/descriptor_unix.h"
+#include "platform/file_handover.h"
+#include "platform/local_files.h"
+#include "platform/private_folder_unix.h"
+#include "platform/qt_desktop.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <atomic>
+#include <cstring>
+#include <functional>
+#include <thread>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+
+// A raw connection to the running copy's socket, as any local program could make one.
+platform::Descriptor connectTo(const QString& socket) {
+    platform::Descriptor fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray path = QFile::encodeName(socket);
+    std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
+    if (::connect(fd.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+        return platform::Descriptor();
+    }
+    return fd;
+}
+
+bool sendRaw(int fd, const QByteArray& bytes) {
+    return ::send(fd, bytes.constData(), static_cast<std::size_t>(bytes.size()), MSG_NOSIGNAL) ==
+           bytes.size();
+}
+
+// The answer byte, or 0 when the running copy closed without one.
+char answerOn(int fd) {
+    char answer = 0;
+    return ::recv(fd, &answer, 1, 0) == 1 ? answer : 0;
+}
+
+QByteArray framed(const QByteArray& path) {
+    QByteArray message(4, '\0');
+    const auto length = static_cast<quint32>(path.size());
+    for (int i = 0; i < 4; ++i) {
+        message[i] = static_cast<char>((length >> (24 - 8 * i)) & 0xFF);
+    }
+    return message + path;
+}
+
+mode_t modeOf(const QString& path) {
+    struct stat status {};
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & 07777 : 0;
+}
+
+} // namespace
+
+class HandoverUnixTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void senders_data();
+    void senders();
+    void runtimeFolders_data();
+    void runtimeFolders();
+    void aLiveCopysGarbledLockStillHolds();
+
+private:
+    QString program(const char* name) const { return scratch_.filePath(QLatin1String(name)); }
+
+    QTemporaryDir scratch_;
+};
+
+void HandoverUnixTest::initTestCase() {
+    QVERIFY(scratch_.isValid());
+    QFile good(scratch_.filePath(QStringLiteral("good.fsc")));
+    QVERIFY(good.open(QIODevice::WriteOnly) && good.write("\x88\r\n\x8C\r\n") == 6);
+    QCOMPARE(::mkfifo(QFile::encodeName(scratch_.filePath(QStringLiteral("pipe.fsc"))).constData(),
+                      0600),
+             0);
+}
+
+// Each sender does its worst from a thread of its own, as another process would; the running
+// copy must answer it as given (0: no answer) and then still take a good file from the next
+// copy. Were a write to raise SIGPIPE, this test's own process would die.
+void HandoverUnixTest::senders_data() {
+    QTest::addColumn<QByteArray>("message");
+    QTest::addColumn<bool>("hangsUp"); // closes right after sending, before any answer
+    QTest::addColumn<bool>("endless"); // keeps sending until the running copy stops it
+    QTest::addColumn<char>("answer");
+    const QByteArray good = QFile::encodeName(scratch_.filePath(QStringLiteral("good.fsc")));
+    const QByteArray pipe = QFile::encodeName(scratch_.filePath(QStringLiteral("pipe.fsc")));
+    QTest::newRow("hangs up before the answer") << framed(good) << true << false << '\0';
+    QTest::newRow("sends nothing") << QByteArray() << false << false << '\0';
+    QTest::newRow("sends without end")
+        << QByteArray::fromHex("00010000") << false << true << platform::kHandoverRefused;
+    QTest::newRow("a good file") << framed(good) << false << false << platform::kHandoverTaken;
+    QTest::newRow("a name that is not UTF-8")
+        << framed(QFileInfo(good).path().toUtf8() + "/\xFF\xFE.fsc") << false << false
+        << platform::kHandoverRefused;
+    QTest::newRow("a named pipe") << framed(pipe) << false << false << platform::kHandoverRefused;
+    QTest::newRow("a relative path")
+        << framed("good.fsc") << false << false << platform::kHandoverRefused;
+    QTest::newRow("more than the message")
+        << framed(good) + "/etc/passwd" << false << false << platform::kHandoverRefused;
+}
+
+void HandoverUnixTest::senders() {
+    QFETCH(QByteArray, message);
+    QFETCH(bool, hangsUp);
+    QFETCH(bool, endless);
+    QFETCH(char, answer);
+    // The receiver takes what the program would: a regular file, read without waiting.
+    platform::QtDesktop running(program("senders"));
+    QVERIFY(running.claimSingleInstance(
+        [](const QString& path) { return platform::readRegularFile(path, 64).has_value(); }));
+    const QString socket = platform::instanceSocketName(program("senders"));
+
+    std::atomic<bool> done{false};
+    std::atomic<char> answered{'?'};
+    platform::Handover next = platform::Handover::NoAnswer;
+    std::thread others([&] {
+        {
+            const platform::Descriptor fd = connectTo(socket);
+            if (fd.valid() && sendRaw(fd.get(), message) && !hangsUp) {
+                if (endless) {
+                    const QByteArray chunk(4096, 'x');
+                    for (int i = 0; i < 10000 && sendRaw(fd.get(), chunk); ++i) {
+                    }
+                }
+                // A mute sender stays connected while the next copy hands its file over.
+                if (message.isEmpty()) {
+                    next = platform::handOverFile(socket, scratch_.filePath("good.fsc"));
+                }
+                answered = answerOn(fd.get());
+            }
+        }
+        if (!message.isEmpty()) {
+            next = platform::handOverFile(socket, scratch_.filePath("good.fsc"));
+        }
+        done = true;
+    });
+    QVERIFY(QTest::qWaitFor([&done] { return done.load(); }, 20000));
+    others.join();
+
+    if (!hangsUp) {
+        QCOMPARE(answered.load(), answer);
+    }
+    QCOMPARE(next, platform::Handover::Taken);
+}
+
+// Where the running state may live: only a real folder of the user's own that no one else may
+// enter. A folder that fails is passed over, and never changed.
+void HandoverUnixTest::runtimeFolders_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("used");
+    QTest::newRow("usable") << "usable" << true;
+    QTest::newRow("missing: made for the user alone") << "missing" << true;
+    QTest::newRow("owned by another user") << "another user's" << false;
+    QTest::newRow("a link to a usable folder") << "link" << false;
+    QTest::newRow("open to others to read (0755)") << "0755" << false;
+    QTest::newRow("a file, not a folder") << "file" << false;
+}
+
+void HandoverUnixTest::runtimeFolders() {
+    QFETCH(QString, kind);
+    QFETCH(bool, used);
+    QTemporaryDir shared;
+    const QString folder = shared.filePath(QStringLiteral("state"));
+    const QByteArray native = QFile::encodeName(folder);
+    const QString usable = shared.filePath(QStringLiteral("usable"));
+    QCOMPARE(::mkdir(QFile::encodeName(usable).constData(), 0700), 0);
+    if (kind == QLatin1String("usable")) {
+        QCOMPARE(::mkdir(native.constData(), 0700), 0);
+    } else if (kind == QLatin1String("another user's")) {
+        if (::geteuid() != 0) {
+            QSKIP("a folder of another user's needs root to make");
+        }
+        QCOMPARE(::mkdir(native.constData(), 0700), 0);
+        QCOMPARE(::chown(native.constData(), 65534, 65534), 0);
+    } else if (kind == QLatin1String("link")) {
+        QVERIFY(QFile::link(usable, folder));
+    } else if (kind == QLatin1String("0755")) {
+        QCOMPARE(::mkdir(native.constData(), 0700), 0);
+        QCOMPARE(::chmod(native.constData(), 0755), 0);
+    } else if (kind == QLatin1String("file")) {
+        QFile file(folder);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    const mode_t before = modeOf(folder);
+
+    QCOMPARE(platform::privateFolder(folder), used ? folder : QString());
+    QCOMPARE(platform::firstPrivateFolder({folder, usable}), used ? folder : usable);
+    if (used) {
+        QCOMPARE(modeOf(folder), mode_t{0700});
+    } else {
+        QCOMPARE(modeOf(folder), before);
+    }
+}
+
+// The system's own lock on a live copy's file keeps it, whatever the file says.
+void HandoverUnixTest::aLiveCopysGarbledLockStillHolds() {
+    QProcess holder;
+    holder.start(QStringLiteral(INSTANCE_HOLDER), {program("live")});
+    QVERIFY(holder.waitForReadyRead(10000));
+    QCOMPARE(holder.readAllStandardOutput().trimmed(), QByteArray("claimed"));
+    QFile lock(platform::instanceLockPath(program("live")));
+    QVERIFY(lock.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    lock.close();
+
+    QVERIFY(!platform::QtDesktop(program("live")).claimSingleInstance({}));
+    holder.closeWriteChannel();
+    QVERIFY(holder.waitForFinished(10000));
+}
+
+QTEST_MAIN(HandoverUnixTest)
+#include "handover_unix_test.moc"
