@@ -17,11 +17,12 @@
 namespace platform {
 
 QString runtimeFolder() {
-    // Qt's runtime folder when it accepts one (its warning, if any, comes once per run); then
-    // a folder of our own in the shared temporary folder, which another user may have taken
-    // first; then one in the user's own cache.
+    // The session's runtime folder; then a folder of our own in the shared temporary folder,
+    // which another user may have taken first; then one in the user's own cache. The session's
+    // folder is read from the environment as Qt reads it: Qt has looked at it once already while
+    // the application started, and asking Qt again would repeat its warnings about it.
     static const QString folder = firstPrivateFolder({
-        QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation),
+        qEnvironmentVariable("XDG_RUNTIME_DIR"),
         QDir::tempPath() + QStringLiteral("/fengshui-compatibility-") +
             QString::number(::geteuid()),
         QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +

@@ -26,10 +26,9 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         "shell::CommandLine",
         "Gives a couple a Feng Shui compatibility reading after the Eight Mansions school."));
     // Qt's own help option also lists --help-all, for options of Qt's that this program does
-    // not explain; so it is made here, with Qt's own words.
-    const QCommandLineOption help(
-        {QStringLiteral("h"), QStringLiteral("help")},
-        QCoreApplication::translate("QCommandLineParser", "Displays help on commandline options."));
+    // not explain; so ours is made here, with the words (and their translation) of Qt's.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QCommandLineParser().addHelpOption().description());
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(

@@ -348,6 +348,8 @@ void SavedReadingTest::readingsFromTheDesktop() {
     test::ProgramDriver::flushDeletes();
 
     if (outcome == QLatin1String("opens")) {
+        // However it came, the reading has the focus, not the forum link.
+        QCOMPARE(program_->result()->focusWidget(), program_->result()->findChild<QWidget*>("TS"));
         QVERIFY(program_->desktop().messages.empty());
         QCOMPARE(test::ProgramDriver::visibleWindows(), std::vector<QWidget*>{program_->result()});
         QCOMPARE(program_->shown("lblFengShuiKuaNo_0"), QStringLiteral("3"));

@@ -79,6 +79,9 @@ frmFengShuiCompatibilityResult::frmFengShuiCompatibilityResult(const engine::Cou
     showReading();
     adjustSize(); // the menu bar comes on top of the form
     fixSizeAndCentre(this);
+    // The reading has the focus when the window opens, however it comes to the front: the
+    // first stop of the tab order is the forum link, where Enter would open the browser.
+    ui_->TS->setFocus();
     connectWebCommands(this, desktop_);
     connect(ui_->TS, &QTabBar::currentChanged, this,
             &frmFengShuiCompatibilityResult::bringPanelToFront);
