@@ -23,6 +23,7 @@
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -77,6 +78,7 @@ private slots:
     void runtimeFolders_data();
     void runtimeFolders();
     void aLiveCopysGarbledLockStillHolds();
+    void anotherUsersServerHearsNothing();
 
 private:
     QString program(const char* name) const { return scratch_.filePath(QLatin1String(name)); }
@@ -224,6 +226,50 @@ void HandoverUnixTest::aLiveCopysGarbledLockStillHolds() {
     QVERIFY(!platform::QtDesktop(program("live")).claimSingleInstance({}));
     holder.closeWriteChannel();
     QVERIFY(holder.waitForFinished(10000));
+}
+
+// A server of another user's, wherever it listens, is told nothing: the later copy asks the
+// socket whose process it is before it sends.
+void HandoverUnixTest::anotherUsersServerHearsNothing() {
+    if (::geteuid() != 0) {
+        QSKIP("a server of another user's needs root to start");
+    }
+    const QString socket = QDir(QDir::tempPath()).filePath(QStringLiteral("fsc-other-user.socket"));
+    const QByteArray native = QFile::encodeName(socket);
+    ::unlink(native.constData());
+    int ready[2];
+    QCOMPARE(::pipe(ready), 0);
+    const pid_t other = ::fork();
+    if (other == 0) {
+        // Another user: listens, and reports in its exit status how many bytes it was sent.
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0) {
+            ::_exit(100);
+        }
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::memcpy(address.sun_path, native.constData(), static_cast<std::size_t>(native.size()));
+        if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+            ::chmod(native.constData(), 0777) != 0 || ::listen(fd, 1) != 0) {
+            ::_exit(101);
+        }
+        [[maybe_unused]] const ssize_t told = ::write(ready[1], "r", 1);
+        const int client = ::accept(fd, nullptr, nullptr);
+        char bytes[64];
+        const ssize_t got = ::recv(client, bytes, sizeof bytes, 0);
+        ::_exit(got > 0 ? 1 : 0);
+    }
+    char mark = 0;
+    QCOMPARE(::read(ready[0], &mark, 1), ssize_t{1});
+    QCOMPARE(platform::handOverFile(socket, scratch_.filePath(QStringLiteral("good.fsc"))),
+             platform::Handover::NoAnswer);
+    int status = -1;
+    QCOMPARE(::waitpid(other, &status, 0), other);
+    QVERIFY(WIFEXITED(status));
+    QCOMPARE(WEXITSTATUS(status), 0);
+    ::unlink(native.constData());
+    ::close(ready[0]);
+    ::close(ready[1]);
 }
 
 QTEST_MAIN(HandoverUnixTest)
