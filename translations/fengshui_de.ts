@@ -15,9 +15,9 @@ Element Water is compatible with elements Tree and Metal.<byte value="xd"/>
 Element Water is not compatible with elements Fire and Soil</source>
         <translation>Sie werden wie das Wasser fließen. Sie sind von Natur aus flexibel und anpassungsfähig. Sie wirken vielleicht beständig, sind in Wirklichkeit aber rastlos. Sie werden eine gute Führungskraft sein, denn Sie sind selbstsicher und klar in Ihren Entscheidungen. Sie haben eine magnetische Ausstrahlung.<byte value="xd"/>
 <byte value="xd"/>
-Das Element Wasser ist mit den Elementen Baum und Metall kompatibel.<byte value="xd"/>
+Das Element Wasser harmoniert mit den Elementen Baum und Metall.<byte value="xd"/>
 <byte value="xd"/>
-Das Element Wasser ist mit den Elementen Feuer und Boden nicht kompatibel</translation>
+Das Element Wasser harmoniert nicht mit den Elementen Feuer und Boden</translation>
     </message>
     <message>
         <source>You are grounded and have strong roots that spread throughout the soil. You are very loyal and dependable. At the same time you can be stubborn and stick to your decisions. You can be the best friend or the worst enemy.<byte value="xd"/>
@@ -27,9 +27,9 @@ Element Earth is compatible with elements Fire and Metal.<byte value="xd"/>
 Element Earth is compatible with elements Wood and Water.</source>
         <translation>Sie sind geerdet und haben kräftige Wurzeln, die sich überall im Boden ausbreiten. Sie sind sehr treu und verlässlich. Zugleich können Sie stur sein und an Ihren Entscheidungen festhalten. Sie können der beste Freund oder der schlimmste Feind sein.<byte value="xd"/>
 <byte value="xd"/>
-Das Element Erde ist mit den Elementen Feuer und Metall kompatibel.<byte value="xd"/>
+Das Element Erde harmoniert mit den Elementen Feuer und Metall.<byte value="xd"/>
 <byte value="xd"/>
-Das Element Erde ist mit den Elementen Holz und Wasser kompatibel.</translation>
+Das Element Erde harmoniert mit den Elementen Holz und Wasser.</translation>
     </message>
     <message>
         <source>You are a deep thinker and believe in discovering things for yourself. You are disciplined and methodical by nature. You believe more in quality than quantity.<byte value="xd"/>
@@ -39,9 +39,9 @@ Element Metal is compatible with elements Water and Soil.<byte value="xd"/>
 Element Metal is not compatible with elements Fire and Wood.    </source>
         <translation>Sie sind ein tiefgründig denkender Mensch und entdecken die Dinge gern selbst. Sie sind von Natur aus diszipliniert und gehen methodisch vor. Qualität ist Ihnen wichtiger als Quantität.<byte value="xd"/>
 <byte value="xd"/>
-Das Element Metall ist mit den Elementen Wasser und Boden kompatibel.<byte value="xd"/>
+Das Element Metall harmoniert mit den Elementen Wasser und Boden.<byte value="xd"/>
 <byte value="xd"/>
-Das Element Metall ist mit den Elementen Feuer und Holz nicht kompatibel.    </translation>
+Das Element Metall harmoniert nicht mit den Elementen Feuer und Holz.    </translation>
     </message>
     <message>
         <source>You are committed to your work and always fulfill your commitments. You are always young at heart and aim to reach the top and spread out.<byte value="xd"/>
@@ -51,9 +51,9 @@ Element Wood is compatible with elements Water and Fire.<byte value="xd"/>
 Element Wood is not compatible with elements Fire and Tree.</source>
         <translation>Sie widmen sich mit Hingabe Ihrer Arbeit und halten Ihre Zusagen stets ein. Sie bleiben im Herzen immer jung und streben danach, ganz nach oben zu wachsen und sich auszubreiten.<byte value="xd"/>
 <byte value="xd"/>
-Das Element Holz ist mit den Elementen Wasser und Feuer kompatibel.<byte value="xd"/>
+Das Element Holz harmoniert mit den Elementen Wasser und Feuer.<byte value="xd"/>
 <byte value="xd"/>
-Das Element Holz ist mit den Elementen Feuer und Baum nicht kompatibel.</translation>
+Das Element Holz harmoniert nicht mit den Elementen Feuer und Baum.</translation>
     </message>
     <message>
         <source>You have a lot of passion and fire burning inside you. You have an attractive personality and are always enthusiastic about doing things. You need to be surrounded by people and hate loneliness.<byte value="xd"/>
@@ -63,9 +63,9 @@ Element Fire is compatible with elements Wood and Soil.<byte value="xd"/>
 Element Fire is not compatible with elements Metal and Soil.</source>
         <translation>In Ihnen brennen viel Leidenschaft und Feuer. Sie haben eine anziehende Persönlichkeit und gehen alles stets mit Begeisterung an. Sie brauchen Menschen um sich und hassen die Einsamkeit.<byte value="xd"/>
 <byte value="xd"/>
-Das Element Feuer ist mit den Elementen Holz und Boden kompatibel.<byte value="xd"/>
+Das Element Feuer harmoniert mit den Elementen Holz und Boden.<byte value="xd"/>
 <byte value="xd"/>
-Das Element Feuer ist mit den Elementen Metall und Boden nicht kompatibel.</translation>
+Das Element Feuer harmoniert nicht mit den Elementen Metall und Boden.</translation>
     </message>
     <message>
         <source>East</source>
@@ -295,7 +295,7 @@ Das Element Feuer ist mit den Elementen Metall und Boden nicht kompatibel.</tran
     </message>
     <message>
         <source>VA Zuvo Dada Vuvizoreduror is based on the compatibility of Kua or Gua numbers of two people according to the Eight Mansions School of Feng Shui. This software shows how your personal trigram reflects how you affect or get affected by other people.</source>
-        <translation>VA Zuvo Dada Vuvizoreduror beruht auf der Kompatibilität der Kua- oder Gua-Zahlen zweier Menschen nach der Schule der Acht Häuser im Feng Shui. Diese Software zeigt, wie Ihr persönliches Trigramm Ihren Einfluss auf andere und deren Einfluss auf Sie widerspiegelt.</translation>
+        <translation>VA Zuvo Dada Vuvizoreduror beruht auf der Harmonie der Kua- oder Gua-Zahlen zweier Menschen nach der Schule der Acht Häuser im Feng Shui. Diese Software zeigt, wie Ihr persönliches Trigramm Ihren Einfluss auf andere und deren Einfluss auf Sie widerspiegelt.</translation>
     </message>
     <message>
         <source>Visit us at %1</source>
@@ -427,7 +427,7 @@ Stöbern Sie im gesamten Katalog unter %1 und wählen Sie die Programme aus, die
     </message>
     <message>
         <source>Kua or Gua Number calculated according to the Eight Mansions School of Feng Shui helps one attain prosperity and everlasting success. It is calculated on basis of your birth and gender details.</source>
-        <translation>Die nach der Schule der Acht Häuser im Feng Shui berechnete Kua- oder Gua-Zahl hilft, Wohlstand und dauerhaften Erfolg zu erlangen. Sie wird aus Ihren Geburtsdaten und Ihrem Geschlecht berechnet.</translation>
+        <translation>Die nach der Schule der Acht Häuser im Feng Shui berechnete Kua- oder Gua-Zahl hilft, Wohlstand und dauerhaften Erfolg zu erlangen. Sie wird aus Ihren Geburtsdaten und Ihrem Geschlecht ermittelt.</translation>
     </message>
     <message>
         <source>Your Color is:</source>
@@ -451,7 +451,7 @@ Stöbern Sie im gesamten Katalog unter %1 und wählen Sie die Programme aus, die
     </message>
     <message>
         <source>Trigram Compatibility</source>
-        <translation>Trigramm-Kompatibilität</translation>
+        <translation>Harmonie der Trigramme</translation>
     </message>
     <message>
         <source>Your Trigram</source>
@@ -471,11 +471,11 @@ Stöbern Sie im gesamten Katalog unter %1 und wählen Sie die Programme aus, die
     </message>
     <message>
         <source>Relationship</source>
-        <translation>Beziehung</translation>
+        <translation>Beziehungen</translation>
     </message>
     <message>
         <source>Personal</source>
-        <translation>Persönlich</translation>
+        <translation>Wohlbefinden</translation>
     </message>
     <message>
         <source>Mishaps</source>
@@ -487,7 +487,7 @@ Stöbern Sie im gesamten Katalog unter %1 und wählen Sie die Programme aus, die
     </message>
     <message>
         <source>Six Killings</source>
-        <translation>Sechs Tötungen</translation>
+        <translation>Sechs Übel</translation>
     </message>
     <message>
         <source>Total Loss</source>
@@ -499,11 +499,11 @@ Stöbern Sie im gesamten Katalog unter %1 und wählen Sie die Programme aus, die
     </message>
     <message>
         <source>Compatibility Interpretation</source>
-        <translation>Deutung der Kompatibilität</translation>
+        <translation>Bewertung der Harmonie</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>Co-Branding dieser Software für Ihre Website: Steigern Sie Treue und Besucherzahlen. Name &amp; Link Ihrer Website an dieser Stelle. Details unter „Hilfe“. Hier klicken für mehr zum Co-Branding.</translation>
+        <translation>Co-Branding dieser Software für Ihre Website: Steigern Sie Treue und Besucherzahlen. Platzieren Sie hier Name und Link Ihrer Website. Details unter „Hilfe“. Hier klicken für mehr zum Co-Branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -574,11 +574,11 @@ Stöbern Sie im gesamten Katalog unter %1 und wählen Sie die Programme aus, die
     </message>
     <message>
         <source>VA Zuvo Dada Vuvizoreduror is based on the calculation of Kua or Gua numbers of two people. The Kua or Gua Number is calculated according to the Eight Mansions School of Feng Shui. This number helps one attain prosperity and everlasting success. It is calculated on the basis of your birth and gender details.</source>
-        <translation>VA Zuvo Dada Vuvizoreduror beruht auf der Berechnung der Kua- oder Gua-Zahlen zweier Menschen. Die Kua- oder Gua-Zahl wird nach der Schule der Acht Häuser im Feng Shui berechnet. Sie verhilft zu Wohlstand und dauerhaftem Erfolg und wird aus Ihren Geburtsdaten und Ihrem Geschlecht berechnet.</translation>
+        <translation>VA Zuvo Dada Vuvizoreduror beruht auf der Berechnung der Kua- oder Gua-Zahlen zweier Menschen. Die Kua- oder Gua-Zahl wird nach der Schule der Acht Häuser im Feng Shui berechnet. Sie verhilft zu Wohlstand und dauerhaftem Erfolg und wird aus Ihren Geburtsdaten und Ihrem Geschlecht ermittelt.</translation>
     </message>
     <message>
         <source>VA Zuvo Dada Vuvizoreduror is based on the principle that the Kua number for a person helps one analyze their destiny and defines their auspicious and inauspicious directions. People of compatible direction groups get along well with each while those of opposing direction groups do not. VA Zuvo Dada Vuvizoreduror helps you analyze your relationship on the basis of this school of Feng Shui.</source>
-        <translation>VA Zuvo Dada Vuvizoreduror beruht auf dem Grundsatz, dass die Kua-Zahl eines Menschen sein Schicksal deuten hilft und seine günstigen und ungünstigen Richtungen bestimmt. Menschen kompatibler Richtungsgruppen verstehen sich gut, Menschen gegensätzlicher Gruppen nicht. VA Zuvo Dada Vuvizoreduror hilft Ihnen, Ihre Beziehung nach dieser Feng-Shui-Schule zu analysieren.</translation>
+        <translation>VA Zuvo Dada Vuvizoreduror beruht auf dem Grundsatz, dass die Kua-Zahl eines Menschen sein Schicksal deuten hilft und seine günstigen und ungünstigen Richtungen bestimmt. Menschen harmonierender Richtungsgruppen verstehen sich gut, Menschen gegensätzlicher Gruppen nicht. VA Zuvo Dada Vuvizoreduror hilft Ihnen, Ihre Beziehung nach dieser Feng-Shui-Schule zu analysieren.</translation>
     </message>
     <message>
         <source>&amp;Open Previously Saved Reading</source>
@@ -602,7 +602,7 @@ Stöbern Sie im gesamten Katalog unter %1 und wählen Sie die Programme aus, die
     </message>
     <message>
         <source>Your birth day</source>
-        <translation>Ihr Geburtstag</translation>
+        <translation>Ihr Geburtsdatum: Tag</translation>
     </message>
     <message>
         <source>Your birth month</source>
@@ -614,11 +614,11 @@ Stöbern Sie im gesamten Katalog unter %1 und wählen Sie die Programme aus, die
     </message>
     <message>
         <source>Sex</source>
-        <translation>Geschl.</translation>
+        <translation>Anrede</translation>
     </message>
     <message>
         <source>Male</source>
-        <translation>Mann</translation>
+        <translation>Herr</translation>
     </message>
     <message>
         <source>Your sex: male</source>
@@ -642,7 +642,7 @@ Stöbern Sie im gesamten Katalog unter %1 und wählen Sie die Programme aus, die
     </message>
     <message>
         <source>Your partner&apos;s birth day</source>
-        <translation>Geburtstag Ihres Partners</translation>
+        <translation>Geburtsdatum Ihres Partners: Tag</translation>
     </message>
     <message>
         <source>Your partner&apos;s birth month</source>
@@ -670,7 +670,7 @@ Stöbern Sie im gesamten Katalog unter %1 und wählen Sie die Programme aus, die
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>Co-Branding dieser Software für Ihre Website: Steigern Sie Treue und Besucherzahlen. Name &amp; Link Ihrer Website an dieser Stelle. Details unter „Hilfe“. Hier klicken für mehr zum Co-Branding.</translation>
+        <translation>Co-Branding dieser Software für Ihre Website: Steigern Sie Treue und Besucherzahlen. Platzieren Sie hier Name und Link Ihrer Website. Details unter „Hilfe“. Hier klicken für mehr zum Co-Branding.</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -705,7 +705,7 @@ Stöbern Sie im gesamten Katalog unter %1 und wählen Sie die Programme aus, die
     <name>platform</name>
     <message>
         <source>The page could not be drawn.</source>
-        <translation>Die Seite konnte nicht gezeichnet werden.</translation>
+        <translation>Die Seite konnte nicht erstellt werden.</translation>
     </message>
 </context>
 <context>
@@ -855,7 +855,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Trigram Compatibility</source>
-        <translation>Trigramm-Kompatibilität</translation>
+        <translation>Harmonie der Trigramme</translation>
     </message>
     <message>
         <source>%1 picture</source>
@@ -956,7 +956,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Please Specify Your Sex</source>
-        <translation>Bitte geben Sie Ihr Geschlecht an.</translation>
+        <translation>Bitte wählen Sie Ihre Anrede.</translation>
     </message>
     <message>
         <source>Please Enter Your Partner&apos;s Name</source>
@@ -964,7 +964,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Please Specify Your Partner&apos;s Sex</source>
-        <translation>Bitte geben Sie das Geschlecht Ihres Partners an.</translation>
+        <translation>Bitte wählen Sie die Anrede Ihres Partners.</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
@@ -972,7 +972,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation>Bitte geben Sie einen gültigen Tag oder Monat ein !</translation>
+        <translation>Bitte geben Sie einen gültigen Tag oder Monat ein!</translation>
     </message>
     <message>
         <source>Select the source file</source>

@@ -5,7 +5,7 @@
     <name>ReadingWords</name>
     <message>
         <source>No character reading is known for this Kua number.</source>
-        <translation>No se conoce ninguna lectura del carácter para este número Kua.</translation>
+        <translation>No hay descripción del carácter para este número Kua.</translation>
     </message>
     <message>
         <source>You will flow like water. You have a flexible and adjusting nature. You may seem stable but in reality you are restless. You will make a good leader, as you are confident and clear about your decisions. You have a magnetic personality.<byte value="xd"/>
@@ -475,7 +475,7 @@ Explore el catálogo completo en %1 y elija los programas que más le convengan.
     </message>
     <message>
         <source>Personal</source>
-        <translation>Personal</translation>
+        <translation>Estabilidad</translation>
     </message>
     <message>
         <source>Mishaps</source>
@@ -483,15 +483,15 @@ Explore el catálogo completo en %1 y elija los programas que más le convengan.
     </message>
     <message>
         <source>Five Ghosts</source>
-        <translation>Cinco Fantasmas</translation>
+        <translation>Cinco fantasmas</translation>
     </message>
     <message>
         <source>Six Killings</source>
-        <translation>Seis Muertes</translation>
+        <translation>Seis muertes</translation>
     </message>
     <message>
         <source>Total Loss</source>
-        <translation>Pérdida Total</translation>
+        <translation>Pérdida total</translation>
     </message>
     <message>
         <source>Your Partner&apos;s Trigram</source>
@@ -503,7 +503,7 @@ Explore el catálogo completo en %1 y elija los programas que más le convengan.
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>Ponga su marca en este programa. Aumente la fidelidad y el tráfico de su sitio. Ponga aquí el nombre &amp; el enlace de su sitio. Detalles en &quot;Ayuda&quot;. Más información sobre la marca compartida aquí.</translation>
+        <translation>Ponga su marca en este programa. Aumente la fidelidad y el tráfico de su sitio. Incluya aquí el nombre y el enlace de su sitio. Detalles en «Ayuda». Más información sobre la marca compartida aquí.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -535,7 +535,7 @@ Explore el catálogo completo en %1 y elija los programas que más le convengan.
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Visite nuestro sitio web</translation>
+        <translation>&amp;Visitar nuestro sitio web</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
@@ -622,7 +622,7 @@ Explore el catálogo completo en %1 y elija los programas que más le convengan.
     </message>
     <message>
         <source>Your sex: male</source>
-        <translation>Su sexo: hombre</translation>
+        <translation>Su sexo: varón</translation>
     </message>
     <message>
         <source>Female</source>
@@ -654,7 +654,7 @@ Explore el catálogo completo en %1 y elija los programas que más le convengan.
     </message>
     <message>
         <source>Your partner&apos;s sex: male</source>
-        <translation>Sexo de su pareja: hombre</translation>
+        <translation>Sexo de su pareja: varón</translation>
     </message>
     <message>
         <source>Your partner&apos;s sex: female</source>
@@ -670,7 +670,7 @@ Explore el catálogo completo en %1 y elija los programas que más le convengan.
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>Ponga su marca en este programa. Aumente la fidelidad y el tráfico de su sitio. Ponga aquí el nombre &amp; el enlace de su sitio. Detalles en &quot;Ayuda&quot;. Más información sobre la marca compartida aquí.</translation>
+        <translation>Ponga su marca en este programa. Aumente la fidelidad y el tráfico de su sitio. Incluya aquí el nombre y el enlace de su sitio. Detalles en «Ayuda». Más información sobre la marca compartida aquí.</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -682,7 +682,7 @@ Explore el catálogo completo en %1 y elija los programas que más le convengan.
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Visite nuestro sitio web</translation>
+        <translation>&amp;Visitar nuestro sitio web</translation>
     </message>
     <message>
         <source>&amp;Check for Software Update</source>
@@ -799,7 +799,7 @@ Pruebe &apos;%1 --help&apos; para obtener más información.
     <name>ui::ReadingPage</name>
     <message>
         <source>Feng Shui Compatibility Reading for %1</source>
-        <translation>Lectura de compatibilidad feng shui para %1</translation>
+        <translation>Lectura de compatibilidad feng shui: %1</translation>
     </message>
     <message>
         <source>Date: %1</source>
@@ -968,11 +968,11 @@ Pruebe &apos;%1 --help&apos; para obtener más información.
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation>¡Escriba una fecha o un mes correctos!</translation>
+        <translation>¡Elija un día o un mes válidos!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation>¡Escriba una fecha o un mes correctos !</translation>
+        <translation>¡Elija un día o un mes válidos!</translation>
     </message>
     <message>
         <source>Select the source file</source>

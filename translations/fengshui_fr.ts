@@ -5,7 +5,7 @@
     <name>ReadingWords</name>
     <message>
         <source>No character reading is known for this Kua number.</source>
-        <translation>Aucune lecture du caractère n&apos;est connue pour ce nombre Kua.</translation>
+        <translation>Il n&apos;existe pas de description du caractère pour ce nombre Kua.</translation>
     </message>
     <message>
         <source>You will flow like water. You have a flexible and adjusting nature. You may seem stable but in reality you are restless. You will make a good leader, as you are confident and clear about your decisions. You have a magnetic personality.<byte value="xd"/>
@@ -326,7 +326,7 @@ L&apos;élément Feu n&apos;est pas compatible avec les éléments Métal et Sol
     </message>
     <message>
         <source>Yes, take me to the discussion forum at %1</source>
-        <translation>Oui, emmenez-moi au forum de discussion sur %1</translation>
+        <translation>Oui, ouvrir le forum de discussion sur %1</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -439,11 +439,11 @@ Parcourez tout le catalogue sur %1 et choisissez les programmes qui vous convien
     </message>
     <message>
         <source>Your are a</source>
-        <translation>Vous êtes</translation>
+        <translation>Votre groupe&#xa0;:</translation>
     </message>
     <message>
         <source>Group Person</source>
-        <translation>(groupe Kua)</translation>
+        <translation>selon votre Kua</translation>
     </message>
     <message>
         <source> Feng Shui Kua Number </source>
@@ -475,7 +475,7 @@ Parcourez tout le catalogue sur %1 et choisissez les programmes qui vous convien
     </message>
     <message>
         <source>Personal</source>
-        <translation>Personnel</translation>
+        <translation>Épanouissement</translation>
     </message>
     <message>
         <source>Mishaps</source>
@@ -483,15 +483,15 @@ Parcourez tout le catalogue sur %1 et choisissez les programmes qui vous convien
     </message>
     <message>
         <source>Five Ghosts</source>
-        <translation>Cinq Fantômes</translation>
+        <translation>Cinq fantômes</translation>
     </message>
     <message>
         <source>Six Killings</source>
-        <translation>Six Meurtres</translation>
+        <translation>Six meurtres</translation>
     </message>
     <message>
         <source>Total Loss</source>
-        <translation>Perte Totale</translation>
+        <translation>Perte totale</translation>
     </message>
     <message>
         <source>Your Partner&apos;s Trigram</source>
@@ -503,7 +503,7 @@ Parcourez tout le catalogue sur %1 et choisissez les programmes qui vous convien
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>Ce logiciel aux couleurs de votre site&#xa0;: plus de fidélité et de trafic. Placez ici le nom &amp; le lien de votre site. Voir l&apos;«&#xa0;Aide&#xa0;». Cliquez ici pour en savoir plus sur le co-marquage.</translation>
+        <translation>Ce logiciel aux couleurs de votre site&#xa0;: plus de fidélité et de trafic. Placez ici le nom et le lien de votre site. Voir l&apos;«&#xa0;Aide&#xa0;». Cliquez ici pour en savoir plus sur le co-marquage.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -511,7 +511,7 @@ Parcourez tout le catalogue sur %1 et choisissez les programmes qui vous convien
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation>&amp;Sauver</translation>
+        <translation>Enregi&amp;strer</translation>
     </message>
     <message>
         <source>&amp;Back</source>
@@ -574,7 +574,7 @@ Parcourez tout le catalogue sur %1 et choisissez les programmes qui vous convien
     </message>
     <message>
         <source>VA Zuvo Dada Vuvizoreduror is based on the calculation of Kua or Gua numbers of two people. The Kua or Gua Number is calculated according to the Eight Mansions School of Feng Shui. This number helps one attain prosperity and everlasting success. It is calculated on the basis of your birth and gender details.</source>
-        <translation>VA Zuvo Dada Vuvizoreduror repose sur le calcul des nombres Kua ou Gua de deux personnes. Ce nombre se calcule selon l&apos;école des Huit Demeures du feng shui. Il aide à atteindre la prospérité et un succès durable. Il est établi d&apos;après votre naissance et votre sexe.</translation>
+        <translation>VA Zuvo Dada Vuvizoreduror repose sur le calcul des nombres Kua ou Gua de deux personnes. Le nombre Kua ou Gua se calcule selon l&apos;école des Huit Demeures du feng shui. Il aide à atteindre la prospérité et un succès durable. Il est établi d&apos;après votre date de naissance et votre sexe.</translation>
     </message>
     <message>
         <source>VA Zuvo Dada Vuvizoreduror is based on the principle that the Kua number for a person helps one analyze their destiny and defines their auspicious and inauspicious directions. People of compatible direction groups get along well with each while those of opposing direction groups do not. VA Zuvo Dada Vuvizoreduror helps you analyze your relationship on the basis of this school of Feng Shui.</source>
@@ -582,7 +582,7 @@ Parcourez tout le catalogue sur %1 et choisissez les programmes qui vous convien
     </message>
     <message>
         <source>&amp;Open Previously Saved Reading</source>
-        <translation>&amp;Ouvrir une lecture sauvegardée</translation>
+        <translation>&amp;Ouvrir une lecture enregistrée</translation>
     </message>
     <message>
         <source>Your Details Please</source>
@@ -670,7 +670,7 @@ Parcourez tout le catalogue sur %1 et choisissez les programmes qui vous convien
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>Ce logiciel aux couleurs de votre site&#xa0;: plus de fidélité et de trafic. Placez ici le nom &amp; le lien de votre site. Voir l&apos;«&#xa0;Aide&#xa0;». Cliquez ici pour en savoir plus sur le co-marquage.</translation>
+        <translation>Ce logiciel aux couleurs de votre site&#xa0;: plus de fidélité et de trafic. Placez ici le nom et le lien de votre site. Voir l&apos;«&#xa0;Aide&#xa0;». Cliquez ici pour en savoir plus sur le co-marquage.</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -705,7 +705,7 @@ Parcourez tout le catalogue sur %1 et choisissez les programmes qui vous convien
     <name>platform</name>
     <message>
         <source>The page could not be drawn.</source>
-        <translation>La page n'a pas pu être dessinée.</translation>
+        <translation>La page n&apos;a pas pu être générée.</translation>
     </message>
 </context>
 <context>
@@ -727,20 +727,20 @@ Parcourez tout le catalogue sur %1 et choisissez les programmes qui vous convien
     </message>
     <message>
         <source>A saved reading (.fsc) to open.</source>
-        <translation>Une lecture sauvegardée (.fsc) à ouvrir.</translation>
+        <translation>Une lecture enregistrée (.fsc) à ouvrir.</translation>
     </message>
     <message>
         <source>%1: %2
 Try &apos;%1 --help&apos; for more information.
 </source>
-        <translation>%1 : %2
-Essayez « %1 --help » pour plus d&apos;informations.
+        <translation>%1&#xa0;: %2
+Essayez «&#xa0;%1 --help&#xa0;» pour plus d&apos;informations.
 </translation>
     </message>
     <message>
         <source>%1: only one reading opens at a time; ignored: %2
 </source>
-        <translation>%1 : une seule lecture s&apos;ouvre à la fois ; ignoré : %2
+        <translation>%1&#xa0;: une seule lecture peut être ouverte à la fois&#xa0;; ignoré&#xa0;: %2
 </translation>
     </message>
 </context>
@@ -752,7 +752,7 @@ Essayez « %1 --help » pour plus d&apos;informations.
     </message>
     <message>
         <source>The forum at %1 lives on its visitors. Drop in now and then to keep it going.</source>
-        <translation>Le forum de %1 vit grâce à ses visiteurs. Passez de temps en temps pour le faire vivre.</translation>
+        <translation>Le forum de %1 vit grâce à ses visiteurs. Passez-y de temps en temps pour qu&apos;il reste actif.</translation>
     </message>
     <message>
         <source>Enjoyed this program? Support the discussion forum behind it by visiting %1 regularly.</source>
@@ -876,7 +876,7 @@ Essayez « %1 --help » pour plus d&apos;informations.
     <message>
         <source>Could Not Save The File.
 %1</source>
-        <translation>Impossible de sauvegarder le fichier.
+        <translation>Impossible d&apos;enregistrer le fichier.
 %1</translation>
     </message>
     <message>
@@ -968,11 +968,11 @@ Essayez « %1 --help » pour plus d&apos;informations.
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation>Veuillez saisir un jour ou un mois correct&#xa0;!</translation>
+        <translation>Veuillez saisir un jour ou un mois valide&#xa0;!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation>Veuillez saisir un jour ou un mois correct&#xa0;!</translation>
+        <translation>Veuillez saisir un jour ou un mois valide&#xa0;!</translation>
     </message>
     <message>
         <source>Select the source file</source>

@@ -5,7 +5,7 @@
     <name>ReadingWords</name>
     <message>
         <source>No character reading is known for this Kua number.</source>
-        <translation>この本命卦に該当する性格鑑定はありません。</translation>
+        <translation>このクアナンバーに該当する性格鑑定はありません。</translation>
     </message>
     <message>
         <source>You will flow like water. You have a flexible and adjusting nature. You may seem stable but in reality you are restless. You will make a good leader, as you are confident and clear about your decisions. You have a magnetic personality.<byte value="xd"/>
@@ -13,7 +13,7 @@
 Element Water is compatible with elements Tree and Metal.<byte value="xd"/>
 <byte value="xd"/>
 Element Water is not compatible with elements Fire and Soil</source>
-        <translation>あなたは水のように流れます。柔軟で順応性のある性格です。安定しているように見えても、実際は落ち着きがありません。自分の決断に自信があり、迷いがないので、良いリーダーになるでしょう。人を惹きつける魅力的な人柄です。<byte value="xd"/>
+        <translation>あなたは水のように流れていく人です。柔軟で順応性のある性格です。安定しているように見えても、実際は落ち着きがありません。自分の決断に自信があり、迷いがないので、良いリーダーになるでしょう。人を惹きつける魅力的な人柄です。<byte value="xd"/>
 <byte value="xd"/>
 五行の水は、樹および金と相性が良いです。<byte value="xd"/>
 <byte value="xd"/>
@@ -61,7 +61,7 @@ Element Wood is not compatible with elements Fire and Tree.</source>
 Element Fire is compatible with elements Wood and Soil.<byte value="xd"/>
 <byte value="xd"/>
 Element Fire is not compatible with elements Metal and Soil.</source>
-        <translation>あなたの内には情熱の炎が燃えさかっています。魅力的な人柄で、何事にも常に意欲的に取り組みます。周りに人がいることを必要とし、孤独を嫌います。<byte value="xd"/>
+        <translation>あなたの内には情熱の炎が燃えさかっています。魅力的な人柄で、何事にも常に意欲的に取り組みます。人に囲まれていないと落ち着かず、孤独を嫌います。<byte value="xd"/>
 <byte value="xd"/>
 五行の火は、木および土壌と相性が良いです。<byte value="xd"/>
 <byte value="xd"/>
@@ -250,7 +250,7 @@ Element Fire is not compatible with elements Metal and Soil.</source>
     <message>
         <source>Unsatisfactory</source>
         <comment>rating</comment>
-        <translation>不十分</translation>
+        <translation>いまひとつ</translation>
     </message>
     <message>
         <source>Bad</source>
@@ -295,7 +295,7 @@ Element Fire is not compatible with elements Metal and Soil.</source>
     </message>
     <message>
         <source>VA Zuvo Dada Vuvizoreduror is based on the compatibility of Kua or Gua numbers of two people according to the Eight Mansions School of Feng Shui. This software shows how your personal trigram reflects how you affect or get affected by other people.</source>
-        <translation>VA Zuvo Dada Vuvizoreduror は、風水の八宅派に基づく二人の本命卦（Kua または Gua）の相性をもとにしています。このソフトウェアは、あなた個人の卦に、あなたが他の人に与える影響と他の人から受ける影響がどう表れるかを示します。</translation>
+        <translation>VA Zuvo Dada Vuvizoreduror は、八宅風水に基づく二人のクアナンバー（命卦）の相性をもとにしています。このソフトウェアは、あなたが他の人に与える影響と他の人から受ける影響が、あなた個人の本命卦にどう表れるかを示します。</translation>
     </message>
     <message>
         <source>Visit us at %1</source>
@@ -392,7 +392,7 @@ Element Fire is not compatible with elements Metal and Soil.</source>
 Every program has a page of its own with a short description, a picture and a download link, so you can see what it does before you fetch it.
 
 Browse the whole catalogue at %1 and pick the programs that suit you.</source>
-        <translation>本プログラムのほかにも、家庭やオフィス向けの小さなプログラムを数多く公開しています。どれも無料でお試しいただけ、すばやくインストールでき、簡単に使えます。
+        <translation>本プログラムのほかにも、家庭やオフィス向けの小さなプログラムを数多く公開しています。どれも無料でお試しいただけるうえ、インストールはすばやく、使い方も簡単です。
 
 プログラムごとに専用のページがあり、短い説明、画像、ダウンロードリンクを掲載していますので、ダウンロードする前にどのようなプログラムかを確認できます。
 
@@ -419,15 +419,15 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>Feng Shui Kua Number </source>
-        <translation>風水の本命卦 </translation>
+        <translation>風水のクアナンバー </translation>
     </message>
     <message>
         <source>Your Kua Number is: </source>
-        <translation>あなたの本命卦： </translation>
+        <translation>あなたのクアナンバー：</translation>
     </message>
     <message>
         <source>Kua or Gua Number calculated according to the Eight Mansions School of Feng Shui helps one attain prosperity and everlasting success. It is calculated on basis of your birth and gender details.</source>
-        <translation>風水の八宅派に従って算出される本命卦（Kua または Gua）は、繁栄と永続的な成功を得る助けとなります。本命卦は生年月日と性別をもとに算出されます。</translation>
+        <translation>八宅風水に従って算出されるクアナンバー（命卦）は、繁栄と永続的な成功を得る助けとなります。クアナンバーは生年月日と性別をもとに算出されます。</translation>
     </message>
     <message>
         <source>Your Color is:</source>
@@ -435,7 +435,7 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>Your Element is: </source>
-        <translation>あなたの五行： </translation>
+        <translation>あなたの五行：</translation>
     </message>
     <message>
         <source>Your are a</source>
@@ -447,7 +447,7 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source> Feng Shui Kua Number </source>
-        <translation> 風水の本命卦 </translation>
+        <translation> 風水のクアナンバー </translation>
     </message>
     <message>
         <source>Trigram Compatibility</source>
@@ -455,7 +455,7 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>Your Trigram</source>
-        <translation>あなたの卦</translation>
+        <translation>あなたの本命卦</translation>
     </message>
     <message>
         <source>Color</source>
@@ -495,7 +495,7 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>Your Partner&apos;s Trigram</source>
-        <translation>パートナーの卦</translation>
+        <translation>パートナーの本命卦</translation>
     </message>
     <message>
         <source>Compatibility Interpretation</source>
@@ -503,7 +503,7 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>本ソフトウェアを共同ブランド化して、サイトの固定客とアクセスを増やしましょう。ここにサイト名 &amp; リンクを掲載できます。詳細は「ヘルプ」またはこちらをクリック。</translation>
+        <translation>本ソフトウェアを共同ブランド化して、サイトの固定客とアクセスを増やしましょう。ここにサイト名とリンクを掲載できます。詳細は「ヘルプ」またはこちらをクリック。</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -574,11 +574,11 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>VA Zuvo Dada Vuvizoreduror is based on the calculation of Kua or Gua numbers of two people. The Kua or Gua Number is calculated according to the Eight Mansions School of Feng Shui. This number helps one attain prosperity and everlasting success. It is calculated on the basis of your birth and gender details.</source>
-        <translation>VA Zuvo Dada Vuvizoreduror は、二人の本命卦（Kua または Gua）の計算に基づいています。本命卦は風水の八宅派に従って算出されます。この数は、繁栄と永続的な成功を得る助けとなります。本命卦は生年月日と性別をもとに算出されます。</translation>
+        <translation>VA Zuvo Dada Vuvizoreduror は、二人のクアナンバー（命卦）の計算に基づいています。クアナンバーは八宅風水に従って算出されます。この数は、繁栄と永続的な成功を得る助けとなります。クアナンバーは生年月日と性別をもとに算出されます。</translation>
     </message>
     <message>
         <source>VA Zuvo Dada Vuvizoreduror is based on the principle that the Kua number for a person helps one analyze their destiny and defines their auspicious and inauspicious directions. People of compatible direction groups get along well with each while those of opposing direction groups do not. VA Zuvo Dada Vuvizoreduror helps you analyze your relationship on the basis of this school of Feng Shui.</source>
-        <translation>VA Zuvo Dada Vuvizoreduror は、人の本命卦がその人の運命を読み解く助けとなり、吉方位と凶方位を定めるという原理に基づいています。相性の良い方位グループの人同士はうまくいき、相反する方位グループの人同士はうまくいきません。VA Zuvo Dada Vuvizoreduror は、この風水の流派に基づいて、お二人の関係の分析をお手伝いします。</translation>
+        <translation>VA Zuvo Dada Vuvizoreduror は、人のクアナンバーがその人の運命を読み解く助けとなり、吉方位と凶方位を定めるという原理に基づいています。相性の良い方位グループの人同士はうまくいき、相反するグループの人同士はうまくいきません。VA Zuvo Dada Vuvizoreduror は、この風水の流派に基づいて、お二人の関係の分析をお手伝いします。</translation>
     </message>
     <message>
         <source>&amp;Open Previously Saved Reading</source>
@@ -670,7 +670,7 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>本ソフトウェアを共同ブランド化して、サイトの固定客とアクセスを増やしましょう。ここにサイト名 &amp; リンクを掲載できます。詳細は「ヘルプ」またはこちらをクリック。</translation>
+        <translation>本ソフトウェアを共同ブランド化して、サイトの固定客とアクセスを増やしましょう。ここにサイト名とリンクを掲載できます。詳細は「ヘルプ」またはこちらをクリック。</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -723,11 +723,11 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     <name>shell::CommandLine</name>
     <message>
         <source>Gives a couple a Feng Shui compatibility reading after the Eight Mansions school.</source>
-        <translation>八宅派に基づいて、カップルの風水相性を鑑定します。</translation>
+        <translation>八宅風水に基づいて、カップルの相性を鑑定します。</translation>
     </message>
     <message>
         <source>A saved reading (.fsc) to open.</source>
-        <translation>開く保存済みの鑑定 (.fsc)。</translation>
+        <translation>保存した鑑定ファイル (.fsc) を開きます。</translation>
     </message>
     <message>
         <source>%1: %2
@@ -756,7 +756,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Enjoyed this program? Support the discussion forum behind it by visiting %1 regularly.</source>
-        <translation>このプログラムはお楽しみいただけましたか？ %1 に定期的にアクセスして、このプログラムを支えるディスカッションフォーラムを応援してください。</translation>
+        <translation>このプログラムはお楽しみいただけましたか？　%1 に定期的にアクセスして、このプログラムを支えるディスカッションフォーラムを応援してください。</translation>
     </message>
     <message>
         <source>Help our discussion forum grow: make %1 one of the sites you visit regularly.</source>
@@ -819,7 +819,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Kua Number</source>
-        <translation>本命卦</translation>
+        <translation>クアナンバー</translation>
     </message>
     <message>
         <source>Group</source>
@@ -831,7 +831,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Trigram</source>
-        <translation>卦</translation>
+        <translation>本命卦</translation>
     </message>
     <message>
         <source>Colour</source>
@@ -847,11 +847,11 @@ Try &apos;%1 --help&apos; for more information.
     <name>ui::frmFengShuiCompatibilityResult</name>
     <message>
         <source>Your Kua Number</source>
-        <translation>あなたの本命卦</translation>
+        <translation>あなたのクアナンバー</translation>
     </message>
     <message>
         <source>Your Partner&apos;s Kua Number</source>
-        <translation>パートナーの本命卦</translation>
+        <translation>パートナーのクアナンバー</translation>
     </message>
     <message>
         <source>Trigram Compatibility</source>
@@ -972,7 +972,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation>正しい日付または月を入力してください ！</translation>
+        <translation>正しい日付または月を入力してください！</translation>
     </message>
     <message>
         <source>Select the source file</source>

@@ -5,7 +5,7 @@
     <name>ReadingWords</name>
     <message>
         <source>No character reading is known for this Kua number.</source>
-        <translation>이 본명괘에 대해 알려진 성격 풀이가 없습니다.</translation>
+        <translation>이 본명괘에 해당하는 성격 풀이가 없습니다.</translation>
     </message>
     <message>
         <source>You will flow like water. You have a flexible and adjusting nature. You may seem stable but in reality you are restless. You will make a good leader, as you are confident and clear about your decisions. You have a magnetic personality.<byte value="xd"/>
@@ -37,7 +37,7 @@ Element Earth is compatible with elements Wood and Water.</source>
 Element Metal is compatible with elements Water and Soil.<byte value="xd"/>
 <byte value="xd"/>
 Element Metal is not compatible with elements Fire and Wood.    </source>
-        <translation>귀하는 깊이 생각하는 사람이며, 무엇이든 스스로 알아내야 한다고 믿습니다. 천성적으로 규율을 지키며 체계적입니다. 양보다 질을 더 중요하게 여깁니다.<byte value="xd"/>
+        <translation>귀하는 깊이 생각하는 사람이며, 무엇이든 스스로 알아내야 한다고 믿습니다. 천성적으로 절제력이 있고 체계적입니다. 양보다 질을 더 중요하게 여깁니다.<byte value="xd"/>
 <byte value="xd"/>
 금(金) 오행은 수(水) 오행 및 흙 오행과 궁합이 맞습니다.<byte value="xd"/>
 <byte value="xd"/>
@@ -105,42 +105,42 @@ Element Fire is not compatible with elements Metal and Soil.</source>
     <message>
         <source>Kan</source>
         <comment>trigram</comment>
-        <translation>감</translation>
+        <translation>감(坎)</translation>
     </message>
     <message>
         <source>Kun</source>
         <comment>trigram</comment>
-        <translation>곤</translation>
+        <translation>곤(坤)</translation>
     </message>
     <message>
         <source>Chen</source>
         <comment>trigram</comment>
-        <translation>진</translation>
+        <translation>진(震)</translation>
     </message>
     <message>
         <source>Sun</source>
         <comment>trigram</comment>
-        <translation>손</translation>
+        <translation>손(巽)</translation>
     </message>
     <message>
         <source>Chien</source>
         <comment>trigram</comment>
-        <translation>건</translation>
+        <translation>건(乾)</translation>
     </message>
     <message>
         <source>Tui</source>
         <comment>trigram</comment>
-        <translation>태</translation>
+        <translation>태(兌)</translation>
     </message>
     <message>
         <source>Ken</source>
         <comment>trigram</comment>
-        <translation>간</translation>
+        <translation>간(艮)</translation>
     </message>
     <message>
         <source>Li</source>
         <comment>trigram</comment>
-        <translation>리</translation>
+        <translation>리(離)</translation>
     </message>
     <message>
         <source>Off White</source>
@@ -295,7 +295,7 @@ Element Fire is not compatible with elements Metal and Soil.</source>
     </message>
     <message>
         <source>VA Zuvo Dada Vuvizoreduror is based on the compatibility of Kua or Gua numbers of two people according to the Eight Mansions School of Feng Shui. This software shows how your personal trigram reflects how you affect or get affected by other people.</source>
-        <translation>VA Zuvo Dada Vuvizoreduror는 풍수 팔택파에 따른 두 사람의 본명괘(Kua 또는 Gua) 궁합을 바탕으로 합니다. 이 소프트웨어는 귀하의 개인 괘에 귀하가 다른 사람에게 영향을 주거나 받는 방식이 어떻게 나타나는지 보여 줍니다.</translation>
+        <translation>VA Zuvo Dada Vuvizoreduror는 팔택풍수에 따른 두 사람의 본명괘(Kua 또는 Gua) 궁합을 바탕으로 합니다. 이 소프트웨어는 귀하가 다른 사람과 어떻게 영향을 주고받는지를 귀하의 개인 괘로 보여 줍니다.</translation>
     </message>
     <message>
         <source>Visit us at %1</source>
@@ -392,7 +392,7 @@ Element Fire is not compatible with elements Metal and Soil.</source>
 Every program has a page of its own with a short description, a picture and a download link, so you can see what it does before you fetch it.
 
 Browse the whole catalogue at %1 and pick the programs that suit you.</source>
-        <translation>이 프로그램 외에도 저희는 가정과 사무실에서 쓸 수 있는 다양한 소형 프로그램을 펴내고 있습니다. 모든 프로그램은 무료로 체험할 수 있으며, 설치가 빠르고 사용하기 쉽습니다.
+        <translation>이 프로그램 외에도 저희는 가정과 사무실에서 쓸 수 있는 다양한 소형 프로그램을 배포하고 있습니다. 모든 프로그램은 무료로 체험할 수 있으며, 설치가 빠르고 사용하기 쉽습니다.
 
 프로그램마다 간단한 설명과 그림, 다운로드 링크가 담긴 전용 페이지가 있으므로, 내려받기 전에 어떤 프로그램인지 확인할 수 있습니다.
 
@@ -423,11 +423,11 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>Your Kua Number is: </source>
-        <translation>귀하의 본명괘: </translation>
+        <translation>귀하의 본명괘 숫자: </translation>
     </message>
     <message>
         <source>Kua or Gua Number calculated according to the Eight Mansions School of Feng Shui helps one attain prosperity and everlasting success. It is calculated on basis of your birth and gender details.</source>
-        <translation>풍수 팔택파에 따라 계산한 본명괘(Kua 또는 Gua)는 번영과 영원한 성공을 얻는 데 도움이 됩니다. 본명괘는 귀하의 출생 정보와 성별을 바탕으로 계산합니다.</translation>
+        <translation>팔택풍수에 따라 계산한 본명괘(Kua 또는 Gua)는 번영과 영원한 성공을 얻는 데 도움이 됩니다. 본명괘는 귀하의 출생 정보와 성별을 바탕으로 계산합니다.</translation>
     </message>
     <message>
         <source>Your Color is:</source>
@@ -463,35 +463,35 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>Success</source>
-        <translation>생기</translation>
+        <translation>생기(生氣)</translation>
     </message>
     <message>
         <source>Health</source>
-        <translation>천의</translation>
+        <translation>천의(天醫)</translation>
     </message>
     <message>
         <source>Relationship</source>
-        <translation>연년</translation>
+        <translation>연년(延年)</translation>
     </message>
     <message>
         <source>Personal</source>
-        <translation>복위</translation>
+        <translation>복위(伏位)</translation>
     </message>
     <message>
         <source>Mishaps</source>
-        <translation>화해</translation>
+        <translation>화해(禍害)</translation>
     </message>
     <message>
         <source>Five Ghosts</source>
-        <translation>오귀</translation>
+        <translation>오귀(五鬼)</translation>
     </message>
     <message>
         <source>Six Killings</source>
-        <translation>육살</translation>
+        <translation>육살(六煞)</translation>
     </message>
     <message>
         <source>Total Loss</source>
-        <translation>절명</translation>
+        <translation>절명(絶命)</translation>
     </message>
     <message>
         <source>Your Partner&apos;s Trigram</source>
@@ -503,7 +503,7 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>이 소프트웨어를 귀하의 사이트에 맞게 공동 브랜딩하십시오. 사이트의 충성도와 방문자 수를 높여 줍니다. 여기에 귀하의 사이트 이름 &amp; 링크를 넣으십시오. 자세한 내용은 “도움말”을 참조하십시오. 공동 브랜딩에 대해 더 알아보려면 여기를 클릭하십시오.</translation>
+        <translation>이 소프트웨어를 귀하의 사이트에 맞게 공동 브랜딩하십시오. 방문자의 충성도와 방문 수를 높이십시오. 여기에 귀하의 사이트 이름과 링크를 넣으십시오. 자세한 내용은 “도움말”을 참조하십시오. 공동 브랜딩에 대해 더 알아보려면 여기를 클릭하십시오.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -574,11 +574,11 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>VA Zuvo Dada Vuvizoreduror is based on the calculation of Kua or Gua numbers of two people. The Kua or Gua Number is calculated according to the Eight Mansions School of Feng Shui. This number helps one attain prosperity and everlasting success. It is calculated on the basis of your birth and gender details.</source>
-        <translation>VA Zuvo Dada Vuvizoreduror는 두 사람의 본명괘(Kua 또는 Gua) 계산을 바탕으로 합니다. 본명괘(Kua 또는 Gua)는 풍수 팔택파에 따라 계산합니다. 본명괘는 번영과 영원한 성공을 얻는 데 도움이 됩니다. 본명괘는 귀하의 출생 정보와 성별을 바탕으로 계산합니다.</translation>
+        <translation>VA Zuvo Dada Vuvizoreduror는 두 사람의 본명괘(Kua 또는 Gua) 계산을 바탕으로 합니다. 본명괘는 팔택풍수에 따라 계산하며, 번영과 영원한 성공을 얻는 데 도움이 됩니다. 본명괘 계산에는 귀하의 출생 정보와 성별이 쓰입니다.</translation>
     </message>
     <message>
         <source>VA Zuvo Dada Vuvizoreduror is based on the principle that the Kua number for a person helps one analyze their destiny and defines their auspicious and inauspicious directions. People of compatible direction groups get along well with each while those of opposing direction groups do not. VA Zuvo Dada Vuvizoreduror helps you analyze your relationship on the basis of this school of Feng Shui.</source>
-        <translation>VA Zuvo Dada Vuvizoreduror는 한 사람의 본명괘가 그 사람의 운명을 분석하는 데 도움을 주고 길한 방위와 흉한 방위를 정해 준다는 원리에 기초합니다. 서로 맞는 방위 그룹의 사람들은 서로 잘 어울리지만, 서로 반대되는 방위 그룹의 사람들은 그렇지 않습니다. VA Zuvo Dada Vuvizoreduror는 이 풍수 유파에 따라 두 분의 관계를 분석해 드립니다.</translation>
+        <translation>VA Zuvo Dada Vuvizoreduror는 한 사람의 본명괘가 그 사람의 운명을 분석하는 데 도움을 주고 길한 방위와 흉한 방위를 정해 준다는 원리에 기초합니다. 방위 그룹이 서로 맞는 사람들은 잘 어울리지만, 방위 그룹이 서로 반대인 사람들은 그렇지 않습니다. VA Zuvo Dada Vuvizoreduror는 이 풍수 유파에 따라 두 분의 관계를 분석해 드립니다.</translation>
     </message>
     <message>
         <source>&amp;Open Previously Saved Reading</source>
@@ -602,11 +602,11 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>Your birth day</source>
-        <translation>본인의 출생 일</translation>
+        <translation>본인의 출생일</translation>
     </message>
     <message>
         <source>Your birth month</source>
-        <translation>본인의 출생 월</translation>
+        <translation>본인의 출생월</translation>
     </message>
     <message>
         <source>Your birth year</source>
@@ -642,11 +642,11 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>Your partner&apos;s birth day</source>
-        <translation>상대방의 출생 일</translation>
+        <translation>상대방의 출생일</translation>
     </message>
     <message>
         <source>Your partner&apos;s birth month</source>
-        <translation>상대방의 출생 월</translation>
+        <translation>상대방의 출생월</translation>
     </message>
     <message>
         <source>Your partner&apos;s birth year</source>
@@ -670,7 +670,7 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>이 소프트웨어를 귀하의 사이트에 맞게 공동 브랜딩하십시오. 사이트의 충성도와 방문자 수를 높여 줍니다. 여기에 귀하의 사이트 이름 &amp; 링크를 넣으십시오. 자세한 내용은 “도움말”을 참조하십시오. 공동 브랜딩에 대해 더 알아보려면 여기를 클릭하십시오.</translation>
+        <translation>이 소프트웨어를 귀하의 사이트에 맞게 공동 브랜딩하십시오. 방문자의 충성도와 방문 수를 높이십시오. 여기에 귀하의 사이트 이름과 링크를 넣으십시오. 자세한 내용은 “도움말”을 참조하십시오. 공동 브랜딩에 대해 더 알아보려면 여기를 클릭하십시오.</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -723,11 +723,11 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     <name>shell::CommandLine</name>
     <message>
         <source>Gives a couple a Feng Shui compatibility reading after the Eight Mansions school.</source>
-        <translation>팔택파에 따라 두 사람의 풍수 궁합 풀이를 제공합니다.</translation>
+        <translation>팔택풍수에 따라 두 사람의 궁합 풀이를 제공합니다.</translation>
     </message>
     <message>
         <source>A saved reading (.fsc) to open.</source>
-        <translation>열 저장된 풀이 파일(.fsc).</translation>
+        <translation>저장된 풀이 파일(.fsc)을 엽니다.</translation>
     </message>
     <message>
         <source>%1: %2
@@ -748,7 +748,7 @@ Try &apos;%1 --help&apos; for more information.
     <name>shell::frmExit</name>
     <message>
         <source>Please support our discussion forum: visit %1 regularly and join the conversation.</source>
-        <translation>토론 포럼을 응원해 주십시오: %1에 자주 들러 대화에 함께해 주십시오.</translation>
+        <translation>토론 포럼을 응원해 주십시오. %1에 자주 들러 대화에 함께해 주십시오.</translation>
     </message>
     <message>
         <source>The forum at %1 lives on its visitors. Drop in now and then to keep it going.</source>
@@ -760,7 +760,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Help our discussion forum grow: make %1 one of the sites you visit regularly.</source>
-        <translation>토론 포럼이 성장하도록 도와주십시오: 자주 방문하는 사이트에 %1도 추가해 주십시오.</translation>
+        <translation>토론 포럼이 성장하도록 도와주십시오. 자주 방문하는 사이트에 %1도 추가해 주십시오.</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
@@ -819,7 +819,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Kua Number</source>
-        <translation>본명괘</translation>
+        <translation>본명괘 숫자</translation>
     </message>
     <message>
         <source>Group</source>
@@ -972,11 +972,11 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation>올바른 날짜 또는 월을 입력하십시오 !</translation>
+        <translation>올바른 날짜 또는 월을 입력하십시오!</translation>
     </message>
     <message>
         <source>Select the source file</source>
-        <translation>원본 파일 선택</translation>
+        <translation>열 파일 선택</translation>
     </message>
     <message>
         <source>Feng Shui Compatibility (*.fsc)</source>

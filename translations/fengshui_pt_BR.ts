@@ -5,7 +5,7 @@
     <name>ReadingWords</name>
     <message>
         <source>No character reading is known for this Kua number.</source>
-        <translation>Não há leitura de personalidade conhecida para este número Kua.</translation>
+        <translation>Não há leitura de personalidade para este número Kua.</translation>
     </message>
     <message>
         <source>You will flow like water. You have a flexible and adjusting nature. You may seem stable but in reality you are restless. You will make a good leader, as you are confident and clear about your decisions. You have a magnetic personality.<byte value="xd"/>
@@ -25,7 +25,7 @@ O elemento Água não é compatível com os elementos Fogo e Solo</translation>
 Element Earth is compatible with elements Fire and Metal.<byte value="xd"/>
 <byte value="xd"/>
 Element Earth is compatible with elements Wood and Water.</source>
-        <translation>Você tem os pés no chão e raízes fortes que se espalham por todo o solo. É uma pessoa muito leal e confiável. Ao mesmo tempo, pode ser teimosa e se apegar às suas decisões. Pode ser o melhor dos amigos ou o pior dos inimigos.<byte value="xd"/>
+        <translation>Você tem os pés no chão e raízes fortes que se espalham por todo o solo. É uma pessoa muito leal e confiável. Ao mesmo tempo, a teimosia pode fazer você se apegar às suas decisões. Sua amizade pode ser a melhor de todas, e sua inimizade, a pior.<byte value="xd"/>
 <byte value="xd"/>
 O elemento Terra é compatível com os elementos Fogo e Metal.<byte value="xd"/>
 <byte value="xd"/>
@@ -475,7 +475,7 @@ Consulte o catálogo completo em %1 e escolha os programas que combinam com voc�
     </message>
     <message>
         <source>Personal</source>
-        <translation>Pessoal</translation>
+        <translation>Evolução pessoal</translation>
     </message>
     <message>
         <source>Mishaps</source>
@@ -483,15 +483,15 @@ Consulte o catálogo completo em %1 e escolha os programas que combinam com voc�
     </message>
     <message>
         <source>Five Ghosts</source>
-        <translation>Cinco Fantasmas</translation>
+        <translation>Cinco fantasmas</translation>
     </message>
     <message>
         <source>Six Killings</source>
-        <translation>Seis Mortes</translation>
+        <translation>Seis mortes</translation>
     </message>
     <message>
         <source>Total Loss</source>
-        <translation>Perda Total</translation>
+        <translation>Perda total</translation>
     </message>
     <message>
         <source>Your Partner&apos;s Trigram</source>
@@ -499,15 +499,15 @@ Consulte o catálogo completo em %1 e escolha os programas que combinam com voc�
     </message>
     <message>
         <source>Compatibility Interpretation</source>
-        <translation>Interpretação</translation>
+        <translation>Avaliação</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>Ponha a marca do seu site neste programa. Aumente a fidelidade e o tráfego do site. Coloque aqui o nome &amp; o link do seu site. Detalhes na “Ajuda”. Clique aqui e saiba mais sobre co-branding.</translation>
+        <translation>Ponha a marca do seu site neste programa. Aumente a fidelidade e o tráfego do site. Coloque aqui o nome e o link do seu site. Detalhes na “Ajuda”. Clique aqui e saiba mais sobre co-branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>Oportunidade de negócio em casa. Abra seu negócio na internet e ganhe dinheiro online. Tenha este programa personalizado com a marca do seu site. Clique aqui para saber mais.</translation>
+        <translation>Oportunidade de negócio em casa. Abra seu próprio negócio na internet e ganhe dinheiro online. Tenha este programa personalizado com a marca do seu site. Clique aqui para saber mais.</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -535,7 +535,7 @@ Consulte o catálogo completo em %1 e escolha os programas que combinam com voc�
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Visite nosso site</translation>
+        <translation>&amp;Visitar nosso site</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
@@ -551,7 +551,7 @@ Consulte o catálogo completo em %1 e escolha os programas que combinam com voc�
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation>&amp;Ganhe dinheiro online</translation>
+        <translation>&amp;Ganhar dinheiro online</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
@@ -666,11 +666,11 @@ Consulte o catálogo completo em %1 e escolha os programas que combinam com voc�
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>Oportunidade de negócio em casa. Abra seu negócio na internet e ganhe dinheiro online. Tenha este programa personalizado com a marca do seu site. Clique aqui para saber mais.</translation>
+        <translation>Oportunidade de negócio em casa. Abra seu próprio negócio na internet e ganhe dinheiro online. Tenha este programa personalizado com a marca do seu site. Clique aqui para saber mais.</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>Ponha a marca do seu site neste programa. Aumente a fidelidade e o tráfego do site. Coloque aqui o nome &amp; o link do seu site. Detalhes na “Ajuda”. Clique aqui e saiba mais sobre co-branding.</translation>
+        <translation>Ponha a marca do seu site neste programa. Aumente a fidelidade e o tráfego do site. Coloque aqui o nome e o link do seu site. Detalhes na “Ajuda”. Clique aqui e saiba mais sobre co-branding.</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -682,7 +682,7 @@ Consulte o catálogo completo em %1 e escolha os programas que combinam com voc�
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Visite nosso site</translation>
+        <translation>&amp;Visitar nosso site</translation>
     </message>
     <message>
         <source>&amp;Check for Software Update</source>
@@ -698,7 +698,7 @@ Consulte o catálogo completo em %1 e escolha os programas que combinam com voc�
     </message>
     <message>
         <source>&amp;Make Money Online</source>
-        <translation>&amp;Ganhe dinheiro online</translation>
+        <translation>&amp;Ganhar dinheiro online</translation>
     </message>
 </context>
 <context>
@@ -723,24 +723,24 @@ Consulte o catálogo completo em %1 e escolha os programas que combinam com voc�
     <name>shell::CommandLine</name>
     <message>
         <source>Gives a couple a Feng Shui compatibility reading after the Eight Mansions school.</source>
-        <translation>Faz para um casal uma leitura de compatibilidade no feng shui segundo a escola das Oito Mansões.</translation>
+        <translation>Faz a leitura da compatibilidade de um casal no feng shui, segundo a escola das Oito Mansões.</translation>
     </message>
     <message>
         <source>A saved reading (.fsc) to open.</source>
-        <translation>Uma leitura salva (.fsc) a abrir.</translation>
+        <translation>Uma leitura salva (.fsc) para abrir.</translation>
     </message>
     <message>
         <source>%1: %2
 Try &apos;%1 --help&apos; for more information.
 </source>
         <translation>%1: %2
-Experimente &apos;%1 --help&apos; para mais informações.
+Experimente &quot;%1 --help&quot; para mais informações.
 </translation>
     </message>
     <message>
         <source>%1: only one reading opens at a time; ignored: %2
 </source>
-        <translation>%1: só uma leitura abre por vez; ignorado: %2
+        <translation>%1: só é possível abrir uma leitura por vez; o restante foi ignorado: %2
 </translation>
     </message>
 </context>
@@ -799,7 +799,7 @@ Experimente &apos;%1 --help&apos; para mais informações.
     <name>ui::ReadingPage</name>
     <message>
         <source>Feng Shui Compatibility Reading for %1</source>
-        <translation>Leitura de compatibilidade no feng shui para %1</translation>
+        <translation>Leitura de compatibilidade no feng shui: %1</translation>
     </message>
     <message>
         <source>Date: %1</source>
@@ -972,7 +972,7 @@ Experimente &apos;%1 --help&apos; para mais informações.
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation>Selecione um dia ou mês válido !</translation>
+        <translation>Selecione um dia ou mês válido!</translation>
     </message>
     <message>
         <source>Select the source file</source>

@@ -260,7 +260,7 @@ Element Fire is not compatible with elements Metal and Soil.</source>
     <message>
         <source>Disastrous</source>
         <comment>rating</comment>
-        <translation>Катастрофически</translation>
+        <translation>Катастрофично</translation>
     </message>
     <message>
         <source>%1-%2</source>
@@ -427,7 +427,7 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>Kua or Gua Number calculated according to the Eight Mansions School of Feng Shui helps one attain prosperity and everlasting success. It is calculated on basis of your birth and gender details.</source>
-        <translation>Число Гуа (Куа), рассчитанное по школе Восьми Дворцов фэн-шуй, помогает достичь процветания и неизменного успеха. Оно рассчитывается по Вашей дате рождения и полу.</translation>
+        <translation>Число Гуа (Куа), рассчитанное по школе Восьми Дворцов фэн-шуй, помогает достичь процветания и неизменного успеха. Оно определяется по дате рождения и полу.</translation>
     </message>
     <message>
         <source>Your Color is:</source>
@@ -439,11 +439,11 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>Your are a</source>
-        <translation>У Вас</translation>
+        <translation>Ваша группа</translation>
     </message>
     <message>
         <source>Group Person</source>
-        <translation>группа</translation>
+        <translation>по числу Гуа</translation>
     </message>
     <message>
         <source> Feng Shui Kua Number </source>
@@ -475,7 +475,7 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>Personal</source>
-        <translation>Личное</translation>
+        <translation>Саморазвитие</translation>
     </message>
     <message>
         <source>Mishaps</source>
@@ -503,7 +503,7 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>Программа под брендом Вашего сайта.  Рост лояльности и посещаемости. Здесь — название &amp;  ссылка сайта. См. «Справку». Подробнее о совместном брендинге — щёлкните здесь.</translation>
+        <translation>Программа под брендом Вашего сайта. Рост лояльности и посещаемости. Здесь — название и ссылка сайта. См. меню «Справка». Подробнее о совместном брендинге — щёлкните здесь.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -511,7 +511,7 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation>&amp;Записать</translation>
+        <translation>Со&amp;хранить</translation>
     </message>
     <message>
         <source>&amp;Back</source>
@@ -574,7 +574,7 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>VA Zuvo Dada Vuvizoreduror is based on the calculation of Kua or Gua numbers of two people. The Kua or Gua Number is calculated according to the Eight Mansions School of Feng Shui. This number helps one attain prosperity and everlasting success. It is calculated on the basis of your birth and gender details.</source>
-        <translation>Программа VA Zuvo Dada Vuvizoreduror основана на расчёте чисел Гуа (Куа) двух людей. Число Гуа рассчитывается по школе Восьми Дворцов фэн-шуй. Это число помогает достичь процветания и неизменного успеха. Оно рассчитывается по Вашей дате рождения и полу.</translation>
+        <translation>Программа VA Zuvo Dada Vuvizoreduror основана на расчёте чисел Гуа (Куа) двух людей. Число Гуа рассчитывается по школе Восьми Дворцов фэн-шуй. Это число помогает достичь процветания и неизменного успеха. Оно определяется по дате рождения и полу.</translation>
     </message>
     <message>
         <source>VA Zuvo Dada Vuvizoreduror is based on the principle that the Kua number for a person helps one analyze their destiny and defines their auspicious and inauspicious directions. People of compatible direction groups get along well with each while those of opposing direction groups do not. VA Zuvo Dada Vuvizoreduror helps you analyze your relationship on the basis of this school of Feng Shui.</source>
@@ -598,19 +598,19 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>Birth Day</source>
-        <translation>Дата</translation>
+        <translation>Д. рожд.</translation>
     </message>
     <message>
         <source>Your birth day</source>
-        <translation>Ваш день рождения</translation>
+        <translation>Ваша дата рождения: день</translation>
     </message>
     <message>
         <source>Your birth month</source>
-        <translation>Ваш месяц рождения</translation>
+        <translation>Ваша дата рождения: месяц</translation>
     </message>
     <message>
         <source>Your birth year</source>
-        <translation>Ваш год рождения</translation>
+        <translation>Ваша дата рождения: год</translation>
     </message>
     <message>
         <source>Sex</source>
@@ -642,15 +642,15 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>Your partner&apos;s birth day</source>
-        <translation>День рождения Вашего партнёра</translation>
+        <translation>Дата рождения Вашего партнёра: день</translation>
     </message>
     <message>
         <source>Your partner&apos;s birth month</source>
-        <translation>Месяц рождения Вашего партнёра</translation>
+        <translation>Дата рождения Вашего партнёра: месяц</translation>
     </message>
     <message>
         <source>Your partner&apos;s birth year</source>
-        <translation>Год рождения Вашего партнёра</translation>
+        <translation>Дата рождения Вашего партнёра: год</translation>
     </message>
     <message>
         <source>Your partner&apos;s sex: male</source>
@@ -670,7 +670,7 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>Программа под брендом Вашего сайта.  Рост лояльности и посещаемости. Здесь — название &amp;  ссылка сайта. См. «Справку». Подробнее о совместном брендинге — щёлкните здесь.</translation>
+        <translation>Программа под брендом Вашего сайта. Рост лояльности и посещаемости. Здесь — название и ссылка сайта. См. меню «Справка». Подробнее о совместном брендинге — щёлкните здесь.</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -705,7 +705,7 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     <name>platform</name>
     <message>
         <source>The page could not be drawn.</source>
-        <translation>Не удалось нарисовать страницу.</translation>
+        <translation>Не удалось сформировать страницу.</translation>
     </message>
 </context>
 <context>
@@ -968,11 +968,11 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation>Пожалуйста, введите правильную дату или месяц!</translation>
+        <translation>Пожалуйста, укажите правильный день или месяц!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation>Пожалуйста, введите правильную дату или месяц !</translation>
+        <translation>Пожалуйста, укажите правильный день или месяц!</translation>
     </message>
     <message>
         <source>Select the source file</source>

@@ -283,17 +283,19 @@ void SaveCommandTest::exportedPageHoldsTheReading_data() {
          {"Herr Bob", "Chen-Li", "Ausgezeichnet", "Holz", "Feuer", "Südosten", "Totalverlust",
           "März"}},
         {"es",
-         {"Sr. Bob", "Chen-Li", "Excelente", "Madera", "Fuego", "Sureste", "Pérdida Total",
+         {"Sr. Bob", "Chen-Li", "Excelente", "Madera", "Fuego", "Sureste", "Pérdida total",
           "marzo"}},
         {"fr",
-         {"M. Bob", "Chen-Li", "Excellente", "Bois", "Feu", "Sud-Est", "Perte Totale", "mars"}},
+         {"M. Bob", "Chen-Li", "Excellente", "Bois", "Feu", "Sud-Est", "Perte totale", "mars"}},
         {"pt_BR",
-         {"Sr. Bob", "Chen-Li", "Excelente", "Madeira", "Fogo", "Sudeste", "Perda Total", "março"}},
+         {"Sr. Bob", "Chen-Li", "Excelente", "Madeira", "Fogo", "Sudeste", "Perda total", "março"}},
         {"ru",
          {"г-н Bob", "Чжэнь-Ли", "Отлично", "Дерево", "Огонь", "Юго-восток", "Полная потеря",
           "марта"}},
         {"ja", {"Bob様", "震-離", "最良", "木", "火", "南東", "絶命", "2024年3月15日"}},
-        {"ko", {"Bob 님", "진-리", "최상", "목(木)", "화(火)", "남동", "절명", "2024년 3월 15일"}},
+        {"ko",
+         {"Bob 님", "진(震)-리(離)", "최상", "목(木)", "화(火)", "남동", "절명(絶命)",
+          "2024년 3월 15일"}},
     };
     const QString language = qEnvironmentVariable("LANGUAGE");
     const auto found = wordsByLanguage.find(language);
