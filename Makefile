@@ -153,13 +153,11 @@ windows:
 	@cmake --build $(WINDOWS_DIR) -j $(JOBS) --target windows_packages
 	@ls $(WINDOWS_DIR)/packages/*
 
-# Every test of the Windows build under Wine, then the installer end to end in a fresh Wine
-# prefix on a virtual display, then a signed build. A test whose Wine starts just as the last
-# one's wineserver stops finds no server ("a wine server seems to be running, but I cannot
-# connect to it"); the tests that failed run once more, and a real fault fails again.
+# Every test of the Windows build under Wine, with one Wine server for the whole run, then the
+# installer end to end in a fresh Wine prefix on a virtual display, then a signed build.
 test-windows: windows
 	@cmake --build $(WINDOWS_DIR) -j $(JOBS)
-	@cd $(WINDOWS_DIR) && { ctest --output-on-failure -j $(JOBS) || \
-		ctest --rerun-failed --output-on-failure; }
+	@packaging/windows/with-wineserver $(CURDIR)/$(WINDOWS_DIR)/wine \
+		sh -c 'cd $(WINDOWS_DIR) && ctest --output-on-failure -j $(JOBS)'
 	@packaging/windows/check-installer $(WINDOWS_DIR)/packages/*-setup.exe
 	@packaging/windows/check-signing $(WINDOWS_DIR)

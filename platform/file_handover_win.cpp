@@ -1,89 +1,378 @@
-// The handover on Windows: a named pipe, through Qt's local socket, which lets only the user
-// who made it connect. Named pipes share one namespace for all users; the pipe's name holds
-// the user's own folder.
+// The handover on Windows: a named pipe made with the system's own calls. Pipe names share one
+// namespace for all users of the machine and anyone can work ours out, so the running copy
+// must be the first to serve the name, lets only its own user connect, and a later copy talks
+// only to a server of its own user and never lets it act in its name. Qt's local socket does
+// none of the three.
 
 #include "platform/file_handover.h"
 
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QThread>
 #include <QTimer>
+#include <QWinEventNotifier>
+
+#include <utility>
+#include <vector>
+
+#include <windows.h>
 
 namespace platform {
+namespace {
+
+// A busy pipe is waited for this long at a time by a later copy.
+constexpr DWORD kBusyPipeWaitMs = 1000;
+constexpr DWORD kPipeBufferBytes = 4096;
+
+// What the installer asks to tell whether the program runs: it asks the user to close it.
+constexpr wchar_t kRunningMutexName[] = L"Local\\" FSC_RUNNING_MUTEX;
+
+class Handle {
+public:
+    explicit Handle(HANDLE handle = nullptr) : handle_(handle) {}
+    ~Handle() {
+        if (valid()) {
+            CloseHandle(handle_);
+        }
+    }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    HANDLE get() const { return handle_; }
+    bool valid() const { return handle_ && handle_ != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE handle_;
+};
+
+std::wstring pipePath(const QString& name) {
+    return (QStringLiteral("\\\\.\\pipe\\") + name).toStdWString();
+}
+
+// The user a process's token stands for, as the bytes of its SID; empty when it cannot be read.
+std::vector<BYTE> tokenUser(HANDLE process) {
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(process, TOKEN_QUERY, &token)) {
+        return {};
+    }
+    const Handle owned(token);
+    DWORD size = 0;
+    GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+    std::vector<BYTE> buffer(size);
+    if (size == 0 || !GetTokenInformation(token, TokenUser, buffer.data(), size, &size)) {
+        return {};
+    }
+    const PSID sid = reinterpret_cast<TOKEN_USER*>(buffer.data())->User.Sid;
+    const auto* bytes = static_cast<const BYTE*>(sid);
+    return {bytes, bytes + GetLengthSid(sid)};
+}
+
+bool runsAsThisUser(DWORD processId) {
+    const Handle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    if (!process.valid()) {
+        return false;
+    }
+    const std::vector<BYTE> user = tokenUser(GetCurrentProcess());
+    return !user.empty() && tokenUser(process.get()) == user;
+}
+
+// Security attributes that let the current user alone at the pipe: nobody else may connect or
+// add an instance of their own to its name.
+class UserOnlySecurity {
+public:
+    UserOnlySecurity() : sid_(tokenUser(GetCurrentProcess())) {
+        if (sid_.empty()) {
+            return;
+        }
+        acl_.resize(sizeof(ACL) + sizeof(ACCESS_ALLOWED_ACE) + sid_.size());
+        auto* acl = reinterpret_cast<ACL*>(acl_.data());
+        valid_ = InitializeAcl(acl, static_cast<DWORD>(acl_.size()), ACL_REVISION) &&
+                 AddAccessAllowedAce(acl, ACL_REVISION, GENERIC_ALL, sid_.data()) &&
+                 InitializeSecurityDescriptor(&descriptor_, SECURITY_DESCRIPTOR_REVISION) &&
+                 SetSecurityDescriptorDacl(&descriptor_, TRUE, acl, FALSE);
+        attributes_ = {sizeof attributes_, &descriptor_, FALSE};
+    }
+    SECURITY_ATTRIBUTES* attributes() { return valid_ ? &attributes_ : nullptr; }
+
+private:
+    std::vector<BYTE> sid_;
+    std::vector<BYTE> acl_;
+    SECURITY_DESCRIPTOR descriptor_{};
+    SECURITY_ATTRIBUTES attributes_{};
+    bool valid_ = false;
+};
+
+// One overlapped operation on a pipe, with its own event. It must not be freed while the
+// system may still write into it, so a pending one is cancelled and waited for first.
+class Overlapped {
+public:
+    Overlapped() { overlapped_.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr); }
+    ~Overlapped() { CloseHandle(overlapped_.hEvent); }
+    Overlapped(const Overlapped&) = delete;
+    Overlapped& operator=(const Overlapped&) = delete;
+
+    OVERLAPPED* get() {
+        const HANDLE event = overlapped_.hEvent;
+        overlapped_ = {};
+        overlapped_.hEvent = event;
+        ResetEvent(event);
+        pending_ = true;
+        return &overlapped_;
+    }
+    HANDLE event() const { return overlapped_.hEvent; }
+    // Whether the operation started; it then signals its event when done.
+    bool started(BOOL result) {
+        pending_ = result || GetLastError() == ERROR_IO_PENDING;
+        return pending_;
+    }
+    // The bytes moved once the event has been signalled, or -1 for a failure.
+    qint64 result(HANDLE file) {
+        DWORD bytes = 0;
+        const BOOL done = GetOverlappedResult(file, &overlapped_, &bytes, FALSE);
+        pending_ = false;
+        return done ? static_cast<qint64>(bytes) : -1;
+    }
+    void cancel(HANDLE file) {
+        if (pending_) {
+            CancelIoEx(file, &overlapped_);
+            DWORD bytes = 0;
+            GetOverlappedResult(file, &overlapped_, &bytes, TRUE);
+            pending_ = false;
+        }
+    }
+
+private:
+    OVERLAPPED overlapped_{};
+    bool pending_ = false;
+};
+
+// The later copy's end of the pipe, once the running copy has made one free. The server may
+// identify the later copy but never act in its name.
+HANDLE openPipe(const std::wstring& path) {
+    for (int attempt = 0; attempt < kHandoverConnectAttempts; ++attempt) {
+        const HANDLE pipe =
+            CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                        FILE_FLAG_OVERLAPPED | SECURITY_SQOS_PRESENT | SECURITY_IDENTIFICATION,
+                        nullptr);
+        if (pipe != INVALID_HANDLE_VALUE) {
+            return pipe;
+        }
+        if (GetLastError() == ERROR_PIPE_BUSY) {
+            WaitNamedPipeW(path.c_str(), kBusyPipeWaitMs);
+        } else {
+            QThread::msleep(kHandoverRetryMs);
+        }
+    }
+    return INVALID_HANDLE_VALUE;
+}
+
+// Waits for one operation of a later copy's own, with a limit.
+qint64 waitFor(HANDLE pipe, Overlapped& operation, BOOL result, DWORD timeoutMs) {
+    if (!operation.started(result)) {
+        return -1;
+    }
+    if (WaitForSingleObject(operation.event(), timeoutMs) != WAIT_OBJECT_0) {
+        operation.cancel(pipe);
+        return -1;
+    }
+    return operation.result(pipe);
+}
+
+// One later copy's connection: it reads one message, answers, and waits for the later copy to
+// hang up, which tells that the answer has been read. Closing at once could lose it.
+class Connection : public QObject {
+public:
+    Connection(HANDLE pipe, FileHandoverServer* server)
+        : QObject(server), pipe_(pipe), server_(server), notifier_(reading_.event()) {
+        connect(&notifier_, &QWinEventNotifier::activated, this, &Connection::onRead);
+        QTimer::singleShot(kHandoverReadTimeoutMs, this, &Connection::finish);
+        startRead();
+    }
+    ~Connection() override {
+        notifier_.setEnabled(false);
+        reading_.cancel(pipe_.get());
+        writing_.cancel(pipe_.get());
+    }
+
+private:
+    void startRead() {
+        if (!reading_.started(
+                ReadFile(pipe_.get(), chunk_, sizeof chunk_, nullptr, reading_.get()))) {
+            finish();
+        }
+    }
+
+    void onRead() {
+        const qint64 got = reading_.result(pipe_.get());
+        if (got <= 0 || answered_) {
+            finish(); // hung up, failed, or done after its answer
+            return;
+        }
+        switch (message_.add(QByteArrayView(chunk_, got))) {
+        case HandoverMessageReader::State::Incomplete:
+            startRead();
+            return;
+        case HandoverMessageReader::State::Complete:
+            answer(server_->take(message_.path()) ? kHandoverTaken : kHandoverRefused);
+            break;
+        case HandoverMessageReader::State::Malformed:
+            answer(kHandoverRefused);
+            break;
+        }
+    }
+
+    // One byte into an empty pipe buffer; then the next read ends when the later copy hangs up.
+    void answer(char verdict) {
+        answered_ = true;
+        verdict_ = verdict;
+        if (!writing_.started(WriteFile(pipe_.get(), &verdict_, 1, nullptr, writing_.get()))) {
+            finish();
+            return;
+        }
+        startRead();
+    }
+
+    void finish() {
+        notifier_.setEnabled(false);
+        deleteLater();
+    }
+
+    Handle pipe_;
+    FileHandoverServer* server_;
+    Overlapped reading_;
+    Overlapped writing_;
+    QWinEventNotifier notifier_;
+    HandoverMessageReader message_;
+    char chunk_[kPipeBufferBytes];
+    char verdict_ = 0;
+    bool answered_ = false;
+};
+
+} // namespace
 
 struct FileHandoverServer::Listening {
-    QLocalServer server;
+    std::wstring path;
+    UserOnlySecurity security;
+    Handle running{CreateMutexW(nullptr, FALSE, kRunningMutexName)};
+    // The instance waiting for the next later copy.
+    HANDLE waiting = INVALID_HANDLE_VALUE;
+    Overlapped connecting;
+    bool connectedEarly = false; // a later copy came before the instance was waited on
+    std::unique_ptr<QWinEventNotifier> notifier;
+    int open = 0; // connections being heard
+
+    ~Listening() {
+        if (waiting != INVALID_HANDLE_VALUE) {
+            connecting.cancel(waiting);
+            CloseHandle(waiting);
+        }
+    }
+
+    // A new instance of the pipe; the first one only if no one serves the name yet.
+    bool addInstance(bool first) {
+        const DWORD openMode = PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED |
+                               (first ? FILE_FLAG_FIRST_PIPE_INSTANCE : 0);
+        waiting = CreateNamedPipeW(path.c_str(), openMode,
+                                   PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT |
+                                       PIPE_REJECT_REMOTE_CLIENTS,
+                                   kMaxOpenHandovers + 1, kPipeBufferBytes, kPipeBufferBytes, 0,
+                                   security.attributes());
+        if (waiting == INVALID_HANDLE_VALUE) {
+            return false;
+        }
+        const BOOL result = ConnectNamedPipe(waiting, connecting.get());
+        if (!result && GetLastError() == ERROR_PIPE_CONNECTED) {
+            connecting.started(TRUE);
+            connectedEarly = true;
+            SetEvent(connecting.event());
+            return true;
+        }
+        if (!connecting.started(result)) {
+            CloseHandle(std::exchange(waiting, INVALID_HANDLE_VALUE));
+            return false;
+        }
+        return true;
+    }
 };
 
 FileHandoverServer::FileHandoverServer(FileReceiver receiver) : receiver_(std::move(receiver)) {}
 
-FileHandoverServer::~FileHandoverServer() = default;
+FileHandoverServer::~FileHandoverServer() {
+    // The connections go first, without asking for the next instance as they would otherwise.
+    const QList<QObject*> connections = findChildren<QObject*>(Qt::FindDirectChildrenOnly);
+    for (QObject* connection : connections) {
+        disconnect(connection, nullptr, this, nullptr);
+    }
+    qDeleteAll(connections);
+}
 
 bool FileHandoverServer::listen(const QString& name) {
     auto listening = std::make_unique<Listening>();
-    QLocalServer& server = listening->server;
-    server.setSocketOptions(QLocalServer::UserAccessOption);
-    QLocalServer::removeServer(name);
-    if (!server.listen(name)) {
+    listening->path = pipePath(name);
+    if (!listening->security.attributes() || !listening->addInstance(true)) {
         return false;
     }
-    connect(&server, &QLocalServer::newConnection, this, [this, &server] {
-        while (QLocalSocket* socket = server.nextPendingConnection()) {
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            QTimer::singleShot(kHandoverReadTimeoutMs, socket, &QLocalSocket::abort);
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-                // Read no further than one line can be long; a longer line is refused unread.
-                if (!socket->canReadLine()) {
-                    if (socket->bytesAvailable() > kMaxHandedOverPathBytes + 1) {
-                        socket->abort();
-                    }
-                    return;
+    Listening* state = listening.get();
+    state->notifier = std::make_unique<QWinEventNotifier>(state->connecting.event());
+    connect(state->notifier.get(), &QWinEventNotifier::activated, this, [this, state] {
+        const bool early = std::exchange(state->connectedEarly, false);
+        const bool connected = state->connecting.result(state->waiting) >= 0 || early;
+        const HANDLE pipe = std::exchange(state->waiting, INVALID_HANDLE_VALUE);
+        if (connected) {
+            auto* connection = new Connection(pipe, this);
+            ++state->open;
+            connect(connection, &QObject::destroyed, this, [state] {
+                --state->open;
+                if (state->waiting == INVALID_HANDLE_VALUE && state->addInstance(false)) {
+                    state->notifier->setEnabled(true);
                 }
-                const QByteArray line = socket->readLine(kMaxHandedOverPathBytes + 2);
-                if (!line.endsWith(kHandoverEndOfLine) || !take(line.chopped(1))) {
-                    socket->abort();
-                    return;
-                }
-                socket->write(&kHandoverTaken, 1);
-                socket->disconnectFromServer();
             });
+        } else {
+            CloseHandle(pipe);
         }
+        // At the limit, the next instance comes once a connection is done.
+        if (state->open < kMaxOpenHandovers && state->addInstance(false)) {
+            return;
+        }
+        state->notifier->setEnabled(false);
     });
     listening_ = std::move(listening);
     return true;
 }
 
-bool handOverFile(const QString& serverName, const QString& absolutePath) {
-    const QByteArray line = absolutePath.toUtf8() + kHandoverEndOfLine;
-    if (line.size() > kMaxHandedOverPathBytes + 1) {
-        return false;
+Handover handOverFile(const QString& serverName, const QString& absolutePath) {
+    const QByteArray message = handoverMessage(absolutePath);
+    if (message.isEmpty()) {
+        return Handover::Refused;
     }
-    // A pipe that does not exist fails at once; one whose instance is busy with another copy
-    // is waited for a while.
-    constexpr int kBusyPipeWaitMs = 1000;
-    QLocalSocket socket;
-    for (int attempt = 0; attempt < kHandoverConnectAttempts; ++attempt) {
-        socket.connectToServer(serverName);
-        if (socket.waitForConnected(kBusyPipeWaitMs)) {
-            break;
+    const Handle pipe(openPipe(pipePath(serverName)));
+    if (!pipe.valid()) {
+        return Handover::NoAnswer;
+    }
+    // A path is told to this user's own copy only.
+    ULONG serverProcess = 0;
+    if (!GetNamedPipeServerProcessId(pipe.get(), &serverProcess) ||
+        !runsAsThisUser(serverProcess)) {
+        return Handover::NoAnswer;
+    }
+    Overlapped operation;
+    for (qsizetype sent = 0; sent < message.size();) {
+        const qint64 wrote = waitFor(pipe.get(), operation,
+                                     WriteFile(pipe.get(), message.constData() + sent,
+                                               static_cast<DWORD>(message.size() - sent),
+                                               nullptr, operation.get()),
+                                     kHandoverAnswerTimeoutMs);
+        if (wrote <= 0) {
+            return Handover::NoAnswer;
         }
-        socket.abort();
-        QThread::msleep(kHandoverRetryMs);
+        sent += wrote;
     }
-    if (socket.state() != QLocalSocket::ConnectedState) {
-        return false;
+    char verdict = 0;
+    if (waitFor(pipe.get(), operation,
+                ReadFile(pipe.get(), &verdict, 1, nullptr, operation.get()),
+                kHandoverAnswerTimeoutMs) != 1) {
+        return Handover::NoAnswer;
     }
-    socket.write(line);
-    while (socket.bytesToWrite() > 0) {
-        if (!socket.waitForBytesWritten(kHandoverAnswerTimeoutMs)) {
-            return false;
-        }
-    }
-    if (socket.bytesAvailable() == 0 && !socket.waitForReadyRead(kHandoverAnswerTimeoutMs)) {
-        return false;
-    }
-    char answer = 0;
-    return socket.read(&answer, 1) == 1 && answer == kHandoverTaken;
+    return verdict == kHandoverTaken    ? Handover::Taken
+           : verdict == kHandoverRefused ? Handover::Refused
+                                         : Handover::NoAnswer;
 }
 
 } // namespace platform

@@ -1,7 +1,7 @@
 # The Windows program: its resources, the folder it is deployed to, and the installer and the
 # portable zip made from that folder (`make windows`).
 
-find_package(Qt6 REQUIRED COMPONENTS Gui Widgets PrintSupport Network)
+find_package(Qt6 REQUIRED COMPONENTS Gui Widgets PrintSupport)
 
 # A window-only program, without a console, with its icon, version details and manifest in the
 # executable itself. CMake enables the resource compiler with C++ on Windows.
@@ -13,11 +13,10 @@ set_property(SOURCE ${CMAKE_CURRENT_BINARY_DIR}/program.rc APPEND PROPERTY OBJEC
 set_target_properties(${FSC_EXECUTABLE} PROPERTIES WIN32_EXECUTABLE ON)
 qt_add_resources(${FSC_EXECUTABLE} qt_paths PREFIX /qt/etc BASE windows FILES windows/qt.conf)
 
-# Beside the program goes only what it loads: Qt's libraries (Network for the named pipe that
-# hands a file to the running copy) and the plugins for the windows platform, the native style
-# and the JPEG pictures; the MinGW runtime; Qt's own translations for the languages the program
-# speaks.
-foreach(module Core Gui Widgets PrintSupport Network)
+# Beside the program goes only what it loads: Qt's libraries and the plugins for the windows
+# platform, the native style and the JPEG pictures; the MinGW runtime; Qt's own translations for
+# the languages the program speaks.
+foreach(module Core Gui Widgets PrintSupport)
     install(FILES $<TARGET_FILE:Qt6::${module}> DESTINATION .)
 endforeach()
 foreach(plugin platforms:QWindowsIntegrationPlugin styles:QWindowsVistaStylePlugin
