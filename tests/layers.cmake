@@ -4,14 +4,15 @@ cmake_minimum_required(VERSION 3.25)
 # row names a folder and the folders it may include from besides itself.
 set(layers
     "engine:"
+    "compass:engine"
     "storage:"
     "platform:"
     "assets:engine"
     "translations:"
-    "ui:engine storage platform assets"
-    "shell:engine storage platform assets translations ui"
+    "ui:engine compass storage platform assets"
+    "shell:engine compass storage platform assets translations ui"
 )
-set(all_folders engine storage platform assets translations ui shell)
+set(all_folders engine compass storage platform assets translations ui shell)
 
 set(faults "")
 foreach(row ${layers})

@@ -122,13 +122,6 @@ capture() {
     echo "take_screenshots: $out/$name.png"
 }
 
-# Clicks the tab of the result window whose middle is at the given distance from the window's
-# left edge, below the menu bar, then moves the pointer out of the way of the picture.
-click_tab() {
-    xdotool mousemove --window "$1" "$2" 48 click 1
-    xdotool mousemove 0 0
-}
-
 # Picks the entry at the given place of the focused list, counted from 0, and moves on: the
 # same keys in every language.
 pick_and_tab() {
@@ -178,10 +171,13 @@ windows=$(settled_windows)
 xdotool key "alt+$key_proceed"
 result=$(new_window "$windows")
 capture "$result" result-your-kua-number
-click_tab "$result" 312
+# The tabs have the keyboard when the window opens; the arrow keys go from one to the next.
+xdotool key Right
 capture "$result" result-partners-kua-number
-click_tab "$result" 517
+xdotool key Right
 capture "$result" result-trigram-compatibility
+xdotool key Right
+capture "$result" result-your-directions
 
 # File > Export as PDF..., into the throwaway home; the page, turned into a picture, shows what
 # a couple keeps.

@@ -796,6 +796,96 @@ Try &apos;%1 --help&apos; for more information.
     </message>
 </context>
 <context>
+    <name>ui::CompassChart</name>
+    <message>
+        <source>N</source>
+        <extracomment>abbreviation of North on a compass</extracomment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>NE</source>
+        <extracomment>abbreviation of North East on a compass</extracomment>
+        <translation>NO</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <extracomment>abbreviation of East on a compass</extracomment>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>SE</source>
+        <extracomment>abbreviation of South East on a compass</extracomment>
+        <translation>SO</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <extracomment>abbreviation of South on a compass</extracomment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>SW</source>
+        <extracomment>abbreviation of South West on a compass</extracomment>
+        <translation>SW</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <extracomment>abbreviation of West on a compass</extracomment>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>NW</source>
+        <extracomment>abbreviation of North West on a compass</extracomment>
+        <translation>NW</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>Sie</translation>
+    </message>
+    <message>
+        <source>Your Partner</source>
+        <translation>Ihr Partner</translation>
+    </message>
+    <message>
+        <source>Both of You</source>
+        <translation>Sie beide</translation>
+    </message>
+    <message>
+        <source>%1: %2 for you, %3 for your partner</source>
+        <translation>%1: %2 für Sie, %3 für Ihren Partner</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Inner ring: you. Outer ring: your partner. %1 good for both.</source>
+        <translation>Innerer Ring: Sie. Äußerer Ring: Ihr Partner. %1 günstig für beide.</translation>
+    </message>
+    <message>
+        <source>No direction is favourable to both of you.</source>
+        <translation>Keine Richtung ist für Sie beide günstig.</translation>
+    </message>
+    <message>
+        <source>Good for both of you: %1</source>
+        <translation>Günstig für Sie beide: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ui::DirectionsPanel</name>
+    <message>
+        <source>Your directions</source>
+        <translation>Ihre Richtungen</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s directions</source>
+        <translation>Die Richtungen Ihres Partners</translation>
+    </message>
+    <message>
+        <source>Your directions and your partner&apos;s</source>
+        <translation>Ihre Richtungen und die Ihres Partners</translation>
+    </message>
+</context>
+<context>
     <name>ui::ReadingPage</name>
     <message>
         <source>Feng Shui Compatibility Reading for %1</source>
@@ -898,6 +988,10 @@ Try &apos;%1 --help&apos; for more information.
 %1</source>
         <translation>Die Deutung konnte nicht gedruckt werden.
 %1</translation>
+    </message>
+    <message>
+        <source>Your Directions</source>
+        <translation>Ihre Richtungen</translation>
     </message>
 </context>
 <context>

@@ -796,6 +796,96 @@ Pruebe &apos;%1 --help&apos; para obtener más información.
     </message>
 </context>
 <context>
+    <name>ui::CompassChart</name>
+    <message>
+        <source>N</source>
+        <extracomment>abbreviation of North on a compass</extracomment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>NE</source>
+        <extracomment>abbreviation of North East on a compass</extracomment>
+        <translation>NE</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <extracomment>abbreviation of East on a compass</extracomment>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>SE</source>
+        <extracomment>abbreviation of South East on a compass</extracomment>
+        <translation>SE</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <extracomment>abbreviation of South on a compass</extracomment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>SW</source>
+        <extracomment>abbreviation of South West on a compass</extracomment>
+        <translation>SO</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <extracomment>abbreviation of West on a compass</extracomment>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>NW</source>
+        <extracomment>abbreviation of North West on a compass</extracomment>
+        <translation>NO</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>Usted</translation>
+    </message>
+    <message>
+        <source>Your Partner</source>
+        <translation>Su pareja</translation>
+    </message>
+    <message>
+        <source>Both of You</source>
+        <translation>Ambos</translation>
+    </message>
+    <message>
+        <source>%1: %2 for you, %3 for your partner</source>
+        <translation>%1: %2 para usted, %3 para su pareja</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Inner ring: you. Outer ring: your partner. %1 good for both.</source>
+        <translation>Anillo interior: usted. Anillo exterior: su pareja. %1 favorable para ambos.</translation>
+    </message>
+    <message>
+        <source>No direction is favourable to both of you.</source>
+        <translation>Ninguna dirección es favorable para ambos.</translation>
+    </message>
+    <message>
+        <source>Good for both of you: %1</source>
+        <translation>Favorables para ambos: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ui::DirectionsPanel</name>
+    <message>
+        <source>Your directions</source>
+        <translation>Sus direcciones</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s directions</source>
+        <translation>Las direcciones de su pareja</translation>
+    </message>
+    <message>
+        <source>Your directions and your partner&apos;s</source>
+        <translation>Sus direcciones y las de su pareja</translation>
+    </message>
+</context>
+<context>
     <name>ui::ReadingPage</name>
     <message>
         <source>Feng Shui Compatibility Reading for %1</source>
@@ -898,6 +988,10 @@ Pruebe &apos;%1 --help&apos; para obtener más información.
 %1</source>
         <translation>No se pudo imprimir la lectura.
 %1</translation>
+    </message>
+    <message>
+        <source>Your Directions</source>
+        <translation>Sus direcciones</translation>
     </message>
 </context>
 <context>

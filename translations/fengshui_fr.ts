@@ -796,6 +796,96 @@ Essayez «&#xa0;%1 --help&#xa0;» pour plus d&apos;informations.
     </message>
 </context>
 <context>
+    <name>ui::CompassChart</name>
+    <message>
+        <source>N</source>
+        <extracomment>abbreviation of North on a compass</extracomment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>NE</source>
+        <extracomment>abbreviation of North East on a compass</extracomment>
+        <translation>NE</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <extracomment>abbreviation of East on a compass</extracomment>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>SE</source>
+        <extracomment>abbreviation of South East on a compass</extracomment>
+        <translation>SE</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <extracomment>abbreviation of South on a compass</extracomment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>SW</source>
+        <extracomment>abbreviation of South West on a compass</extracomment>
+        <translation>SO</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <extracomment>abbreviation of West on a compass</extracomment>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>NW</source>
+        <extracomment>abbreviation of North West on a compass</extracomment>
+        <translation>NO</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>Vous</translation>
+    </message>
+    <message>
+        <source>Your Partner</source>
+        <translation>Votre partenaire</translation>
+    </message>
+    <message>
+        <source>Both of You</source>
+        <translation>Vous deux</translation>
+    </message>
+    <message>
+        <source>%1: %2 for you, %3 for your partner</source>
+        <translation>%1 : %2 pour vous, %3 pour votre partenaire</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Inner ring: you. Outer ring: your partner. %1 good for both.</source>
+        <translation>Anneau intérieur : vous. Anneau extérieur : votre partenaire. %1 favorable aux deux.</translation>
+    </message>
+    <message>
+        <source>No direction is favourable to both of you.</source>
+        <translation>Aucune direction n’est favorable à vous deux.</translation>
+    </message>
+    <message>
+        <source>Good for both of you: %1</source>
+        <translation>Favorables à vous deux : %1</translation>
+    </message>
+</context>
+<context>
+    <name>ui::DirectionsPanel</name>
+    <message>
+        <source>Your directions</source>
+        <translation>Vos directions</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s directions</source>
+        <translation>Les directions de votre partenaire</translation>
+    </message>
+    <message>
+        <source>Your directions and your partner&apos;s</source>
+        <translation>Vos directions et celles de votre partenaire</translation>
+    </message>
+</context>
+<context>
     <name>ui::ReadingPage</name>
     <message>
         <source>Feng Shui Compatibility Reading for %1</source>
@@ -896,8 +986,12 @@ Essayez «&#xa0;%1 --help&#xa0;» pour plus d&apos;informations.
     <message>
         <source>Could Not Print The Reading.
 %1</source>
-        <translation>Impossible d'imprimer la lecture.
+        <translation>Impossible d&apos;imprimer la lecture.
 %1</translation>
+    </message>
+    <message>
+        <source>Your Directions</source>
+        <translation>Vos directions</translation>
     </message>
 </context>
 <context>

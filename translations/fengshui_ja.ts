@@ -756,7 +756,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Enjoyed this program? Support the discussion forum behind it by visiting %1 regularly.</source>
-        <translation>このプログラムはお楽しみいただけましたか？　%1 に定期的にアクセスして、このプログラムを支えるディスカッションフォーラムを応援してください。</translation>
+        <translation>このプログラムはお楽しみいただけましたか？&#x3000;%1 に定期的にアクセスして、このプログラムを支えるディスカッションフォーラムを応援してください。</translation>
     </message>
     <message>
         <source>Help our discussion forum grow: make %1 one of the sites you visit regularly.</source>
@@ -793,6 +793,96 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>Please Enter Proper Email Address</source>
         <translation>正しいメールアドレスを入力してください。</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CompassChart</name>
+    <message>
+        <source>N</source>
+        <extracomment>abbreviation of North on a compass</extracomment>
+        <translation>北</translation>
+    </message>
+    <message>
+        <source>NE</source>
+        <extracomment>abbreviation of North East on a compass</extracomment>
+        <translation>北東</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <extracomment>abbreviation of East on a compass</extracomment>
+        <translation>東</translation>
+    </message>
+    <message>
+        <source>SE</source>
+        <extracomment>abbreviation of South East on a compass</extracomment>
+        <translation>南東</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <extracomment>abbreviation of South on a compass</extracomment>
+        <translation>南</translation>
+    </message>
+    <message>
+        <source>SW</source>
+        <extracomment>abbreviation of South West on a compass</extracomment>
+        <translation>南西</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <extracomment>abbreviation of West on a compass</extracomment>
+        <translation>西</translation>
+    </message>
+    <message>
+        <source>NW</source>
+        <extracomment>abbreviation of North West on a compass</extracomment>
+        <translation>北西</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>あなた</translation>
+    </message>
+    <message>
+        <source>Your Partner</source>
+        <translation>パートナー</translation>
+    </message>
+    <message>
+        <source>Both of You</source>
+        <translation>お二人</translation>
+    </message>
+    <message>
+        <source>%1: %2 for you, %3 for your partner</source>
+        <translation>%1：あなたは%2、パートナーは%3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>Inner ring: you. Outer ring: your partner. %1 good for both.</source>
+        <translation>内側の輪：あなた。外側の輪：パートナー。%1はお二人に共通の吉方位。</translation>
+    </message>
+    <message>
+        <source>No direction is favourable to both of you.</source>
+        <translation>お二人に共通の吉方位はありません。</translation>
+    </message>
+    <message>
+        <source>Good for both of you: %1</source>
+        <translation>お二人に共通の吉方位：%1</translation>
+    </message>
+</context>
+<context>
+    <name>ui::DirectionsPanel</name>
+    <message>
+        <source>Your directions</source>
+        <translation>あなたの方位</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s directions</source>
+        <translation>パートナーの方位</translation>
+    </message>
+    <message>
+        <source>Your directions and your partner&apos;s</source>
+        <translation>あなたとパートナーの方位</translation>
     </message>
 </context>
 <context>
@@ -898,6 +988,10 @@ Try &apos;%1 --help&apos; for more information.
 %1</source>
         <translation>鑑定を印刷できませんでした。
 %1</translation>
+    </message>
+    <message>
+        <source>Your Directions</source>
+        <translation>あなたの方位</translation>
     </message>
 </context>
 <context>

@@ -796,6 +796,96 @@ Try &apos;%1 --help&apos; for more information.
     </message>
 </context>
 <context>
+    <name>ui::CompassChart</name>
+    <message>
+        <source>N</source>
+        <extracomment>abbreviation of North on a compass</extracomment>
+        <translation>북</translation>
+    </message>
+    <message>
+        <source>NE</source>
+        <extracomment>abbreviation of North East on a compass</extracomment>
+        <translation>북동</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <extracomment>abbreviation of East on a compass</extracomment>
+        <translation>동</translation>
+    </message>
+    <message>
+        <source>SE</source>
+        <extracomment>abbreviation of South East on a compass</extracomment>
+        <translation>남동</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <extracomment>abbreviation of South on a compass</extracomment>
+        <translation>남</translation>
+    </message>
+    <message>
+        <source>SW</source>
+        <extracomment>abbreviation of South West on a compass</extracomment>
+        <translation>남서</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <extracomment>abbreviation of West on a compass</extracomment>
+        <translation>서</translation>
+    </message>
+    <message>
+        <source>NW</source>
+        <extracomment>abbreviation of North West on a compass</extracomment>
+        <translation>북서</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>본인</translation>
+    </message>
+    <message>
+        <source>Your Partner</source>
+        <translation>상대방</translation>
+    </message>
+    <message>
+        <source>Both of You</source>
+        <translation>두 분</translation>
+    </message>
+    <message>
+        <source>%1: %2 for you, %3 for your partner</source>
+        <translation>%1: 본인에게 %2, 상대방에게 %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Inner ring: you. Outer ring: your partner. %1 good for both.</source>
+        <translation>안쪽 고리: 본인. 바깥쪽 고리: 상대방. %1 두 분 모두에게 길한 방위.</translation>
+    </message>
+    <message>
+        <source>No direction is favourable to both of you.</source>
+        <translation>두 분 모두에게 길한 방위는 없습니다.</translation>
+    </message>
+    <message>
+        <source>Good for both of you: %1</source>
+        <translation>두 분 모두에게 길한 방위: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ui::DirectionsPanel</name>
+    <message>
+        <source>Your directions</source>
+        <translation>본인의 방위</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s directions</source>
+        <translation>상대방의 방위</translation>
+    </message>
+    <message>
+        <source>Your directions and your partner&apos;s</source>
+        <translation>본인과 상대방의 방위</translation>
+    </message>
+</context>
+<context>
     <name>ui::ReadingPage</name>
     <message>
         <source>Feng Shui Compatibility Reading for %1</source>
@@ -898,6 +988,10 @@ Try &apos;%1 --help&apos; for more information.
 %1</source>
         <translation>풀이를 인쇄할 수 없습니다.
 %1</translation>
+    </message>
+    <message>
+        <source>Your Directions</source>
+        <translation>방위</translation>
     </message>
 </context>
 <context>

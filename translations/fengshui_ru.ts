@@ -796,6 +796,96 @@ Try &apos;%1 --help&apos; for more information.
     </message>
 </context>
 <context>
+    <name>ui::CompassChart</name>
+    <message>
+        <source>N</source>
+        <extracomment>abbreviation of North on a compass</extracomment>
+        <translation>С</translation>
+    </message>
+    <message>
+        <source>NE</source>
+        <extracomment>abbreviation of North East on a compass</extracomment>
+        <translation>СВ</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <extracomment>abbreviation of East on a compass</extracomment>
+        <translation>В</translation>
+    </message>
+    <message>
+        <source>SE</source>
+        <extracomment>abbreviation of South East on a compass</extracomment>
+        <translation>ЮВ</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <extracomment>abbreviation of South on a compass</extracomment>
+        <translation>Ю</translation>
+    </message>
+    <message>
+        <source>SW</source>
+        <extracomment>abbreviation of South West on a compass</extracomment>
+        <translation>ЮЗ</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <extracomment>abbreviation of West on a compass</extracomment>
+        <translation>З</translation>
+    </message>
+    <message>
+        <source>NW</source>
+        <extracomment>abbreviation of North West on a compass</extracomment>
+        <translation>СЗ</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>Вы</translation>
+    </message>
+    <message>
+        <source>Your Partner</source>
+        <translation>Ваш партнёр</translation>
+    </message>
+    <message>
+        <source>Both of You</source>
+        <translation>Вы оба</translation>
+    </message>
+    <message>
+        <source>%1: %2 for you, %3 for your partner</source>
+        <translation>%1: %2 для Вас, %3 для Вашего партнёра</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Inner ring: you. Outer ring: your partner. %1 good for both.</source>
+        <translation>Внутреннее кольцо: Вы. Внешнее кольцо: Ваш партнёр. %1 — благоприятно для обоих.</translation>
+    </message>
+    <message>
+        <source>No direction is favourable to both of you.</source>
+        <translation>Ни одно направление не благоприятно для Вас обоих.</translation>
+    </message>
+    <message>
+        <source>Good for both of you: %1</source>
+        <translation>Благоприятны для Вас обоих: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ui::DirectionsPanel</name>
+    <message>
+        <source>Your directions</source>
+        <translation>Ваши направления</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s directions</source>
+        <translation>Направления Вашего партнёра</translation>
+    </message>
+    <message>
+        <source>Your directions and your partner&apos;s</source>
+        <translation>Ваши направления и направления Вашего партнёра</translation>
+    </message>
+</context>
+<context>
     <name>ui::ReadingPage</name>
     <message>
         <source>Feng Shui Compatibility Reading for %1</source>
@@ -898,6 +988,10 @@ Try &apos;%1 --help&apos; for more information.
 %1</source>
         <translation>Не удалось напечатать толкование.
 %1</translation>
+    </message>
+    <message>
+        <source>Your Directions</source>
+        <translation>Ваши направления</translation>
     </message>
 </context>
 <context>

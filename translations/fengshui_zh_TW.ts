@@ -796,6 +796,96 @@ Try &apos;%1 --help&apos; for more information.
     </message>
 </context>
 <context>
+    <name>ui::CompassChart</name>
+    <message>
+        <source>N</source>
+        <extracomment>abbreviation of North on a compass</extracomment>
+        <translation>北</translation>
+    </message>
+    <message>
+        <source>NE</source>
+        <extracomment>abbreviation of North East on a compass</extracomment>
+        <translation>東北</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <extracomment>abbreviation of East on a compass</extracomment>
+        <translation>東</translation>
+    </message>
+    <message>
+        <source>SE</source>
+        <extracomment>abbreviation of South East on a compass</extracomment>
+        <translation>東南</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <extracomment>abbreviation of South on a compass</extracomment>
+        <translation>南</translation>
+    </message>
+    <message>
+        <source>SW</source>
+        <extracomment>abbreviation of South West on a compass</extracomment>
+        <translation>西南</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <extracomment>abbreviation of West on a compass</extracomment>
+        <translation>西</translation>
+    </message>
+    <message>
+        <source>NW</source>
+        <extracomment>abbreviation of North West on a compass</extracomment>
+        <translation>西北</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>您</translation>
+    </message>
+    <message>
+        <source>Your Partner</source>
+        <translation>您的伴侶</translation>
+    </message>
+    <message>
+        <source>Both of You</source>
+        <translation>你們二人</translation>
+    </message>
+    <message>
+        <source>%1: %2 for you, %3 for your partner</source>
+        <translation>%1：對您為%2，對伴侶為%3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>Inner ring: you. Outer ring: your partner. %1 good for both.</source>
+        <translation>內圈：您。外圈：您的伴侶。%1 表示對二人皆吉。</translation>
+    </message>
+    <message>
+        <source>No direction is favourable to both of you.</source>
+        <translation>沒有對你們二人皆吉的方位。</translation>
+    </message>
+    <message>
+        <source>Good for both of you: %1</source>
+        <translation>對你們二人皆吉的方位：%1</translation>
+    </message>
+</context>
+<context>
+    <name>ui::DirectionsPanel</name>
+    <message>
+        <source>Your directions</source>
+        <translation>您的方位</translation>
+    </message>
+    <message>
+        <source>Your partner&apos;s directions</source>
+        <translation>伴侶的方位</translation>
+    </message>
+    <message>
+        <source>Your directions and your partner&apos;s</source>
+        <translation>您與伴侶的方位</translation>
+    </message>
+</context>
+<context>
     <name>ui::ReadingPage</name>
     <message>
         <source>Feng Shui Compatibility Reading for %1</source>
@@ -898,6 +988,10 @@ Try &apos;%1 --help&apos; for more information.
 %1</source>
         <translation>無法列印該解讀。
 %1</translation>
+    </message>
+    <message>
+        <source>Your Directions</source>
+        <translation>您的方位</translation>
     </message>
 </context>
 <context>

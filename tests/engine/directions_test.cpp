@@ -1,3 +1,4 @@
+#include "compass/compass.h"
 #include "engine/engine.h"
 
 #include <gtest/gtest.h>
@@ -5,6 +6,8 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -61,6 +64,32 @@ TEST_P(DirectionColumnTest, ForTheUserAndForThePartner) {
     expectColumn(swapped.Partner, column);
 }
 
+// The compass of the same person: each meaning sits at the direction the column gives it, on
+// its side of the reading.
+TEST_P(DirectionColumnTest, OnTheCompass) {
+    const DirectionColumn& column = GetParam();
+    CoupleReading reading;
+    engine::SetPersonProfile(reading, static_cast<std::int16_t>(column.kua), true);
+    engine::SetDirectionsAndPictures(reading);
+    const auto sectors = compass::SectorsOf(reading.Self);
+    ASSERT_TRUE(sectors);
+    const std::array<const char*, 8> meanings = {"Success",      "Health",    "Relationship",
+                                                 "Personal",     "Mishaps",   "Five Ghosts",
+                                                 "Six Killings", "Total Loss"};
+    const std::array<const char*, 8> clockwise = {"North", "North East", "East", "South East",
+                                                  "South", "South West", "West", "North West"};
+    for (std::size_t row = 0; row < 8; ++row) {
+        const auto at =
+            std::find(clockwise.begin(), clockwise.end(), std::string(column.directions[row])) -
+            clockwise.begin();
+        const compass::Sector& sector = (*sectors)[static_cast<std::size_t>(at)];
+        EXPECT_EQ(sector.Direction, column.directions[row]);
+        EXPECT_EQ(sector.Meaning, meanings[row]);
+        EXPECT_EQ(sector.Favourable, row < 4) << meanings[row];
+        EXPECT_EQ(sector.Strength, row < 4 ? 4 - static_cast<int>(row) : static_cast<int>(row) - 3);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(NineKuaNumbers, DirectionColumnTest, testing::ValuesIn(kColumns),
                          [](const auto& info) { return "Kua" + std::to_string(info.param.kua); });
 
@@ -76,6 +105,42 @@ TEST(Directions, EveryColumnHoldsEachDirectionOnce) {
                                               "South East", "South West", "West"}));
     }
 }
+
+// The directions favourable to both of a couple.
+struct SharedDirections {
+    int self;
+    int partner;
+    std::vector<std::string_view> good;
+};
+
+class GoodForBothTest : public testing::TestWithParam<SharedDirections> {};
+
+TEST_P(GoodForBothTest, FromBothTables) {
+    const SharedDirections& row = GetParam();
+    CoupleReading reading;
+    engine::SetPersonProfile(reading, static_cast<std::int16_t>(row.self), true);
+    engine::SetPersonProfile(reading, static_cast<std::int16_t>(row.partner), false);
+    engine::SetDirectionsAndPictures(reading);
+    EXPECT_EQ(compass::GoodForBoth(reading.Self, reading.Partner), row.good);
+    EXPECT_EQ(compass::GoodForBoth(reading.Partner, reading.Self), row.good);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Couples, GoodForBothTest,
+    testing::Values(
+        // Two of the East group share its four directions.
+        SharedDirections{1, 3, {"North", "East", "South East", "South"}},
+        // The West group's four; Kua 5 reads as Kun.
+        SharedDirections{5, 7, {"North East", "South West", "West", "North West"}},
+        // An East and a West person share none.
+        SharedDirections{4, 6, {}},
+        // The same Kua twice: all four of its own.
+        SharedDirections{9, 9, {"North", "East", "South East", "South"}},
+        // A partner with no reading yet has no directions to share.
+        SharedDirections{1, 0, {}}),
+    [](const auto& info) {
+        return "Kua" + std::to_string(info.param.self) + "And" + std::to_string(info.param.partner);
+    });
 
 struct UnknownValue {
     const char* name;

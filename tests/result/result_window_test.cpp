@@ -238,8 +238,9 @@ void ResultWindowTest::fixedTextsAreExact() {
         QCOMPARE(textOf(&window, "lblLabel_" + QString::number(9 + k)), headings[k]);
     }
     auto* tabs = window.findChild<QTabBar*>("TS");
-    QCOMPARE(tabs->count(), 3);
+    QCOMPARE(tabs->count(), 4);
     QCOMPARE(tabs->tabText(1), QString("Your Partner's Kua Number"));
+    QCOMPARE(tabs->tabText(3), QString("Your Directions"));
     QCOMPARE(window.findChild<QPushButton*>("cmdPrint")->text(), QString("&Save"));
     QCOMPARE(window.findChild<QPushButton*>("cmdBack")->text(), QString("&Back"));
     QVERIFY(textOf(&window, "lblCobrand").contains("site's name &  link here. See \"Help\""));

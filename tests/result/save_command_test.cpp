@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -270,7 +271,8 @@ void SaveCommandTest::exportedPageHoldsTheReading_data() {
          {"Mr. Bob", "Chen-Li", "Excellent", "East", "Wood", "Fire", "Green", "Purple", "Success",
           "Total Loss", "South East", "North West",
           "Element Wood is compatible with elements Water and Fire",
-          "Element Fire is compatible with elements Wood and Soil", "March"}},
+          "Element Fire is compatible with elements Wood and Soil", "March",
+          "Good for both of you: North, East, South East, and South", "Both of You"}},
         {"zh_CN",
          {"Bob先生", "震", "离", "极佳", "东四命", "木", "火", "绿色", "紫色", "生气", "绝命",
           "东南", "西北", "木元素与水元素和火元素相合", "火元素与木元素和土壤元素相合",
@@ -305,28 +307,34 @@ void SaveCommandTest::exportedPageHoldsTheReading_data() {
 
 void SaveCommandTest::exportedPageHoldsTheReading() {
     QFETCH(QStringList, words);
-    QTemporaryDir folder;
-    const QString path = folder.filePath("reading.pdf");
-    test::FakeDesktop desktop;
-    desktop.saveFileAnswers.push_back(path);
-    engine::CoupleReading reading = readingOf(3, 9);
-    reading.Self.Name = "Bob";
-    reading.Self.Sex = "Male";
-    frmFengShuiCompatibilityResult window(reading, desktop);
-    window.findChild<QAction*>("mnuExportPdf")->trigger();
-    QVERIFY(desktop.messages.empty());
+    // On A4 and on Letter, the shorter paper, which a user in the United States gets.
+    for (const QLocale& paperOf : {QLocale(QLocale::English, QLocale::UnitedKingdom),
+                                   QLocale(QLocale::English, QLocale::UnitedStates)}) {
+        QLocale::setDefault(paperOf);
+        const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
+        QTemporaryDir folder;
+        const QString path = folder.filePath("reading.pdf");
+        test::FakeDesktop desktop;
+        desktop.saveFileAnswers.push_back(path);
+        engine::CoupleReading reading = readingOf(3, 9);
+        reading.Self.Name = "Bob";
+        reading.Self.Sex = "Male";
+        frmFengShuiCompatibilityResult window(reading, desktop);
+        window.findChild<QAction*>("mnuExportPdf")->trigger();
+        QVERIFY(desktop.messages.empty());
 
-    QProcess pdftotext;
-    pdftotext.start("pdftotext", {"-enc", "UTF-8", path, "-"});
-    QVERIFY2(pdftotext.waitForFinished(), "pdftotext (poppler-utils) is needed");
-    // Words wrap and columns interleave, so white space does not count.
-    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
-    const QString flat = text.simplified().remove(' ');
-    for (const QString& word : words) {
-        QVERIFY2(flat.contains(QString(word).remove(' ')), qPrintable(word));
+        QProcess pdftotext;
+        pdftotext.start("pdftotext", {"-enc", "UTF-8", path, "-"});
+        QVERIFY2(pdftotext.waitForFinished(), "pdftotext (poppler-utils) is needed");
+        // Words wrap and columns interleave, so white space does not count.
+        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        const QString flat = text.simplified().remove(' ');
+        for (const QString& word : words) {
+            QVERIFY2(flat.contains(QString(word).remove(' ')), qPrintable(word));
+        }
+        QCOMPARE(text.count(QLatin1Char('\f')), 1); // one page
+        QCOMPARE(desktop.printedTexts.size(), 0);
     }
-    QCOMPARE(text.count(QLatin1Char('\f')), 1); // one page
-    QCOMPARE(desktop.printedTexts.size(), 0);
 }
 
 void SaveCommandTest::printingSaysWhatHappened_data() {

@@ -63,6 +63,7 @@ const Scene kScenes[] = {
     {"result window, Your Kua Number", resultWindowOnTab(0)},
     {"result window, Your Partner's Kua Number", resultWindowOnTab(1)},
     {"result window, Trigram Compatibility", resultWindowOnTab(2)},
+    {"result window, Your Directions", resultWindowOnTab(3)},
     {"About box", aboutBox},
     {"exit screen", exitScreen},
 };

@@ -101,4 +101,11 @@ QString titledName(bool male, const std::string& name) {
                 : QCoreApplication::translate("ReadingWords", "Ms. %1").arg(shownName);
 }
 
+QLocale shownLocale() {
+    const QLocale language(QCoreApplication::translate(
+        "ui::ReadingPage", "en", "The code of this translation's language, as in its file name"));
+    const QLocale own(QLocale::system().name());
+    return own.language() == language.language() ? own : language;
+}
+
 } // namespace ui

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 #include <string>
@@ -17,5 +18,11 @@ QString shownPair(const std::string& pairKey);
 
 // "Mr. " or "Ms. " before the user's name, as the user's language orders the two.
 QString titledName(bool male, const std::string& name);
+
+// The language the windows and the page speak, as the loaded translation names itself; English
+// where none is loaded. A user whose own locale speaks that language gets their country's way
+// of writing dates and lists. (Qt's system locale names the messages' language but formats by
+// LC_TIME, so only its name counts.)
+QLocale shownLocale();
 
 } // namespace ui

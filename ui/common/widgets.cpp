@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QStyle>
+#include <QTabBar>
 #include <QTextBoundaryFinder>
 
 #include <algorithm>
@@ -246,6 +247,22 @@ void widenLeftwards(QWidget* control, int limit) {
     const int wanted = std::min(widthNeeded(control), right - limit - kTextGap);
     if (wanted > control->width()) {
         control->setGeometry(right - wanted, control->y(), wanted, control->height());
+    }
+}
+
+void fitTabs(QTabBar* tabs) {
+    constexpr qreal kSmallestPoints = 7;
+    const auto needed = [tabs] {
+        int width = 0;
+        for (int i = 0; i < tabs->count(); ++i) {
+            width += tabs->tabRect(i).width();
+        }
+        return width;
+    };
+    QFont font = tabs->font();
+    while (needed() > tabs->width() && font.pointSizeF() > kSmallestPoints) {
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+        tabs->setFont(font);
     }
 }
 

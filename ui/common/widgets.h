@@ -12,6 +12,7 @@
 
 class QApplication;
 class QLabel;
+class QTabBar;
 
 namespace ui {
 
@@ -63,6 +64,9 @@ void widenLeftwards(QWidget* control, int limit);
 // A label whose text would run past `limit`, a right edge in its parent, wraps instead; a word
 // too long for the room makes its font a little smaller.
 void wrapBefore(QLabel* label, int limit);
+// A tab bar whose tabs need more room than it has, in a language whose words are longer, steps
+// its font down until they fit, rather than hiding tabs behind scroll buttons.
+void fitTabs(QTabBar* tabs);
 // Moves the second column of a table right, as far as the longest text of the first needs.
 void makeRoomForColumn(std::span<QLabel* const> first, std::span<QLabel* const> second);
 

@@ -8,6 +8,7 @@
 #include "ui/common/widgets.h"
 #include "ui/links/web_hosts.h"
 #include "ui/links/window_links.h"
+#include "ui/result/directions_panel.h"
 #include "ui/result/picture_lists.h"
 #include "ui/result/reading_page.h"
 #include "ui_frm_result.h"
@@ -50,6 +51,7 @@ constexpr const char* kTabTexts[] = {
     QT_TRANSLATE_NOOP("ui::frmFengShuiCompatibilityResult", "Your Kua Number"),
     QT_TRANSLATE_NOOP("ui::frmFengShuiCompatibilityResult", "Your Partner's Kua Number"),
     QT_TRANSLATE_NOOP("ui::frmFengShuiCompatibilityResult", "Trigram Compatibility"),
+    QT_TRANSLATE_NOOP("ui::frmFengShuiCompatibilityResult", "Your Directions"),
 };
 
 // A key that finds no picture leaves the picture box as it was. The key is the reading's word
@@ -107,10 +109,11 @@ frmFengShuiCompatibilityResult::~frmFengShuiCompatibilityResult() = default;
 int frmFengShuiCompatibilityResult::frontPanel() const {
     // The panels overlap exactly; the one latest among its parent's children is in front.
     const QObjectList& stack = fraResult[0]->parentWidget()->children();
+    const std::array<QFrame*, 4> panels = {fraResult[0], fraResult[1], fraResult[2], fraDirections};
     int front = -1;
     qsizetype frontPosition = -1;
-    for (int i = 0; i < static_cast<int>(fraResult.size()); ++i) {
-        const qsizetype position = stack.indexOf(fraResult[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < static_cast<int>(panels.size()); ++i) {
+        const qsizetype position = stack.indexOf(panels[static_cast<std::size_t>(i)]);
         if (position > frontPosition) {
             front = i;
             frontPosition = position;
@@ -153,7 +156,11 @@ void frmFengShuiCompatibilityResult::applyLayoutDetails() {
     for (const char* text : kTabTexts) {
         ui_->TS->addTab(tr(text));
     }
-    for (QFrame* panel : fraResult) {
+    fitTabs(ui_->TS);
+    // The directions' panel lies where the others do and is drawn only when it is in front.
+    fraDirections = new DirectionsPanel(reading_, fraResult[0]->parentWidget());
+    fraDirections->setGeometry(fraResult[0]->geometry());
+    for (QFrame* panel : {fraResult[0], fraResult[1], fraResult[2], fraDirections}) {
         panel->setAutoFillBackground(true);
         QPalette palette = panel->palette();
         palette.setColor(QPalette::Window, QColor(224, 224, 224));
@@ -280,9 +287,10 @@ void frmFengShuiCompatibilityResult::writeChosenFile(
 }
 
 void frmFengShuiCompatibilityResult::bringPanelToFront(int index) {
-    if (index >= 0 && index < static_cast<int>(fraResult.size())) {
-        bringToFront(fraResult[static_cast<std::size_t>(index)],
-                     {fraResult[0], fraResult[1], fraResult[2]});
+    const std::array<QFrame*, 4> panels = {fraResult[0], fraResult[1], fraResult[2], fraDirections};
+    if (index >= 0 && index < static_cast<int>(panels.size())) {
+        bringToFront(panels[static_cast<std::size_t>(index)],
+                     {fraResult[0], fraResult[1], fraResult[2], fraDirections});
     }
 }
 

@@ -20,8 +20,9 @@ class frmFengShuiCompatibilityResult;
 
 namespace ui {
 
-// The result window: one reading on three tabs. It computes nothing; it shows the record it
-// is given as it stands when the window is built, and it is built anew for every reading.
+// The result window: one reading on three tabs, and a fourth with the directions as compasses. It
+// computes nothing; it shows the record it is given as it stands when the window is built, and it
+// is built anew for every reading.
 class frmFengShuiCompatibilityResult : public QMainWindow {
     Q_OBJECT
 
@@ -30,7 +31,7 @@ public:
                                    QWidget* parent = nullptr);
     ~frmFengShuiCompatibilityResult() override;
 
-    // The panel that is in front, 0 to 2.
+    // The panel that is in front, 0 to 3.
     int frontPanel() const;
 
 signals:
@@ -63,6 +64,7 @@ private:
     std::unique_ptr<Ui::frmFengShuiCompatibilityResult> ui_;
 
     std::array<QFrame*, 3> fraResult{};
+    QFrame* fraDirections = nullptr;
     std::array<QLabel*, 2> lblFengShuiKuaNo{};
     std::array<QLabel*, 2> lblFengShuiColour{};
     std::array<QLabel*, 2> imgColour{};

@@ -3,6 +3,7 @@
 #include "engine/couple_reading.h"
 #include "platform/desktop.h"
 #include "platform/qt_desktop.h"
+#include "ui/common/compass_chart.h"
 #include "ui/common/reading_words.h"
 #include "ui/common/widgets.h"
 #include "ui/result/picture_lists.h"
@@ -10,7 +11,9 @@
 #include <QCoreApplication>
 #include <QLocale>
 #include <QPageLayout>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextTable>
 #include <QUrl>
 
 #include <algorithm>
@@ -72,6 +75,9 @@ const ProfileRow kProfileRows[] = {
 };
 // clang-format on
 
+// A compass on paper: 1.5 inches across, three in a row.
+constexpr qreal kCompassSide = 144;
+
 // Picture size on paper: 0.7 inch at the document's 96 units an inch. The pictures are
 // 200 pixels square, so they print at about 285 dots an inch.
 constexpr int kPictureSize = 67;
@@ -84,17 +90,6 @@ constexpr QLocale::Territory kLetterTerritories[] = {
     QLocale::Guatemala,    QLocale::Nicaragua,  QLocale::Panama,   QLocale::Philippines,
     QLocale::ElSalvador,   QLocale::Venezuela,
 };
-
-// The language the page is written in, as the loaded translation names itself; English where
-// none is loaded. Its dates follow it, so that a page never mixes two languages. A user whose
-// own locale speaks that language gets their country's way of writing dates. (Qt's system
-// locale names the messages' language but formats dates by LC_TIME, so only its name counts.)
-QLocale pageLocale() {
-    const QLocale language(QCoreApplication::translate(
-        "ui::ReadingPage", "en", "The code of this translation's language, as in its file name"));
-    const QLocale own(QLocale::system().name());
-    return own.language() == language.language() ? own : language;
-}
 
 QString escaped(const QString& text) {
     return text.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>"));
@@ -130,7 +125,7 @@ QString heading(const engine::CoupleReading& reading, QDate made) {
                           "<td align=\"right\" valign=\"top\">%3</td></tr></table><hr>")
         .arg(escaped(QString::fromLatin1(platform::kApplicationTitle)),
              escaped(pageText(kFor).arg(name)),
-             escaped(pageText(kDate).arg(pageLocale().toString(made, QLocale::LongFormat))));
+             escaped(pageText(kDate).arg(shownLocale().toString(made, QLocale::LongFormat))));
 }
 
 QString pairBox(const engine::CoupleReading& reading) {
@@ -182,8 +177,47 @@ QString profileTable(QTextDocument& page, const engine::CoupleReading& reading) 
         }
         rows += QStringLiteral("</tr>");
     }
-    return QStringLiteral("<table width=\"100%\" cellpadding=\"3\" cellspacing=\"0\">") + rows +
+    return QStringLiteral("<table width=\"100%\" cellpadding=\"1\" cellspacing=\"0\">") + rows +
            QStringLiteral("</table>");
+}
+
+// The three compasses in a row under the profiles, with their captions, and the directions
+// good for both below them.
+void addCompasses(QTextDocument& page, const engine::CoupleReading& reading) {
+    const std::array<std::optional<CompassChart>, 3> charts = {
+        personChart(reading.Self), personChart(reading.Partner), coupleChart(reading)};
+    if (!charts[0] && !charts[1]) {
+        return;
+    }
+    QTextCursor cursor(&page);
+    cursor.movePosition(QTextCursor::End);
+    QTextTableFormat grid;
+    grid.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+    grid.setBorder(0);
+    grid.setCellPadding(1);
+    grid.setTopMargin(4);
+    QTextTable* table = cursor.insertTable(2, 3, grid);
+    QTextBlockFormat centred;
+    centred.setAlignment(Qt::AlignHCenter);
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    for (int i = 0; i < 3; ++i) {
+        QTextCursor caption = table->cellAt(0, i).firstCursorPosition();
+        caption.setBlockFormat(centred);
+        caption.insertText(chartCaption(i), bold);
+        QTextCursor chart = table->cellAt(1, i).firstCursorPosition();
+        chart.setBlockFormat(centred);
+        if (charts[static_cast<std::size_t>(i)]) {
+            insertCompass(chart, *charts[static_cast<std::size_t>(i)], kCompassSide);
+        }
+    }
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertBlock(centred);
+    cursor.insertText(goodForBothSentence(reading), bold);
+    QTextCharFormat small;
+    small.setFontPointSize(7.5);
+    cursor.insertBlock(centred);
+    cursor.insertText(coupleChartLegend(), small);
 }
 
 } // namespace
@@ -196,6 +230,7 @@ std::unique_ptr<QTextDocument> readingPage(const engine::CoupleReading& reading,
     page->setDocumentMargin(0);
     const QString body = profileTable(*page, reading);
     page->setHtml(heading(reading, made) + pairBox(reading) + QStringLiteral("<br>") + body);
+    addCompasses(*page, reading);
     page->setMetaInformation(
         QTextDocument::DocumentTitle,
         pageText(kFor).arg(titledName(reading.Self.Sex == "Male", reading.Self.Name)));
