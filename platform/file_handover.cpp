@@ -55,6 +55,19 @@ HandoverMessageReader::State HandoverMessageReader::add(QByteArrayView bytes) {
     return state_;
 }
 
+std::optional<char> FileHandoverServer::answerTo(HandoverMessageReader& message,
+                                                 QByteArrayView bytes) {
+    switch (message.add(bytes)) {
+    case HandoverMessageReader::State::Incomplete:
+        return std::nullopt;
+    case HandoverMessageReader::State::Complete:
+        return take(message.path()) ? kHandoverTaken : kHandoverRefused;
+    case HandoverMessageReader::State::Malformed:
+        break;
+    }
+    return kHandoverRefused;
+}
+
 bool FileHandoverServer::take(const QByteArray& utf8Path) {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString path = decoder.decode(utf8Path);

@@ -66,11 +66,14 @@ public:
     // died is its own to replace.
     bool listen(const QString& name);
 
-    // A complete message's path: true when the file is taken. Only valid UTF-8 naming an
-    // absolute path reaches the receiver, which says whether it takes the file.
-    bool take(const QByteArray& utf8Path);
+    // Takes the next bytes of a later copy's message: the answer to send once the message is
+    // complete or malformed, nothing while more is to come. Only valid UTF-8 naming an absolute
+    // path reaches the receiver, which says whether it takes the file.
+    std::optional<char> answerTo(HandoverMessageReader& message, QByteArrayView bytes);
 
 private:
+    bool take(const QByteArray& utf8Path);
+
     struct Listening; // the system's own end
     std::unique_ptr<Listening> listening_;
     FileReceiver receiver_;

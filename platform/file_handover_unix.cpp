@@ -80,16 +80,11 @@ private:
             finish();
             return;
         }
-        switch (message_.add(QByteArrayView(chunk, got))) {
-        case HandoverMessageReader::State::Incomplete:
+        const std::optional<char> verdict = server_->answerTo(message_, QByteArrayView(chunk, got));
+        if (!verdict) {
             return;
-        case HandoverMessageReader::State::Complete:
-            answer(server_->take(message_.path()) ? kHandoverTaken : kHandoverRefused);
-            break;
-        case HandoverMessageReader::State::Malformed:
-            answer(kHandoverRefused);
-            break;
         }
+        answer(*verdict);
         finish();
     }
 

@@ -147,10 +147,9 @@ private:
 // identify the later copy but never act in its name.
 HANDLE openPipe(const std::wstring& path) {
     for (int attempt = 0; attempt < kHandoverConnectAttempts; ++attempt) {
-        const HANDLE pipe =
-            CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                        FILE_FLAG_OVERLAPPED | SECURITY_SQOS_PRESENT | SECURITY_IDENTIFICATION,
-                        nullptr);
+        const HANDLE pipe = CreateFileW(
+            path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+            FILE_FLAG_OVERLAPPED | SECURITY_SQOS_PRESENT | SECURITY_IDENTIFICATION, nullptr);
         if (pipe != INVALID_HANDLE_VALUE) {
             return pipe;
         }
@@ -205,17 +204,13 @@ private:
             finish(); // hung up, failed, or done after its answer
             return;
         }
-        switch (message_.add(QByteArrayView(chunk_, got))) {
-        case HandoverMessageReader::State::Incomplete:
+        const std::optional<char> verdict =
+            server_->answerTo(message_, QByteArrayView(chunk_, got));
+        if (!verdict) {
             startRead();
             return;
-        case HandoverMessageReader::State::Complete:
-            answer(server_->take(message_.path()) ? kHandoverTaken : kHandoverRefused);
-            break;
-        case HandoverMessageReader::State::Malformed:
-            answer(kHandoverRefused);
-            break;
         }
+        answer(*verdict);
     }
 
     // One byte into an empty pipe buffer; then the next read ends when the later copy hangs up.
@@ -267,13 +262,12 @@ struct FileHandoverServer::Listening {
 
     // A new instance of the pipe; the first one only if no one serves the name yet.
     bool addInstance(bool first) {
-        const DWORD openMode = PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED |
-                               (first ? FILE_FLAG_FIRST_PIPE_INSTANCE : 0);
-        waiting = CreateNamedPipeW(path.c_str(), openMode,
-                                   PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT |
-                                       PIPE_REJECT_REMOTE_CLIENTS,
-                                   kMaxOpenHandovers + 1, kPipeBufferBytes, kPipeBufferBytes, 0,
-                                   security.attributes());
+        const DWORD openMode =
+            PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED | (first ? FILE_FLAG_FIRST_PIPE_INSTANCE : 0);
+        waiting = CreateNamedPipeW(
+            path.c_str(), openMode,
+            PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS,
+            kMaxOpenHandovers + 1, kPipeBufferBytes, kPipeBufferBytes, 0, security.attributes());
         if (waiting == INVALID_HANDLE_VALUE) {
             return false;
         }
@@ -354,23 +348,22 @@ Handover handOverFile(const QString& serverName, const QString& absolutePath) {
     }
     Overlapped operation;
     for (qsizetype sent = 0; sent < message.size();) {
-        const qint64 wrote = waitFor(pipe.get(), operation,
-                                     WriteFile(pipe.get(), message.constData() + sent,
-                                               static_cast<DWORD>(message.size() - sent),
-                                               nullptr, operation.get()),
-                                     kHandoverAnswerTimeoutMs);
+        const qint64 wrote =
+            waitFor(pipe.get(), operation,
+                    WriteFile(pipe.get(), message.constData() + sent,
+                              static_cast<DWORD>(message.size() - sent), nullptr, operation.get()),
+                    kHandoverAnswerTimeoutMs);
         if (wrote <= 0) {
             return Handover::NoAnswer;
         }
         sent += wrote;
     }
     char verdict = 0;
-    if (waitFor(pipe.get(), operation,
-                ReadFile(pipe.get(), &verdict, 1, nullptr, operation.get()),
+    if (waitFor(pipe.get(), operation, ReadFile(pipe.get(), &verdict, 1, nullptr, operation.get()),
                 kHandoverAnswerTimeoutMs) != 1) {
         return Handover::NoAnswer;
     }
-    return verdict == kHandoverTaken    ? Handover::Taken
+    return verdict == kHandoverTaken     ? Handover::Taken
            : verdict == kHandoverRefused ? Handover::Refused
                                          : Handover::NoAnswer;
 }

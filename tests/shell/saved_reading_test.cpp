@@ -281,6 +281,10 @@ void SavedReadingTest::readingsFromTheDesktop_data() {
                                                            << "input"
                                                            << "notanfsc"
                                                            << "not taken";
+    QTest::newRow("a link to a reading handed over") << "handover"
+                                                     << "input"
+                                                     << "link.fsc"
+                                                     << "opens";
     QTest::newRow("a named pipe handed over") << "handover"
                                               << "result"
                                               << "pipe.fsc"
@@ -311,6 +315,12 @@ void SavedReadingTest::readingsFromTheDesktop() {
         QSKIP("a named pipe in a folder is a Unix thing");
 #else
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+#endif
+    } else if (name == QLatin1String("link.fsc")) {
+#ifdef Q_OS_WIN
+        QSKIP("a symbolic link needs rights on Windows that a test does not have");
+#else
+        QVERIFY(QFile::link(writeFile("target.fsc", QByteArray("\x88\r\n\x8C\r\n")), path));
 #endif
     } else if (!name.startsWith(QLatin1String("missing")) &&
                !name.startsWith(QLatin1String("//"))) {
