@@ -859,7 +859,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Inner ring: you. Outer ring: your partner. %1 good for both.</source>
-        <translation>Innerer Ring: Sie. Äußerer Ring: Ihr Partner. %1 günstig für beide.</translation>
+        <translation>Innerer Ring: Sie. Äußerer Ring: Ihr Partner. %1&#xa0;günstig für beide.</translation>
     </message>
     <message>
         <source>No direction is favourable to both of you.</source>

@@ -878,7 +878,7 @@ Pruebe &apos;%1 --help&apos; para obtener más información.
     </message>
     <message>
         <source>Your partner&apos;s directions</source>
-        <translation>Las direcciones de su pareja</translation>
+        <translation>Direcciones de su pareja</translation>
     </message>
     <message>
         <source>Your directions and your partner&apos;s</source>

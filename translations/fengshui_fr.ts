@@ -859,15 +859,15 @@ Essayez «&#xa0;%1 --help&#xa0;» pour plus d&apos;informations.
     </message>
     <message>
         <source>Inner ring: you. Outer ring: your partner. %1 good for both.</source>
-        <translation>Anneau intérieur : vous. Anneau extérieur : votre partenaire. %1 favorable aux deux.</translation>
+        <translation>Anneau intérieur&#xa0;: vous. Anneau extérieur&#xa0;: votre partenaire. %1&#xa0;favorable aux deux.</translation>
     </message>
     <message>
         <source>No direction is favourable to both of you.</source>
-        <translation>Aucune direction n’est favorable à vous deux.</translation>
+        <translation>Vous n&apos;avez aucune direction favorable en commun.</translation>
     </message>
     <message>
         <source>Good for both of you: %1</source>
-        <translation>Favorables à vous deux : %1</translation>
+        <translation>Vos directions favorables communes&#xa0;: %1</translation>
     </message>
 </context>
 <context>

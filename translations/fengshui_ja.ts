@@ -851,7 +851,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>%1: %2 for you, %3 for your partner</source>
-        <translation>%1：あなたは%2、パートナーは%3</translation>
+        <translation>%1：あなたには%2、パートナーには%3</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -859,7 +859,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Inner ring: you. Outer ring: your partner. %1 good for both.</source>
-        <translation>内側の輪：あなた。外側の輪：パートナー。%1はお二人に共通の吉方位。</translation>
+        <translation>内側の輪はあなた、外側の輪はパートナー、%1はお二人に共通の吉方位です。</translation>
     </message>
     <message>
         <source>No direction is favourable to both of you.</source>
@@ -991,7 +991,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Your Directions</source>
-        <translation>あなたの方位</translation>
+        <translation>お二人の方位</translation>
     </message>
 </context>
 <context>

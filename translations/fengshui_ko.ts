@@ -991,7 +991,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Your Directions</source>
-        <translation>방위</translation>
+        <translation>두 분의 방위</translation>
     </message>
 </context>
 <context>

@@ -878,7 +878,7 @@ Experimente &quot;%1 --help&quot; para mais informações.
     </message>
     <message>
         <source>Your partner&apos;s directions</source>
-        <translation>As direções do seu par</translation>
+        <translation>Direções do seu par</translation>
     </message>
     <message>
         <source>Your directions and your partner&apos;s</source>

@@ -851,7 +851,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>%1: %2 for you, %3 for your partner</source>
-        <translation>%1: %2 для Вас, %3 для Вашего партнёра</translation>
+        <translation>%1: для Вас — %2, для Вашего партнёра — %3</translation>
     </message>
     <message>
         <source>%1: %2</source>

@@ -859,7 +859,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Inner ring: you. Outer ring: your partner. %1 good for both.</source>
-        <translation>内圈：您。外圈：您的伴侣。%1 表示对二人皆吉。</translation>
+        <translation>内圈为您，外圈为您的伴侣，%1表示对二人皆吉。</translation>
     </message>
     <message>
         <source>No direction is favourable to both of you.</source>
@@ -991,7 +991,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Your Directions</source>
-        <translation>您的方位</translation>
+        <translation>你们的方位</translation>
     </message>
 </context>
 <context>

@@ -859,7 +859,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Inner ring: you. Outer ring: your partner. %1 good for both.</source>
-        <translation>內圈：您。外圈：您的伴侶。%1 表示對二人皆吉。</translation>
+        <translation>內圈為您，外圈為您的伴侶，%1表示對二人皆吉。</translation>
     </message>
     <message>
         <source>No direction is favourable to both of you.</source>
@@ -991,7 +991,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Your Directions</source>
-        <translation>您的方位</translation>
+        <translation>你們的方位</translation>
     </message>
 </context>
 <context>
