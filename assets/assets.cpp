@@ -1,6 +1,8 @@
 #include "assets/assets.h"
 
 #include <QIconEngine>
+#include <QImageReader>
+#include <QPixmap>
 
 #include <algorithm>
 #include <map>
@@ -8,6 +10,8 @@
 namespace assets {
 
 namespace {
+
+constexpr int kLargestWindowIcon = 64;
 
 QString resourcePath(const char* folder, const std::string& file) {
     if (file.empty()) {
@@ -23,10 +27,15 @@ class ProgramIconEngine : public QIconEngine {
 public:
     QIconEngine* clone() const override { return new ProgramIconEngine; }
 
+    // What a title bar and a task switcher show. Offered every size, the window system is sent
+    // all six before the first window maps (under X some 350 KB); desktop shells take the large
+    // ones from the installed icon files instead.
     QList<QSize> availableSizes(QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
         QList<QSize> sizes;
         for (const int size : ProgramIconSizes) {
-            sizes.append(QSize(size, size));
+            if (size <= kLargestWindowIcon) {
+                sizes.append(QSize(size, size));
+            }
         }
         return sizes;
     }
@@ -54,7 +63,11 @@ private:
         const int drawn = found != ProgramIconSizes.end() ? *found : ProgramIconSizes.back();
         auto [icon, added] = decoded_.try_emplace(drawn);
         if (added) {
-            icon->second.addFile(programIconPath(drawn), QSize(drawn, drawn));
+            // Read as the PNG it is: a reader left to find out the format loads every image
+            // plugin there is to ask each one.
+            QImageReader reader(programIconPath(drawn), "png");
+            reader.setAutoDetectImageFormat(false);
+            icon->second.addPixmap(QPixmap::fromImage(reader.read()));
         }
         return icon->second;
     }

@@ -19,7 +19,8 @@ QString picturePath(PictureList list, std::string_view key);
 // for a size it is not drawn at (see ProgramIconSizes).
 QString programIconPath(int size);
 
-// The program's icon with every size it is drawn at, for the windows' title bars.
+// The program's icon for the windows' title bars and task switchers: it offers the sizes up to
+// 64 pixels, and answers a larger request from the larger drawings.
 QIcon programIcon();
 
 } // namespace assets

@@ -25,8 +25,11 @@ QStringList candidatesFor(const QLocale& language) {
 
 QStringList embeddedTranslations() {
     QStringList names;
-    for (const QString& file : QDir(kFolder).entryList({kPrefix + QStringLiteral("*.qm")})) {
-        names << file.mid(kPrefix.size()).chopped(3);
+    // Matched by hand: a name filter compiles a regular expression, even for English.
+    for (const QString& file : QDir(kFolder).entryList(QDir::Files)) {
+        if (file.startsWith(kPrefix) && file.endsWith(QLatin1String(".qm"))) {
+            names << file.mid(kPrefix.size()).chopped(3);
+        }
     }
     return names;
 }
