@@ -20,21 +20,22 @@ QString resourcePath(const char* folder, const std::string& file) {
     return QStringLiteral(":/%1/%2").arg(QLatin1String(folder), QString::fromStdString(file));
 }
 
-// The icon decodes a size only when it is first asked for. An icon built from files decodes
-// every file as it is added, and so put the two large pictures, which few window systems ever
-// show, on the way to the first window.
-class ProgramIconEngine : public QIconEngine {
+// An icon of PNG drawings that decodes a size only when it is first asked for. An icon built
+// from files decodes every file as it is added, and so put large pictures, which few window
+// systems ever show, on the way to the first window. Each drawing is read as the PNG it is: a
+// reader left to find out the format loads every image plugin there is to ask each one.
+class PngIconEngine : public QIconEngine {
 public:
-    QIconEngine* clone() const override { return new ProgramIconEngine; }
+    PngIconEngine(std::vector<PngDrawing> drawings, int largestOffered)
+        : drawings_(std::move(drawings)), largestOffered_(largestOffered) {}
 
-    // What a title bar and a task switcher show. Offered every size, the window system is sent
-    // all six before the first window maps (under X some 350 KB); desktop shells take the large
-    // ones from the installed icon files instead.
+    QIconEngine* clone() const override { return new PngIconEngine(drawings_, largestOffered_); }
+
     QList<QSize> availableSizes(QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
         QList<QSize> sizes;
-        for (const int size : ProgramIconSizes) {
-            if (size <= kLargestWindowIcon) {
-                sizes.append(QSize(size, size));
+        for (const PngDrawing& drawing : drawings_) {
+            if (std::max(drawing.size.width(), drawing.size.height()) <= largestOffered_) {
+                sizes.append(drawing.size);
             }
         }
         return sizes;
@@ -58,21 +59,22 @@ private:
     // own that scales it and makes the disabled and selected looks from it.
     const QIcon& drawnFor(QSize size) {
         const int wanted = std::max(size.width(), size.height());
-        const auto* found =
-            std::ranges::find_if(ProgramIconSizes, [wanted](int drawn) { return drawn >= wanted; });
-        const int drawn = found != ProgramIconSizes.end() ? *found : ProgramIconSizes.back();
-        auto [icon, added] = decoded_.try_emplace(drawn);
+        const auto found = std::ranges::find_if(drawings_, [wanted](const PngDrawing& drawing) {
+            return std::max(drawing.size.width(), drawing.size.height()) >= wanted;
+        });
+        const std::size_t index = found != drawings_.end()
+                                      ? static_cast<std::size_t>(found - drawings_.begin())
+                                      : drawings_.size() - 1;
+        auto [icon, added] = decoded_.try_emplace(index);
         if (added) {
-            // Read as the PNG it is: a reader left to find out the format loads every image
-            // plugin there is to ask each one.
-            QImageReader reader(programIconPath(drawn), "png");
-            reader.setAutoDetectImageFormat(false);
-            icon->second.addPixmap(QPixmap::fromImage(reader.read()));
+            icon->second.addPixmap(readPng(drawings_[index].path));
         }
         return icon->second;
     }
 
-    std::map<int, QIcon> decoded_;
+    std::vector<PngDrawing> drawings_;
+    int largestOffered_;
+    std::map<std::size_t, QIcon> decoded_;
 };
 
 } // namespace
@@ -85,8 +87,31 @@ QString programIconPath(int size) {
     return resourcePath("icon", programIconFileName(size));
 }
 
+QPixmap readPng(const QString& path) {
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
+QIcon pngIcon(std::vector<PngDrawing> drawings, int largestOffered) {
+    if (drawings.empty()) {
+        return {};
+    }
+    std::ranges::sort(drawings, {}, [](const PngDrawing& drawing) {
+        return std::max(drawing.size.width(), drawing.size.height());
+    });
+    return QIcon(new PngIconEngine(std::move(drawings), largestOffered));
+}
+
 QIcon programIcon() {
-    return QIcon(new ProgramIconEngine);
+    // What a title bar and a task switcher show. Offered every size, the window system is sent
+    // all six before the first window maps (under X some 350 KB); desktop shells take the
+    // large ones from the installed icon files instead.
+    std::vector<PngDrawing> drawings;
+    for (const int size : ProgramIconSizes) {
+        drawings.push_back({programIconPath(size), QSize(size, size)});
+    }
+    return pngIcon(std::move(drawings), kLargestWindowIcon);
 }
 
 } // namespace assets

@@ -3,6 +3,7 @@
 #include "shell/application.h"
 #include "shell/command_line.h"
 #include "translations/translations.h"
+#include "ui/common/program_style.h"
 #include "ui/common/widgets.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationVersion(QStringLiteral(FSC_VERSION));
     translations::installFor(qtApplication);
     ui::useProgramFont(qtApplication);
+    ui::useProgramStyle(qtApplication);
     QApplication::setWindowIcon(assets::programIcon());
 
     shell::Application application(

@@ -7,6 +7,7 @@
 #include "shell/application.h"
 #include "shell/command_line.h"
 #include "translations/translations.h"
+#include "ui/common/program_style.h"
 #include "ui/common/widgets.h"
 #include "ui/input/frm_main.h"
 
@@ -19,6 +20,7 @@ int main(int argc, char* argv[]) {
     const bench::FirstPaintWatch watch(bench::isWindowOf<ui::frmMain>, bench::announcePaintAndQuit);
     translations::installFor(qtApplication);
     ui::useProgramFont(qtApplication);
+    ui::useProgramStyle(qtApplication);
     QApplication::setWindowIcon(assets::programIcon());
 
     shell::Application application(

@@ -6,6 +6,7 @@
 #include "tests/support/fake_desktop.h"
 #include "tests/support/user_input.h"
 #include "ui/common/link_label.h"
+#include "ui/common/program_style.h"
 #include "ui/common/widgets.h"
 #include "ui/input/frm_main.h"
 #include "ui/links/about_box.h"
@@ -57,6 +58,7 @@ private slots:
     void aboutBoxIsModal();
     void coBrandRandomize_data();
     void coBrandRandomize();
+    void programStyleLooksAsTheDesktopStyle();
 
 private:
     template <typename T> T* control(const QString& name) const {
@@ -442,6 +444,19 @@ void InputWindowTest::coBrandRandomize() {
     const QString other =
         front == QLatin1String("lblCobrand") ? QStringLiteral("lblFullBrand") : "lblCobrand";
     QVERIFY(!control<QWidget>(other)->isVisible());
+}
+
+// The program's style reads Qt's own pictures differently, never draws them differently: the
+// window, group boxes and menu bar included, is the same to the pixel.
+void InputWindowTest::programStyleLooksAsTheDesktopStyle() {
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_));
+    const QImage desktopStyle = window_->grab().toImage();
+    const QString desktopStyleName = QApplication::style()->name();
+    QApplication::setStyle(new ui::ProgramStyle);
+    const QImage programStyle = window_->grab().toImage();
+    QApplication::setStyle(desktopStyleName);
+    QCOMPARE(programStyle, desktopStyle);
 }
 
 QTEST_MAIN(InputWindowTest)
