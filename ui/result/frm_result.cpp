@@ -109,11 +109,11 @@ frmFengShuiCompatibilityResult::~frmFengShuiCompatibilityResult() = default;
 int frmFengShuiCompatibilityResult::frontPanel() const {
     // The panels overlap exactly; the one latest among its parent's children is in front.
     const QObjectList& stack = fraResult[0]->parentWidget()->children();
-    const std::array<QFrame*, 4> panels = {fraResult[0], fraResult[1], fraResult[2], fraDirections};
+    const std::array<QFrame*, 4> all = panels();
     int front = -1;
     qsizetype frontPosition = -1;
-    for (int i = 0; i < static_cast<int>(panels.size()); ++i) {
-        const qsizetype position = stack.indexOf(panels[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < static_cast<int>(all.size()); ++i) {
+        const qsizetype position = stack.indexOf(all[static_cast<std::size_t>(i)]);
         if (position > frontPosition) {
             front = i;
             frontPosition = position;
@@ -160,7 +160,7 @@ void frmFengShuiCompatibilityResult::applyLayoutDetails() {
     // The directions' panel lies where the others do and is drawn only when it is in front.
     fraDirections = new DirectionsPanel(reading_, fraResult[0]->parentWidget());
     fraDirections->setGeometry(fraResult[0]->geometry());
-    for (QFrame* panel : {fraResult[0], fraResult[1], fraResult[2], fraDirections}) {
+    for (QFrame* panel : panels()) {
         panel->setAutoFillBackground(true);
         QPalette palette = panel->palette();
         palette.setColor(QPalette::Window, QColor(224, 224, 224));
@@ -287,11 +287,15 @@ void frmFengShuiCompatibilityResult::writeChosenFile(
 }
 
 void frmFengShuiCompatibilityResult::bringPanelToFront(int index) {
-    const std::array<QFrame*, 4> panels = {fraResult[0], fraResult[1], fraResult[2], fraDirections};
-    if (index >= 0 && index < static_cast<int>(panels.size())) {
-        bringToFront(panels[static_cast<std::size_t>(index)],
+    const std::array<QFrame*, 4> all = panels();
+    if (index >= 0 && index < static_cast<int>(all.size())) {
+        bringToFront(all[static_cast<std::size_t>(index)],
                      {fraResult[0], fraResult[1], fraResult[2], fraDirections});
     }
+}
+
+std::array<QFrame*, 4> frmFengShuiCompatibilityResult::panels() const {
+    return {fraResult[0], fraResult[1], fraResult[2], fraDirections};
 }
 
 } // namespace ui

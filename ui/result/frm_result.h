@@ -52,6 +52,8 @@ private:
     void showPerson(int i);
     void showTrigramRows(int i);
     void bringPanelToFront(int index);
+    // The four panels in the order of their tabs.
+    std::array<QFrame*, 4> panels() const;
     void save();
     void printReading();
     void exportPdf();
