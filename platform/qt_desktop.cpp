@@ -279,8 +279,13 @@ bool QtDesktop::claimSingleInstance(FileReceiver receiver) {
     // one it cannot read, as a crash right after making it leaves: an empty file would refuse
     // every start for good. A live copy holds the system's own lock on its file (an advisory
     // lock on Linux, an open handle on Windows), so taking a lock over fails while it lives.
-    if (!lock->tryLock(0) && !(lock->removeStaleLockFile() && lock->tryLock(0))) {
-        return false;
+    const bool locked = lock->tryLock(0) || (lock->error() == QLockFile::LockFailedError &&
+                                             lock->removeStaleLockFile() && lock->tryLock(0));
+    if (!locked) {
+        // Another copy holds it. A lock that cannot be written at all (a full disk) says
+        // nothing of other copies: the program then runs without the claim rather than claim
+        // that another copy runs.
+        return lock->error() != QLockFile::LockFailedError;
     }
     instanceLock_ = std::move(lock);
     // Without the socket the program still runs; a later copy then says that it is running.
