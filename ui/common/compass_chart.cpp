@@ -249,21 +249,7 @@ void paintCompass(QPainter& painter, const QRectF& square, const CompassChart& c
     QFont font = painter.font();
     font.setPixelSize(std::max(6, static_cast<int>(side / 19)));
 
-    // The directions' words on the rim; on a couple's chart a star beside those good for both,
-    // which reads without colour.
     const std::array<bool, 8> both = sharedDirections(chart);
-    painter.setPen(palette.color(QPalette::Text));
-    for (std::size_t i = 0; i < compass::kDirections.size(); ++i) {
-        QFont rimFont = font;
-        const bool shared = both[i];
-        rimFont.setBold(i == 0 || shared);
-        painter.setFont(rimFont);
-        const QPointF at = pointAt(centre, (outer + rim) / 2, i);
-        const qreal box = rim - outer;
-        const QString word = chartText(kRimWords[i]);
-        painter.drawText(QRectF(at.x() - box, at.y() - box / 2, 2 * box, box), Qt::AlignCenter,
-                         shared ? word + kStar : word);
-    }
 
     if (chart.outer) {
         const qreal middle = hub + (outer - hub) / 2;
@@ -291,6 +277,22 @@ void paintCompass(QPainter& painter, const QRectF& square, const CompassChart& c
         painter.setFont(centreFont);
         painter.drawText(QRectF(centre.x() - hub, centre.y() - hub, 2 * hub, 2 * hub),
                          Qt::AlignCenter, chart.centre);
+    }
+    // The directions' words on the rim, last, on a plate of the background where a long one
+    // reaches over the ring; on a couple's chart a star beside those good for both, which reads
+    // without colour.
+    for (std::size_t i = 0; i < compass::kDirections.size(); ++i) {
+        QFont rimFont = font;
+        rimFont.setBold(i == 0 || both[i]);
+        painter.setFont(rimFont);
+        const QPointF at = pointAt(centre, (outer + rim) / 2, i);
+        const qreal box = rim - outer;
+        const QString word = chartText(kRimWords[i]) + (both[i] ? QString(kStar) : QString());
+        const QRectF room(at.x() - box, at.y() - box / 2, 2 * box, box);
+        const QRectF used = painter.boundingRect(room, Qt::AlignCenter, word);
+        painter.fillRect(used, palette.color(QPalette::Base));
+        painter.setPen(palette.color(QPalette::Text));
+        painter.drawText(room, Qt::AlignCenter, word);
     }
     painter.restore();
 }
