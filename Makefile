@@ -93,10 +93,12 @@ lint: deps
 		2>&1 | sed -E -e 's/\x1b\[[0-9;]*m//g' -e '/^(clang-tidy|[0-9]+ warnings? generated)/d'
 	@clang-format --dry-run -Werror $(LINT_FILES)
 
-# The benchmarks, built with full optimisation.
+# The benchmarks, built with full optimisation; then start-up as a user sees it, from the start
+# to the window mapped on a virtual X display.
 bench: deps
 	@cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 	@cmake --build build-bench -j $(JOBS) --target run_benchmarks
+	@xvfb-run -a -s "-screen 0 1280x900x24" build-bench/bench/gui/startup_bench 31 xcb --until-map
 
 # The Debian package, built in a directory of its own: `apt-get install ./<file>.deb` installs it.
 # It is compiled with the flags Debian builds its own packages with (hardening included), and
