@@ -108,6 +108,7 @@ QIcon programIcon() {
     // all six before the first window maps (under X some 350 KB); desktop shells take the
     // large ones from the installed icon files instead.
     std::vector<PngDrawing> drawings;
+    drawings.reserve(std::size(ProgramIconSizes));
     for (const int size : ProgramIconSizes) {
         drawings.push_back({programIconPath(size), QSize(size, size)});
     }

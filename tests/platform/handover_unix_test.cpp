@@ -49,7 +49,7 @@ bool sendRaw(int fd, const QByteArray& bytes) {
 // The answer byte, or 0 when the running copy closed without one.
 char answerOn(int fd) {
     char answer = 0;
-    return ::recv(fd, &answer, 1, 0) == 1 ? answer : 0;
+    return ::recv(fd, &answer, 1, 0) == 1 ? answer : '\0';
 }
 
 QByteArray framed(const QByteArray& path) {

@@ -3,12 +3,12 @@
 #include "assets/assets.h"
 
 #include <QApplication>
-#include <qdrawutil.h>
 #include <QGroupBox>
 #include <QLibraryInfo>
 #include <QPainter>
 #include <QStyleOption>
 #include <QVersionNumber>
+#include <qdrawutil.h>
 
 #include <array>
 #include <vector>
@@ -26,6 +26,7 @@ constexpr int kGroupBoxBorder = 6;
 
 QIcon arrowIcon(const QString& prefix, const std::array<int, 3>& sizes) {
     std::vector<assets::PngDrawing> drawings;
+    drawings.reserve(sizes.size());
     for (const int size : sizes) {
         // An icon added from a file without a size takes the picture's own, a square here.
         drawings.push_back({kQtPictures + prefix + QString::number(size) + QStringLiteral(".png"),
