@@ -2,26 +2,20 @@
 
 #include "platform/file_handover.h"
 #include "platform/local_files.h"
+#include "platform/print_module.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLibrary>
 #include <QLockFile>
 #include <QMessageBox>
-#include <QPainter>
-#include <QPdfWriter>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QSaveFile>
 #include <QSettings>
-#include <QTextDocument>
 #include <QUrl>
 
-#include <algorithm>
 #include <cstdio>
 
 #ifdef Q_OS_WIN
@@ -91,6 +85,12 @@ QString instanceKey(const QString& executablePath) {
     return QStringLiteral("fengshui-compatibility-") + QString::fromLatin1(hash.toHex().left(16));
 }
 
+// The printing module, where it is installed beside the program (and lies in the build tree).
+QString printModulePath(const QString& executablePath) {
+    return QDir::cleanPath(
+        QFileInfo(executablePath).absoluteDir().filePath(QStringLiteral(FSC_PRINT_MODULE)));
+}
+
 // A program with windows has no terminal on Windows unless it was started from one that it
 // could attach to, or with its output redirected (as QProcess does); Qt's command-line parser
 // decides the same way.
@@ -109,68 +109,6 @@ bool hasConsole() {
 }
 
 } // namespace
-
-QPageLayout withLetterMargins(QPageLayout layout) {
-    constexpr qreal kLetterMargin = 15; // millimetres
-    const QMarginsF own = layout.margins(QPageLayout::Millimeter);
-    layout.setUnits(QPageLayout::Millimeter);
-    layout.setMinimumMargins(QMarginsF());
-    layout.setMargins(
-        QMarginsF(std::max(own.left(), kLetterMargin), std::max(own.top(), kLetterMargin),
-                  std::max(own.right(), kLetterMargin), std::max(own.bottom(), kLetterMargin)));
-    return layout;
-}
-
-bool printOnto(QTextDocument& document, QPagedPaintDevice& device) {
-    // The document counts 96 units an inch; its pages are laid out on the device's printable
-    // area and scaled onto the device's dots.
-    const QSizeF points = device.pageLayout().paintRect(QPageLayout::Point).size();
-    document.setPageSize(points * 96.0 / 72.0);
-    QPainter painter;
-    if (!painter.begin(&device)) {
-        return false;
-    }
-    painter.scale(device.logicalDpiX() / 96.0, device.logicalDpiY() / 96.0);
-    const QSizeF page = document.pageSize();
-    for (int i = 0; i < document.pageCount(); ++i) {
-        if (i > 0 && !device.newPage()) {
-            return false;
-        }
-        painter.save();
-        painter.translate(0, -i * page.height());
-        QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = QRectF(QPointF(0, i * page.height()), page);
-        context.palette.setColor(QPalette::Text, Qt::black);
-        painter.setClipRect(context.clip);
-        document.documentLayout()->draw(&painter, context);
-        painter.restore();
-    }
-    return painter.end();
-}
-
-QString writePdf(const QString& path, QTextDocument& document, const QPageLayout& layout) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return file.errorString();
-    }
-    bool drawn = false;
-    {
-        QPdfWriter writer(&file);
-        writer.setTitle(document.metaInformation(QTextDocument::DocumentTitle));
-        writer.setCreator(QString::fromLatin1(kApplicationTitle));
-        writer.setPageLayout(layout);
-        drawn = printOnto(document, writer);
-    }
-    // Only a complete page is committed; otherwise the old file stays as it was.
-    if (!drawn) {
-        file.cancelWriting();
-        return QCoreApplication::translate("platform", "The page could not be drawn.");
-    }
-    if (file.error() != QFileDevice::NoError || !file.commit()) {
-        return file.errorString();
-    }
-    return {};
-}
 
 QString instanceLockPath(const QString& executablePath) {
     const QString folder = runtimeFolder();
@@ -211,22 +149,22 @@ QString QtDesktop::askSaveFile(QWidget* parent, const FileDialogOptions& options
 }
 
 PrintResult QtDesktop::printDocument(QWidget* parent, QTextDocument& document) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(document.metaInformation(QTextDocument::DocumentTitle));
-    // Before the dialog, so that the user sees the margins and may change them.
-    printer.setPageLayout(withLetterMargins(printer.pageLayout()));
-    QPrintDialog dialog(&printer, parent);
-    if (dialog.exec() != QDialog::Accepted) {
-        return {};
+    // Printing lives in a module of its own, loaded on the first print, so that Qt's print
+    // support is not loaded at every start for the few who print.
+    if (!printModule_) {
+        printModule_ = std::make_unique<QLibrary>(printModulePath(executablePath_));
     }
-    // Printing to a file is an export on the chosen paper: Qt's own PDF printer would leave a
-    // half-written file behind on a full disk and say nothing.
-    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
-        const QString reason = writePdf(printer.outputFileName(), document, printer.pageLayout());
-        return {.failed = !reason.isEmpty(), .reason = reason};
+    const auto print =
+        reinterpret_cast<PrintEntryPoint>(printModule_->resolve(kPrintEntryPointName));
+    if (print == nullptr) {
+        return {.failed = true,
+                .reason = QCoreApplication::translate("platform",
+                                                      "The printing module could not be loaded: %1")
+                              .arg(printModule_->errorString())};
     }
-    const bool printed = printOnto(document, printer) && printer.printerState() != QPrinter::Error;
-    return {.failed = !printed, .reason = {}};
+    PrintResult result;
+    print(parent, document, result);
+    return result;
 }
 
 void QtDesktop::openUrl(const QString& address) {

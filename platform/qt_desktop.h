@@ -7,6 +7,7 @@
 #include <memory>
 #include <random>
 
+class QLibrary;
 class QLockFile;
 
 namespace platform {
@@ -46,6 +47,7 @@ private:
     std::mt19937 generator_;
     std::unique_ptr<QLockFile> instanceLock_;
     std::unique_ptr<FileHandoverServer> handoverServer_;
+    std::unique_ptr<QLibrary> printModule_; // once loaded, it stays until the program ends
 };
 
 // Where the single-instance lock of the copies started from this executable lives: in the

@@ -707,6 +707,10 @@ Stöbern Sie im gesamten Katalog unter %1 und wählen Sie die Programme aus, die
         <source>The page could not be drawn.</source>
         <translation>Die Seite konnte nicht erstellt werden.</translation>
     </message>
+    <message>
+        <source>The printing module could not be loaded: %1</source>
+        <translation>Das Druckmodul konnte nicht geladen werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>shell::Application</name>

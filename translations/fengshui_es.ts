@@ -707,6 +707,10 @@ Explore el catálogo completo en %1 y elija los programas que más le convengan.
         <source>The page could not be drawn.</source>
         <translation>No se pudo dibujar la página.</translation>
     </message>
+    <message>
+        <source>The printing module could not be loaded: %1</source>
+        <translation>No se pudo cargar el módulo de impresión: %1</translation>
+    </message>
 </context>
 <context>
     <name>shell::Application</name>

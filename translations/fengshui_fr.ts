@@ -707,6 +707,10 @@ Parcourez tout le catalogue sur %1 et choisissez les programmes qui vous convien
         <source>The page could not be drawn.</source>
         <translation>La page n&apos;a pas pu être générée.</translation>
     </message>
+    <message>
+        <source>The printing module could not be loaded: %1</source>
+        <translation>Le module d&apos;impression n&apos;a pas pu être chargé&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>shell::Application</name>
@@ -851,11 +855,11 @@ Essayez «&#xa0;%1 --help&#xa0;» pour plus d&apos;informations.
     </message>
     <message>
         <source>%1: %2 for you, %3 for your partner</source>
-        <translation>%1 : %2 pour vous, %3 pour votre partenaire</translation>
+        <translation>%1&#xa0;: %2 pour vous, %3 pour votre partenaire</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Inner ring: you. Outer ring: your partner. %1 good for both.</source>

@@ -707,6 +707,10 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
         <source>The page could not be drawn.</source>
         <translation>ページを描画できませんでした。</translation>
     </message>
+    <message>
+        <source>The printing module could not be loaded: %1</source>
+        <translation>印刷モジュールを読み込めませんでした：%1</translation>
+    </message>
 </context>
 <context>
     <name>shell::Application</name>

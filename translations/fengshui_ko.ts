@@ -707,6 +707,10 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
         <source>The page could not be drawn.</source>
         <translation>페이지를 그릴 수 없습니다.</translation>
     </message>
+    <message>
+        <source>The printing module could not be loaded: %1</source>
+        <translation>인쇄 모듈을 불러올 수 없습니다: %1</translation>
+    </message>
 </context>
 <context>
     <name>shell::Application</name>

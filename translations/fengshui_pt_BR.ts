@@ -707,6 +707,10 @@ Consulte o catálogo completo em %1 e escolha os programas que combinam com voc�
         <source>The page could not be drawn.</source>
         <translation>Não foi possível desenhar a página.</translation>
     </message>
+    <message>
+        <source>The printing module could not be loaded: %1</source>
+        <translation>Não foi possível carregar o módulo de impressão: %1</translation>
+    </message>
 </context>
 <context>
     <name>shell::Application</name>

@@ -15,6 +15,7 @@
 #include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QTimer>
 #include <QtTest>
 
@@ -52,6 +53,8 @@ private slots:
     void messageBox();
     void fileDialogs_data();
     void fileDialogs();
+    void printingLoadsItsModuleWhenAsked();
+    void printingWithoutItsModuleSaysWhy();
     void addressHandedOnUnchanged();
     void settings();
     void unwritableSettingsReportFailure();
@@ -175,6 +178,45 @@ void QtDesktopTest::fileDialogs() {
     const QString expected =
         save ? QStringLiteral("new-reading.fsc") : QStringLiteral("reading.fsc");
     QCOMPARE(chosen, pick ? scratch_.filePath(expected) : QString());
+}
+
+namespace {
+
+// Whether Qt's print support library is loaded into this process.
+bool printSupportLoaded() {
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6PrintSupport");
+}
+
+} // namespace
+
+// Qt's print support is loaded from the program's module on the first print, never before.
+void QtDesktopTest::printingLoadsItsModuleWhenAsked() {
+    QVERIFY(!printSupportLoaded());
+    QString shown;
+    QTimer::singleShot(0, this, [&shown] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            shown = QString::fromLatin1(dialog->metaObject()->className());
+            dialog->reject();
+        }
+    });
+    platform::QtDesktop desktop(QStringLiteral(FSC_PROGRAM));
+    QTextDocument page(QStringLiteral("A reading"));
+    const platform::PrintResult result = desktop.printDocument(nullptr, page);
+    QVERIFY2(!result.failed, qPrintable(result.reason));
+    QVERIFY(shown.contains(QLatin1String("PrintDialog")));
+    QVERIFY(printSupportLoaded());
+}
+
+// A program installed without its printing module says why it cannot print.
+void QtDesktopTest::printingWithoutItsModuleSaysWhy() {
+    platform::QtDesktop desktop(program("installed-without-its-module"));
+    QTextDocument page(QStringLiteral("A reading"));
+    const platform::PrintResult result = desktop.printDocument(nullptr, page);
+    QVERIFY(result.failed);
+    QVERIFY2(result.reason.contains(QLatin1String("printing module")), qPrintable(result.reason));
+    QVERIFY2(result.reason.contains(QLatin1String("fengshui-compatibility-print")),
+             qPrintable(result.reason));
 }
 
 void QtDesktopTest::addressHandedOnUnchanged() {

@@ -1,5 +1,7 @@
 #include "tests/support/fake_desktop.h"
 
+#include "platform/page_output.h"
+
 #include <QBuffer>
 #include <QPdfWriter>
 #include <QTextDocument>

@@ -1,7 +1,7 @@
 #include "ui/result/reading_page.h"
 
 #include "engine/couple_reading.h"
-#include "platform/desktop.h"
+#include "platform/page_output.h"
 #include "platform/qt_desktop.h"
 #include "ui/common/compass_chart.h"
 #include "ui/common/reading_words.h"
