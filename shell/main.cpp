@@ -4,7 +4,6 @@
 #include "shell/command_line.h"
 #include "translations/translations.h"
 #include "ui/common/program_style.h"
-#include "ui/common/widgets.h"
 
 #include <QApplication>
 
@@ -14,8 +13,7 @@ int main(int argc, char* argv[]) {
     QApplication qtApplication(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral(FSC_VERSION));
     translations::installFor(qtApplication);
-    ui::useProgramFont(qtApplication);
-    ui::useProgramStyle(qtApplication);
+    ui::useProgramLook(qtApplication);
     QApplication::setWindowIcon(assets::programIcon());
 
     shell::Application application(

@@ -8,7 +8,6 @@
 #include "shell/command_line.h"
 #include "translations/translations.h"
 #include "ui/common/program_style.h"
-#include "ui/common/widgets.h"
 #include "ui/input/frm_main.h"
 
 #include <QApplication>
@@ -19,8 +18,7 @@ int main(int argc, char* argv[]) {
     QApplication qtApplication(argc, argv);
     const bench::FirstPaintWatch watch(bench::isWindowOf<ui::frmMain>, bench::announcePaintAndQuit);
     translations::installFor(qtApplication);
-    ui::useProgramFont(qtApplication);
-    ui::useProgramStyle(qtApplication);
+    ui::useProgramLook(qtApplication);
     QApplication::setWindowIcon(assets::programIcon());
 
     shell::Application application(

@@ -1,6 +1,7 @@
 #include "ui/common/program_style.h"
 
 #include "assets/assets.h"
+#include "ui/common/widgets.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -78,8 +79,9 @@ void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
                       frame);
 }
 
-void useProgramStyle(QApplication& application) {
+void useProgramLook(QApplication& application) {
     application.setStyle(new ProgramStyle);
+    useProgramFont(application);
 }
 
 } // namespace ui
