@@ -102,13 +102,16 @@ bench: deps
 
 # The Debian package, built in a directory of its own: `apt-get install ./<file>.deb` installs it.
 # It is compiled with the flags Debian builds its own packages with (hardening included), and
-# lintian, Debian's package checker, must find no error and no warning in it.
+# lintian, Debian's package checker, must find no error and no warning in it. It is configured
+# for /usr, where the package installs, so that the printing module goes to Debian's multiarch
+# library folder, /usr/lib/<architecture>/fengshui-compatibility.
 .PHONY: package screenshots
 PACKAGE_DIR ?= build-package
 DEB_FLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
 
 package: deps
 	@cmake -S . -B $(PACKAGE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DFSC_INSTALL_BINDIR=games \
+		-DCMAKE_INSTALL_PREFIX=/usr \
 		-DCMAKE_CXX_FLAGS="$$($(DEB_FLAGS) CPPFLAGS) $$($(DEB_FLAGS) CXXFLAGS)" \
 		-DCMAKE_EXE_LINKER_FLAGS="$$($(DEB_FLAGS) LDFLAGS)" \
 		-DCMAKE_MODULE_LINKER_FLAGS="$$($(DEB_FLAGS) LDFLAGS)" $(CMAKE_FLAGS) >/dev/null
