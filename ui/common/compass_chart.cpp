@@ -336,10 +336,6 @@ QString goodForBothSentence(const engine::CoupleReading& reading) {
         .arg(shownLocale().createSeparatedList(words));
 }
 
-CompassView::CompassView(QWidget* parent) : QWidget(parent) {
-    setAccessibleName(QString());
-}
-
 void CompassView::setChart(std::optional<CompassChart> chart, const QString& name) {
     chart_ = std::move(chart);
     setAccessibleName(name);

@@ -61,7 +61,7 @@ class CompassView : public QWidget {
     Q_OBJECT
 
 public:
-    explicit CompassView(QWidget* parent = nullptr);
+    using QWidget::QWidget;
     void setChart(std::optional<CompassChart> chart, const QString& name);
 
 protected:
