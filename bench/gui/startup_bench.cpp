@@ -14,7 +14,7 @@
 // the screen sees it, rather than when Qt has painted it: the time that a user waits for a
 // window to appear at all. It needs an X display (DISPLAY), such as Xvfb's.
 //
-// The second form starts harnesses of another build through an emulator, such as the Windows
+// The third form starts harnesses of another build through an emulator, such as the Windows
 // build's under Wine. A child's clock there need not be ours, so a start ends when its painted
 // line reaches us; the emulator's own start-up counts for both harnesses alike.
 
