@@ -49,9 +49,13 @@ fuzz: deps
 
 # Every test with AddressSanitizer and UndefinedBehaviorSanitizer. Qt is not instrumented;
 # tools/lsan.supp is where allocations it keeps until exit would be suppressed.
+# intercept_tls_get_addr=0: GCC 12's sanitizer runtime takes a dynamic TLS block whose address
+# happens to lie 16 bytes into a page for one with the header glibc dropped in 2.25, and its
+# leak check then dies at exit ("Tracer caught signal 11") without a finding; the Spanish
+# audit met it every time. Without the interceptor such blocks are not scanned for pointers.
 SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1 \
 	UBSAN_OPTIONS=print_stacktrace=1 \
-	LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp:print_suppressions=0
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp:print_suppressions=0:intercept_tls_get_addr=0
 
 test-sanitize: deps
 	@cmake -S . -B build-sanitize -G Ninja -DFSC_SANITIZE=ON >/dev/null
