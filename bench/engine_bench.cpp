@@ -1,5 +1,6 @@
 // One complete reading, as the proceed command computes it once the details are valid: the
-// two Kua numbers from year values and sexes, then everything the result window shows.
+// two Kua numbers from birth dates and sexes (one by each year rule), then everything the result
+// window shows.
 
 #include "engine/engine.h"
 
@@ -12,13 +13,18 @@
 
 namespace {
 
+engine::PersonReading born(int year, const char* month, const char* sex) {
+    engine::PersonReading person;
+    person.BirthDay = 4;
+    person.BirthMonth = month;
+    person.BirthYear = static_cast<std::int16_t>(year);
+    person.Sex = sex;
+    return person;
+}
+
 struct Couple {
-    std::int16_t selfYear;
-    std::string selfMonth;
-    std::string selfSex;
-    std::int16_t partnerYear;
-    std::string partnerMonth;
-    std::string partnerSex;
+    engine::PersonReading self;
+    engine::PersonReading partner;
 };
 
 // Every Kua number for both sexes turns up, and half the birthdays fall in the months that
@@ -26,21 +32,12 @@ struct Couple {
 std::array<Couple, 100> makeCouples() {
     std::array<Couple, 100> couples;
     for (std::size_t i = 0; i < couples.size(); ++i) {
-        const auto year = static_cast<std::int16_t>(1930 + i);
-        couples[i] = Couple{year,
-                            i % 2 == 0 ? "January" : "June",
-                            i % 3 == 0 ? "Female" : "Male",
-                            static_cast<std::int16_t>(year + 7),
-                            i % 4 < 2 ? "February" : "December",
-                            i % 3 == 0 ? "Male" : "Female"};
+        const int year = 1930 + static_cast<int>(i);
+        couples[i] = Couple{
+            born(year, i % 2 == 0 ? "January" : "June", i % 3 == 0 ? "Female" : "Male"),
+            born(year + 7, i % 4 < 2 ? "February" : "December", i % 3 == 0 ? "Male" : "Female")};
     }
     return couples;
-}
-
-std::int16_t kuaNumber(std::int16_t birthYear, const std::string& birthMonth,
-                       const std::string& sex) {
-    return engine::CalculateKuaNumber(engine::YearDigits(engine::KuaYear(birthYear, birthMonth)),
-                                      sex);
 }
 
 void BM_CompleteReading(benchmark::State& state) {
@@ -50,9 +47,9 @@ void BM_CompleteReading(benchmark::State& state) {
     for (auto _ : state) {
         const Couple& couple = couples[next];
         next = (next + 1) % couples.size();
-        reading.Self.KuaNumber = kuaNumber(couple.selfYear, couple.selfMonth, couple.selfSex);
+        reading.Self.KuaNumber = engine::KuaNumberOfBirth(couple.self, engine::YearStart::LiChun);
         reading.Partner.KuaNumber =
-            kuaNumber(couple.partnerYear, couple.partnerMonth, couple.partnerSex);
+            engine::KuaNumberOfBirth(couple.partner, engine::YearStart::FirstOfMarch);
         engine::CompleteReading(reading);
         benchmark::DoNotOptimize(reading);
     }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "engine/kua_number.h"
 #include "engine/shown_text.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace engine {
@@ -38,6 +40,9 @@ struct CoupleReading {
     PersonReading Partner;
     std::string PairKey;
     std::string Rating;
+    // The year rule the two Kua numbers were counted by from the birth dates; none for a
+    // reading opened from a file, which brings its Kua numbers without dates.
+    std::optional<YearStart> CountedBy;
 };
 
 // What a freshly built result window shows before a reading fills it in. None of these texts is

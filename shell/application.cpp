@@ -5,6 +5,7 @@
 #include "platform/desktop.h"
 #include "shell/exit_screen.h"
 #include "shell/update_reminder.h"
+#include "ui/common/program_settings.h"
 #include "ui/common/reading_file_io.h"
 #include "ui/input/frm_main.h"
 #include "ui/result/frm_result.h"
@@ -63,8 +64,7 @@ bool Application::StartUp(const CommandLine& commandLine) {
     }
     platform::seedRandomFromClock(*desktop_);
     // Settings belong to the program by the name of its executable, as they always have.
-    RemindOfUpdate(*desktop_,
-                   QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
+    RemindOfUpdate(*desktop_, ui::settingsApplication());
     showInputWindow()->CoBrand_Randomize();
     started_ = true;
     if (!commandLine.file.isEmpty()) {
@@ -116,6 +116,7 @@ bool Application::openReading(const QString& path, FileOrigin origin) {
 void Application::showReading(const storage::SavedKuaNumbers& numbers) {
     reading_.Self.KuaNumber = numbers.Self;
     reading_.Partner.KuaNumber = numbers.Partner;
+    reading_.CountedBy.reset(); // the file brings no birth dates to count
     engine::CompleteReading(reading_);
     showResultWindow();
 }

@@ -1,8 +1,7 @@
 #include "shell/update_reminder.h"
 
-#include "platform/code_page.h"
 #include "platform/desktop.h"
-#include "storage/scrambler.h"
+#include "ui/common/program_settings.h"
 #include "ui/links/web_links.h"
 
 #include <QCoreApplication>
@@ -16,15 +15,7 @@ namespace shell {
 namespace {
 
 constexpr int kQuietDays = 14;
-const QString kSection = QStringLiteral("Settings");
-
-QString scrambled(const QString& text) {
-    return platform::fromCodePage(storage::ScrambleText(platform::toCodePage(text)));
-}
-
-QString unscrambled(const QString& text) {
-    return platform::fromCodePage(storage::UnscrambleText(platform::toCodePage(text)));
-}
+const QString kReminderName = QStringLiteral("Duration");
 
 // We write ISO 8601 so that a change of locale can never silence the reminder; values that
 // earlier versions wrote in the locale's own date-and-time form are still understood.
@@ -42,18 +33,17 @@ std::optional<QDateTime> parseStoredDate(const QString& text) {
     return date;
 }
 
-bool storeToday(platform::Desktop& desktop, const QString& application, const QString& name) {
-    const QString today = desktop.now().toString(Qt::ISODate);
-    return desktop.writeSetting(application, kSection, name, scrambled(today));
+bool storeToday(platform::Desktop& desktop, const QString& application) {
+    return ui::writeProgramSetting(desktop, application, kReminderName,
+                                   desktop.now().toString(Qt::ISODate));
 }
 
 } // namespace
 
 void RemindOfUpdate(platform::Desktop& desktop, const QString& application) {
-    const QString name = scrambled(QStringLiteral("Duration"));
-    const QString stored = unscrambled(desktop.readSetting(application, kSection, name));
+    const QString stored = ui::readProgramSetting(desktop, application, kReminderName);
     if (stored.isEmpty()) {
-        storeToday(desktop, application, name);
+        storeToday(desktop, application);
         return;
     }
     // A value that is no date is left for the user to mend; we never overwrite it.
@@ -71,7 +61,7 @@ void RemindOfUpdate(platform::Desktop& desktop, const QString& application) {
                                     "There maybe an update to this software available\r"
                                     "Do you want to check for an update?"),
         platform::MessageIcon::Information, platform::MessageButtons::YesNo);
-    storeToday(desktop, application, name);
+    storeToday(desktop, application);
     if (answer == platform::MessageAnswer::Yes) {
         ui::OpenDownloadPage(desktop);
     }

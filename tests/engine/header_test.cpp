@@ -5,7 +5,7 @@
 
 TEST(EngineHeader, DeclaresTheWholeReading) {
     engine::CoupleReading reading;
-    engine::SetPersonProfile(reading, engine::CalculateKuaNumber(85, "Male"), true);
+    engine::SetPersonProfile(reading, engine::KuaNumberOfYear(1985, "Male"), true);
     engine::SetPersonProfile(reading, 9, false);
     engine::SetElementDescriptions(reading);
     engine::SetDirectionsAndPictures(reading);

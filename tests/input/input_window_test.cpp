@@ -203,7 +203,8 @@ void InputWindowTest::menus() {
             bar.append(action->text());
         }
     }
-    QCOMPARE(bar, QStringList({"&Help", "&Donate"}));
+    QCOMPARE(bar, QStringList({"&Settings", "&Help", "&Donate"}));
+    QVERIFY(control<QAction>(QStringLiteral("mnuLiChun"))->isCheckable());
 }
 
 void InputWindowTest::validation_data() {

@@ -84,9 +84,11 @@ void ApplicationTest::startUpShowsTheInputWindow() {
     desktop_->randomValues = {0.5}; // 4: the full-brand offer in front
     QVERIFY(application_->StartUp());
 
-    // A clean store: the reminder stores today and asks nothing, before the window shows.
-    QCOMPARE(desktop_->calls, QStringList({"claimSingleInstance", "now", "seedRandom",
-                                           "readSetting", "now", "writeSetting", "random"}));
+    // A clean store: the reminder stores today and asks nothing, before the window shows; the
+    // window reads where the year starts.
+    QCOMPARE(desktop_->calls,
+             QStringList({"claimSingleInstance", "now", "seedRandom", "readSetting", "now",
+                          "writeSetting", "readSetting", "random"}));
     QCOMPARE(desktop_->seeds.size(), std::size_t{1});
     auto* input = loaded<ui::frmMain>();
     QVERIFY(input);

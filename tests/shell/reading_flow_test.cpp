@@ -26,6 +26,7 @@ private slots:
     void leavingTheResultWindowShowsTheExitScreen();
     void everyNewResultWindowOpensOnTheFirstTab();
     void aRefusedPressChangesNothing();
+    void liChunIsChosenOnceAndKept();
 
 private:
     std::unique_ptr<test::ProgramDriver> program_;
@@ -63,7 +64,7 @@ void ReadingFlowTest::showsTheReadingOfTheCouple_data() {
         << "Mr. John";
     QTest::newRow("Kua 1 is Off White with an Off-White list")
         << Person{"Ann", "Female", "3", "March", "1977"}
-        << Person{"Tom", "Male", "1", "July", "2000"} << QStringList{"1", "1"}
+        << Person{"Tom", "Male", "1", "July", "1999"} << QStringList{"1", "1"}
         << QStringList{"Off White", "Off-White"} << "Kan-Kan"
         << "Good"
         << "Ms. Ann";
@@ -79,12 +80,18 @@ void ReadingFlowTest::showsTheReadingOfTheCouple_data() {
         << QStringList{"Black", "Orange"} << "Kun-Kan"
         << "Disastrous"
         << "Mr. Bob";
-    QTest::newRow("29 February 1900 is a birthday")
+    QTest::newRow("29 February 1900 is a birthday, counted from 1899")
         << Person{"Max", "Male", "29", "February", "1900"}
-        << Person{"Liz", "Female", "1", "January", "1900"} << QStringList{"1", "5"}
-        << QStringList{"Off White", "Off-White"} << "Kan-Kun"
+        << Person{"Liz", "Female", "1", "January", "1900"} << QStringList{"2", "4"}
+        << QStringList{"Black", "Orange"} << "Kun-Sun"
         << "Disastrous"
         << "Mr. Max";
+    QTest::newRow("from 2000 on the century counts")
+        << Person{"Sam", "Male", "10", "March", "2000"}
+        << Person{"Ida", "Female", "10", "March", "2000"} << QStringList{"9", "6"}
+        << QStringList{"Purple", "Purple"} << "Li-Chien"
+        << "Disastrous"
+        << "Mr. Sam";
     QTest::newRow("a name of blanks is shown as no name")
         << Person{"   ", "Female", "1", "January", "1985"} << kJohn << QStringList{"8", "2"}
         << QStringList{"White", "White"} << "Ken-Kun"
@@ -207,6 +214,34 @@ void ReadingFlowTest::aRefusedPressChangesNothing() {
     QCOMPARE(after.Self.KuaNumber, before.Self.KuaNumber);
     QCOMPARE(after.Partner.BirthYear, before.Partner.BirthYear);
     QCOMPARE(after.PairKey, before.PairKey);
+}
+
+void ReadingFlowTest::liChunIsChosenOnceAndKept() {
+    const Person ann{"Ann", "Female", "14", "February", "1985"};
+    const Person tom{"Tom", "Male", "14", "March", "1985"};
+    program_->proceed(ann, tom);
+    QCOMPARE(program_->shown("lblFengShuiKuaNo_0"), QString("8"));
+    QVERIFY(program_->shown("lblCountedYear_0").startsWith("Counted from 1984: born before "));
+    QVERIFY(program_->shown("lblCountedYear_0")
+                .endsWith("\nCounted from Li Chun, your Kua number would be 9."));
+    program_->press(program_->result(), "cmdBack");
+
+    program_->input()->findChild<QAction*>("mnuLiChun")->trigger();
+    const auto store = program_->desktop().settings;
+    program_ = std::make_unique<test::ProgramDriver>();
+    program_->desktop().settings = store;
+    QVERIFY(program_->application().StartUp());
+    QVERIFY(program_->input()->findChild<QAction*>("mnuLiChun")->isChecked());
+
+    program_->proceed(ann, tom);
+    QCOMPARE(program_->shown("lblFengShuiKuaNo_0"), QString("9"));
+    QCOMPARE(program_->shown("lblFengShuiKuaNo_1"), QString("6"));
+    const QStringList self = program_->shown("lblCountedYear_0").split('\n');
+    QCOMPARE(self.size(), 2);
+    QVERIFY(self[0].startsWith("Counted from 1985: born on or after Li Chun ("));
+    QCOMPARE(self[1], QString("Counted from 1 March, your Kua number would be 8."));
+    QVERIFY(program_->shown("lblCountedYear_1").startsWith("Counted from 1985: born on or after "));
+    QVERIFY(!program_->shown("lblCountedYear_1").contains('\n'));
 }
 
 QTEST_MAIN(ReadingFlowTest)

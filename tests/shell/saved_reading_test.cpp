@@ -224,6 +224,8 @@ void SavedReadingTest::anOpenedReadingNamesTheLastUser() {
     open(path);
     QCOMPARE(program_->shown("lblName_0"), QString("Mr. John"));
     QCOMPARE(program_->shown("lblFengShuiKuaNo_0"), QString("3"));
+    // The file brings no birth dates: the last user's are not counted as if it did.
+    QCOMPARE(program_->shown("lblCountedYear_0"), QString());
 }
 
 void SavedReadingTest::readingsFromTheDesktop_data() {

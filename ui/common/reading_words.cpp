@@ -1,6 +1,10 @@
 #include "ui/common/reading_words.h"
 
+#include "engine/couple_reading.h"
+
 #include <QCoreApplication>
+#include <QDate>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <string_view>
@@ -73,7 +77,80 @@ bool isReadingWord(std::string_view text, std::string_view kind) {
     });
 }
 
+QString countedText(const char* text) {
+    return QCoreApplication::translate("CountedYear", text);
+}
+
+// Why a birth counts to its year, by rule and by where the birth lies from the year's start.
+struct CountReason {
+    const char* before;
+    const char* onStartDay;
+    const char* onOrAfter;
+};
+
+constexpr CountReason kFirstOfMarchReasons = {
+    //: %1 the year counted, %2 the date the year starts on: "1 March 1985"
+    QT_TRANSLATE_NOOP("CountedYear", "Counted from %1: born before %2"),
+    nullptr,
+    QT_TRANSLATE_NOOP("CountedYear", "Counted from %1: born on or after %2"),
+};
+constexpr CountReason kLiChunReasons = {
+    //: %1 the year counted, %2 Li Chun's date: "4 February 1985"
+    QT_TRANSLATE_NOOP("CountedYear", "Counted from %1: born before Li Chun (%2)"),
+    QT_TRANSLATE_NOOP("CountedYear",
+                      "Counted from %1: born on the day of Li Chun (%2), when the hour of birth "
+                      "decides"),
+    QT_TRANSLATE_NOOP("CountedYear", "Counted from %1: born on or after Li Chun (%2)"),
+};
+
+// The number the other rule gives, by that rule and by person.
+constexpr const char* kOtherRuleNumbers[2][2] = {
+    {QT_TRANSLATE_NOOP("CountedYear", "Counted from 1 March, your Kua number would be %1."),
+     QT_TRANSLATE_NOOP("CountedYear",
+                       "Counted from 1 March, your partner's Kua number would be %1.")},
+    {QT_TRANSLATE_NOOP("CountedYear", "Counted from Li Chun, your Kua number would be %1."),
+     QT_TRANSLATE_NOOP("CountedYear",
+                       "Counted from Li Chun, your partner's Kua number would be %1.")},
+};
+
+// A day with its month and year, as the language writes it in full, without the weekday.
+QString fullDate(const QDate& date) {
+    const QLocale locale = shownLocale();
+    QString format = locale.dateFormat(QLocale::LongFormat);
+    format.remove(QRegularExpression(QStringLiteral("d{4},?\\s*")));
+    return locale.toString(date, format.trimmed());
+}
+
 } // namespace
+
+QString countedYearText(const engine::CoupleReading& reading, int person) {
+    if (!reading.CountedBy) {
+        return {};
+    }
+    const engine::PersonReading& p = person == 0 ? reading.Self : reading.Partner;
+    const engine::YearStart rule = *reading.CountedBy;
+    const engine::YearCount count =
+        engine::CountKuaYear(p.BirthDay, p.BirthMonth, p.BirthYear, rule);
+    const CountReason& reasons =
+        rule == engine::YearStart::LiChun ? kLiChunReasons : kFirstOfMarchReasons;
+    const char* reason = count.BornOnStartDay    ? reasons.onStartDay
+                         : count.BornBeforeStart ? reasons.before
+                                                 : reasons.onOrAfter;
+    QString text =
+        countedText(reason).arg(QString::number(count.KuaYear),
+                                fullDate(QDate(p.BirthYear, count.StartMonth, count.StartDay)));
+    const engine::YearStart other = rule == engine::YearStart::LiChun
+                                        ? engine::YearStart::FirstOfMarch
+                                        : engine::YearStart::LiChun;
+    const std::int16_t otherNumber = engine::KuaNumberOfBirth(p, other);
+    if (otherNumber != engine::KuaNumberOfBirth(p, rule)) {
+        const bool liChun = other == engine::YearStart::LiChun;
+        text +=
+            QLatin1Char('\n') +
+            countedText(kOtherRuleNumbers[liChun ? 1 : 0][person == 0 ? 0 : 1]).arg(otherNumber);
+    }
+    return text;
+}
 
 QString shownWord(const std::string& english, const char* kind) {
     // The same English word may need two translations: East the group is not East the

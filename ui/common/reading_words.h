@@ -5,6 +5,10 @@
 
 #include <string>
 
+namespace engine {
+struct CoupleReading;
+}
+
 namespace ui {
 
 // A word or text of a reading as a window shows it: in the user's language where a
@@ -18,6 +22,11 @@ QString shownPair(const std::string& pairKey);
 
 // "Mr. " or "Ms. " before the user's name, as the user's language orders the two.
 QString titledName(bool male, const std::string& name);
+
+// How a person's Kua number was counted from their birth date, 0 the user and 1 the partner:
+// "Counted from 1984: born before 1 March 1985", and on a second line the number the other
+// year rule would give, where it differs. Empty for a reading opened from a file.
+QString countedYearText(const engine::CoupleReading& reading, int person);
 
 // The language the windows and the page speak, as the loaded translation names itself; English
 // where none is loaded. A user whose own locale speaks that language gets their country's way

@@ -2,6 +2,7 @@
 
 #include "engine/engine.h"
 #include "ui/common/link_label.h"
+#include "ui/common/program_settings.h"
 #include "ui/common/reading_drop.h"
 #include "ui/common/widgets.h"
 #include "ui/links/web_hosts.h"
@@ -16,15 +17,6 @@
 namespace ui {
 namespace {
 
-// The engine reads the English month names; the list shows them in the user's language.
-constexpr const char* kMonthNames[] = {
-    QT_TRANSLATE_NOOP("ui::frmMain", "January"),   QT_TRANSLATE_NOOP("ui::frmMain", "February"),
-    QT_TRANSLATE_NOOP("ui::frmMain", "March"),     QT_TRANSLATE_NOOP("ui::frmMain", "April"),
-    QT_TRANSLATE_NOOP("ui::frmMain", "May"),       QT_TRANSLATE_NOOP("ui::frmMain", "June"),
-    QT_TRANSLATE_NOOP("ui::frmMain", "July"),      QT_TRANSLATE_NOOP("ui::frmMain", "August"),
-    QT_TRANSLATE_NOOP("ui::frmMain", "September"), QT_TRANSLATE_NOOP("ui::frmMain", "October"),
-    QT_TRANSLATE_NOOP("ui::frmMain", "November"),  QT_TRANSLATE_NOOP("ui::frmMain", "December"),
-};
 constexpr int kFirstDay = 1;
 constexpr int kLastDay = 31;
 constexpr int kFirstYear = 1900;
@@ -102,6 +94,10 @@ frmMain::frmMain(engine::CoupleReading& reading, platform::Desktop& desktop, QWi
     connectWebCommands(this, desktop_);
     connect(ui_->cmdProceed, &QPushButton::clicked, this, &frmMain::onProceed);
     connect(ui_->cmdOpen, &QPushButton::clicked, this, &frmMain::onOpen);
+    ui_->mnuLiChun->setChecked(readYearStart(desktop_, settingsApplication()) ==
+                               engine::YearStart::LiChun);
+    connect(ui_->mnuLiChun, &QAction::toggled, this,
+            [this] { writeYearStart(desktop_, settingsApplication(), yearStart()); });
     connect(new ReadingDrop(this), &ReadingDrop::dropped, this, &frmMain::readingFileDropped);
 
     loadLists();
@@ -124,7 +120,7 @@ void frmMain::loadLists() {
     const QStringList days = numbersFrom(kFirstDay, kLastDay);
     const QStringList years = numbersFrom(kFirstYear, kLastYear);
     QStringList months;
-    for (const char* month : kMonthNames) {
+    for (const char* month : engine::kMonthNames) {
         months << tr(month);
     }
     for (std::size_t person = 0; person < cboDate.size(); ++person) {
@@ -195,8 +191,9 @@ void frmMain::onProceed() {
     reading_.Partner.Sex = optSex[2]->isChecked() ? "Female" : "Male";
     storeBirthDate(reading_.Self, 0);
     storeBirthDate(reading_.Partner, 1);
-    reading_.Self.KuaNumber = kuaNumberOf(reading_.Self);
-    reading_.Partner.KuaNumber = kuaNumberOf(reading_.Partner);
+    reading_.CountedBy = yearStart();
+    reading_.Self.KuaNumber = engine::KuaNumberOfBirth(reading_.Self, *reading_.CountedBy);
+    reading_.Partner.KuaNumber = engine::KuaNumberOfBirth(reading_.Partner, *reading_.CountedBy);
     engine::CompleteReading(reading_);
     emit readingReady();
 }
@@ -204,15 +201,15 @@ void frmMain::onProceed() {
 void frmMain::storeBirthDate(engine::PersonReading& person, std::size_t index) const {
     person.BirthDay = cboDate[index]->currentText().trimmed().toShort();
     const int month = cboMonth[index]->currentIndex();
-    if (month >= 0 && month < static_cast<int>(std::size(kMonthNames))) {
-        person.BirthMonth = kMonthNames[static_cast<std::size_t>(month)];
+    if (month >= 0 && month < static_cast<int>(engine::kMonthNames.size())) {
+        person.BirthMonth = engine::kMonthNames[static_cast<std::size_t>(month)];
     }
     person.BirthYear = cboYear[index]->currentText().trimmed().toShort();
 }
 
-std::int16_t frmMain::kuaNumberOf(const engine::PersonReading& person) {
-    const std::int16_t kuaYear = engine::KuaYear(person.BirthYear, person.BirthMonth);
-    return engine::CalculateKuaNumber(engine::YearDigits(kuaYear), person.Sex);
+engine::YearStart frmMain::yearStart() const {
+    return ui_->mnuLiChun->isChecked() ? engine::YearStart::LiChun
+                                       : engine::YearStart::FirstOfMarch;
 }
 
 void frmMain::onOpen() {

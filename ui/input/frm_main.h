@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/kua_number.h"
 #include "platform/desktop.h"
 
 #include <QMainWindow>
@@ -61,7 +62,8 @@ private slots:
 private:
     void loadLists();
     void storeBirthDate(engine::PersonReading& person, std::size_t index) const;
-    static std::int16_t kuaNumberOf(const engine::PersonReading& person);
+    // Where the reckoning year starts, as the Settings menu says.
+    engine::YearStart yearStart() const;
     bool refuse(const char* message, platform::MessageIcon icon, QWidget* focusAfterwards);
     // The two promotion labels share one spot.
     void showPromotion(LinkLabel* front);

@@ -2,6 +2,7 @@
 
 #include "engine/couple_reading.h"
 #include "ui/common/compass_chart.h"
+#include "ui/common/reading_words.h"
 #include "ui/common/widgets.h"
 
 #include <QCoreApplication>
@@ -43,6 +44,13 @@ DirectionsPanel::DirectionsPanel(const engine::CoupleReading& reading, QWidget* 
         charts_[i]->setObjectName(QStringLiteral("chartDirections_%1").arg(i));
         charts_[i]->setChart(charts[i], panelText(kChartNames[i]));
     }
+    for (std::size_t i = 0; i < countedYears_.size(); ++i) {
+        countedYears_[i] = new QLabel(countedYearText(reading, static_cast<int>(i)), this);
+        countedYears_[i]->setObjectName(QStringLiteral("lblCountedYear_%1").arg(i));
+        countedYears_[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        countedYears_[i]->setWordWrap(true);
+        countedYears_[i]->setVisible(!countedYears_[i]->text().isEmpty());
+    }
     legend_ = new QLabel(coupleChartLegend(), this);
     legend_->setObjectName(QStringLiteral("lblChartLegend"));
     legend_->setAlignment(Qt::AlignCenter);
@@ -67,6 +75,10 @@ void DirectionsPanel::resizeEvent(QResizeEvent* event) {
         charts_[i]->setGeometry(left + (column - side) / 2, kMargin + kCaptionHeight, side, side);
     }
     const int below = kMargin + kCaptionHeight + side;
+    for (std::size_t i = 0; i < countedYears_.size(); ++i) {
+        countedYears_[i]->setGeometry(kMargin + static_cast<int>(i) * column, below, column,
+                                      countedYears_[i]->heightForWidth(column));
+    }
     legend_->setGeometry(kMargin + 2 * column, below, column, legend_->heightForWidth(column));
     lblGoodForBoth->setGeometry(kMargin, height() - kSentenceHeight - kMargin / 2,
                                 width() - 2 * kMargin, kSentenceHeight);

@@ -28,6 +28,7 @@ protected:
 private:
     std::array<CompassView*, 3> charts_{};
     std::array<QLabel*, 3> captions_{};
+    std::array<QLabel*, 2> countedYears_{}; // under the user's chart and the partner's
     QLabel* legend_ = nullptr;
     QLabel* lblGoodForBoth = nullptr;
 };

@@ -196,11 +196,18 @@ void addCompasses(QTextDocument& page, const engine::CoupleReading& reading) {
     grid.setBorder(0);
     grid.setCellPadding(1);
     grid.setTopMargin(4);
-    QTextTable* table = cursor.insertTable(2, 3, grid);
+    QTextTable* table = cursor.insertTable(3, 3, grid);
     QTextBlockFormat centred;
     centred.setAlignment(Qt::AlignHCenter);
     QTextCharFormat bold;
     bold.setFontWeight(QFont::Bold);
+    QTextCharFormat small;
+    small.setFontPointSize(7.5);
+    for (int i = 0; i < 2; ++i) {
+        QTextCursor counted = table->cellAt(2, i).firstCursorPosition();
+        counted.setBlockFormat(centred);
+        counted.insertText(countedYearText(reading, i), small);
+    }
     for (int i = 0; i < 3; ++i) {
         QTextCursor caption = table->cellAt(0, i).firstCursorPosition();
         caption.setBlockFormat(centred);
@@ -214,8 +221,6 @@ void addCompasses(QTextDocument& page, const engine::CoupleReading& reading) {
     cursor.movePosition(QTextCursor::End);
     cursor.insertBlock(centred);
     cursor.insertText(goodForBothSentence(reading), bold);
-    QTextCharFormat small;
-    small.setFontPointSize(7.5);
     cursor.insertBlock(centred);
     cursor.insertText(coupleChartLegend(), small);
 }
