@@ -8,6 +8,8 @@
 #include <QCoreApplication>
 #include <QLabel>
 
+#include <algorithm>
+
 namespace ui {
 namespace {
 
@@ -67,8 +69,16 @@ DirectionsPanel::DirectionsPanel(const engine::CoupleReading& reading, QWidget* 
 void DirectionsPanel::resizeEvent(QResizeEvent* event) {
     QFrame::resizeEvent(event);
     const int column = (width() - 2 * kMargin) / 3;
-    const int side = std::min(column - kMargin, height() - kCaptionHeight - kSentenceHeight -
-                                                    3 * kMargin - kCaptionHeight);
+    // The texts under the charts keep their lines: in a language that needs more of them the
+    // charts give up the room.
+    int textBelow = legend_->heightForWidth(column);
+    for (const QLabel* counted : countedYears_) {
+        if (!counted->isHidden()) {
+            textBelow = std::max(textBelow, counted->heightForWidth(column));
+        }
+    }
+    const int side = std::min(column - kMargin, height() - kMargin - kCaptionHeight - textBelow -
+                                                    kSentenceHeight - kMargin / 2);
     for (std::size_t i = 0; i < charts_.size(); ++i) {
         const int left = kMargin + static_cast<int>(i) * column;
         captions_[i]->setGeometry(left, kMargin, column, kCaptionHeight);
