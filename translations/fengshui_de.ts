@@ -2,6 +2,47 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>CountedYear</name>
+    <message>
+        <source>Counted from %1: born before %2</source>
+        <extracomment>%1 the year counted, %2 the date the year starts on: &quot;1 March 1985&quot;</extracomment>
+        <translation>Zählt zum Jahr %1: geboren vor dem %2</translation>
+    </message>
+    <message>
+        <source>Counted from %1: born on or after %2</source>
+        <translation>Zählt zum Jahr %1: geboren ab dem %2</translation>
+    </message>
+    <message>
+        <source>Counted from %1: born before Li Chun (%2)</source>
+        <extracomment>%1 the year counted, %2 Li Chun&apos;s date: &quot;4 February 1985&quot;</extracomment>
+        <translation>Zählt zum Jahr %1: geboren vor Li Chun (%2)</translation>
+    </message>
+    <message>
+        <source>Counted from %1: born on the day of Li Chun (%2), when the hour of birth decides</source>
+        <translation>Zählt zum Jahr %1: geboren am Tag von Li Chun (%2), an dem die Geburtsstunde entscheidet</translation>
+    </message>
+    <message>
+        <source>Counted from %1: born on or after Li Chun (%2)</source>
+        <translation>Zählt zum Jahr %1: geboren ab Li Chun (%2)</translation>
+    </message>
+    <message>
+        <source>Counted from 1 March, your Kua number would be %1.</source>
+        <translation>Mit Jahresbeginn am 1. März wäre Ihre Kua-Zahl %1.</translation>
+    </message>
+    <message>
+        <source>Counted from 1 March, your partner&apos;s Kua number would be %1.</source>
+        <translation>Mit Jahresbeginn am 1. März wäre die Kua-Zahl Ihres Partners %1.</translation>
+    </message>
+    <message>
+        <source>Counted from Li Chun, your Kua number would be %1.</source>
+        <translation>Mit Jahresbeginn zu Li Chun wäre Ihre Kua-Zahl %1.</translation>
+    </message>
+    <message>
+        <source>Counted from Li Chun, your partner&apos;s Kua number would be %1.</source>
+        <translation>Mit Jahresbeginn zu Li Chun wäre die Kua-Zahl Ihres Partners %1.</translation>
+    </message>
+</context>
+<context>
     <name>ReadingWords</name>
     <message>
         <source>No character reading is known for this Kua number.</source>
@@ -699,6 +740,14 @@ Stöbern Sie im gesamten Katalog unter %1 und wählen Sie die Programme aus, die
     <message>
         <source>&amp;Make Money Online</source>
         <translation>&amp;Online Geld verdienen</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>E&amp;instellungen</translation>
+    </message>
+    <message>
+        <source>Start the Year at &amp;Li Chun (about 4 February)</source>
+        <translation>Jahr mit &amp;Li Chun (Frühlingsanfang, um den 4. Februar) beginnen</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,47 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>CountedYear</name>
+    <message>
+        <source>Counted from %1: born before %2</source>
+        <extracomment>%1 the year counted, %2 the date the year starts on: &quot;1 March 1985&quot;</extracomment>
+        <translation>Cuenta el año %1: nacimiento antes del %2</translation>
+    </message>
+    <message>
+        <source>Counted from %1: born on or after %2</source>
+        <translation>Cuenta el año %1: nacimiento el %2 o después</translation>
+    </message>
+    <message>
+        <source>Counted from %1: born before Li Chun (%2)</source>
+        <extracomment>%1 the year counted, %2 Li Chun&apos;s date: &quot;4 February 1985&quot;</extracomment>
+        <translation>Cuenta el año %1: nacimiento antes de Li Chun (%2)</translation>
+    </message>
+    <message>
+        <source>Counted from %1: born on the day of Li Chun (%2), when the hour of birth decides</source>
+        <translation>Cuenta el año %1: nacimiento el día de Li Chun (%2), en que decide la hora de nacimiento</translation>
+    </message>
+    <message>
+        <source>Counted from %1: born on or after Li Chun (%2)</source>
+        <translation>Cuenta el año %1: nacimiento en Li Chun (%2) o después</translation>
+    </message>
+    <message>
+        <source>Counted from 1 March, your Kua number would be %1.</source>
+        <translation>Contando desde el 1 de marzo, su número Kua sería %1.</translation>
+    </message>
+    <message>
+        <source>Counted from 1 March, your partner&apos;s Kua number would be %1.</source>
+        <translation>Contando desde el 1 de marzo, el número Kua de su pareja sería %1.</translation>
+    </message>
+    <message>
+        <source>Counted from Li Chun, your Kua number would be %1.</source>
+        <translation>Contando desde Li Chun, su número Kua sería %1.</translation>
+    </message>
+    <message>
+        <source>Counted from Li Chun, your partner&apos;s Kua number would be %1.</source>
+        <translation>Contando desde Li Chun, el número Kua de su pareja sería %1.</translation>
+    </message>
+</context>
+<context>
     <name>ReadingWords</name>
     <message>
         <source>No character reading is known for this Kua number.</source>
@@ -699,6 +740,14 @@ Explore el catálogo completo en %1 y elija los programas que más le convengan.
     <message>
         <source>&amp;Make Money Online</source>
         <translation>&amp;Ganar dinero en línea</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Preferencias</translation>
+    </message>
+    <message>
+        <source>Start the Year at &amp;Li Chun (about 4 February)</source>
+        <translation>Empezar el año en &amp;Li Chun (inicio de la primavera, hacia el 4 de febrero)</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,47 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>CountedYear</name>
+    <message>
+        <source>Counted from %1: born before %2</source>
+        <extracomment>%1 the year counted, %2 the date the year starts on: &quot;1 March 1985&quot;</extracomment>
+        <translation>Année %1 retenue&#xa0;: naissance avant le %2</translation>
+    </message>
+    <message>
+        <source>Counted from %1: born on or after %2</source>
+        <translation>Année %1 retenue&#xa0;: naissance à partir du %2</translation>
+    </message>
+    <message>
+        <source>Counted from %1: born before Li Chun (%2)</source>
+        <extracomment>%1 the year counted, %2 Li Chun&apos;s date: &quot;4 February 1985&quot;</extracomment>
+        <translation>Année %1 retenue&#xa0;: naissance avant Li Chun (%2)</translation>
+    </message>
+    <message>
+        <source>Counted from %1: born on the day of Li Chun (%2), when the hour of birth decides</source>
+        <translation>Année %1 retenue&#xa0;: naissance le jour de Li Chun (%2), où l&apos;heure de naissance tranche</translation>
+    </message>
+    <message>
+        <source>Counted from %1: born on or after Li Chun (%2)</source>
+        <translation>Année %1 retenue&#xa0;: naissance à partir de Li Chun (%2)</translation>
+    </message>
+    <message>
+        <source>Counted from 1 March, your Kua number would be %1.</source>
+        <translation>En comptant à partir du 1er mars, votre nombre Kua serait %1.</translation>
+    </message>
+    <message>
+        <source>Counted from 1 March, your partner&apos;s Kua number would be %1.</source>
+        <translation>En comptant à partir du 1er mars, le nombre Kua de votre partenaire serait %1.</translation>
+    </message>
+    <message>
+        <source>Counted from Li Chun, your Kua number would be %1.</source>
+        <translation>En comptant à partir de Li Chun, votre nombre Kua serait %1.</translation>
+    </message>
+    <message>
+        <source>Counted from Li Chun, your partner&apos;s Kua number would be %1.</source>
+        <translation>En comptant à partir de Li Chun, le nombre Kua de votre partenaire serait %1.</translation>
+    </message>
+</context>
+<context>
     <name>ReadingWords</name>
     <message>
         <source>No character reading is known for this Kua number.</source>
@@ -699,6 +740,14 @@ Parcourez tout le catalogue sur %1 et choisissez les programmes qui vous convien
     <message>
         <source>&amp;Make Money Online</source>
         <translation>&amp;Gagner de l&apos;argent en ligne</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Paramètres</translation>
+    </message>
+    <message>
+        <source>Start the Year at &amp;Li Chun (about 4 February)</source>
+        <translation>Commencer l&apos;année à &amp;Li Chun (début du printemps, vers le 4 février)</translation>
     </message>
 </context>
 <context>

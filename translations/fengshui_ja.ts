@@ -2,6 +2,47 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>CountedYear</name>
+    <message>
+        <source>Counted from %1: born before %2</source>
+        <extracomment>%1 the year counted, %2 the date the year starts on: &quot;1 March 1985&quot;</extracomment>
+        <translation>%1年として計算：%2より前の生まれ</translation>
+    </message>
+    <message>
+        <source>Counted from %1: born on or after %2</source>
+        <translation>%1年として計算：%2以降の生まれ</translation>
+    </message>
+    <message>
+        <source>Counted from %1: born before Li Chun (%2)</source>
+        <extracomment>%1 the year counted, %2 Li Chun&apos;s date: &quot;4 February 1985&quot;</extracomment>
+        <translation>%1年として計算：立春（%2）より前の生まれ</translation>
+    </message>
+    <message>
+        <source>Counted from %1: born on the day of Li Chun (%2), when the hour of birth decides</source>
+        <translation>%1年として計算：立春当日（%2）の生まれで、出生時刻次第で年が変わります</translation>
+    </message>
+    <message>
+        <source>Counted from %1: born on or after Li Chun (%2)</source>
+        <translation>%1年として計算：立春（%2）以降の生まれ</translation>
+    </message>
+    <message>
+        <source>Counted from 1 March, your Kua number would be %1.</source>
+        <translation>3月1日を年の始まりとすると、あなたのクアナンバーは%1になります。</translation>
+    </message>
+    <message>
+        <source>Counted from 1 March, your partner&apos;s Kua number would be %1.</source>
+        <translation>3月1日を年の始まりとすると、パートナーのクアナンバーは%1になります。</translation>
+    </message>
+    <message>
+        <source>Counted from Li Chun, your Kua number would be %1.</source>
+        <translation>立春を年の始まりとすると、あなたのクアナンバーは%1になります。</translation>
+    </message>
+    <message>
+        <source>Counted from Li Chun, your partner&apos;s Kua number would be %1.</source>
+        <translation>立春を年の始まりとすると、パートナーのクアナンバーは%1になります。</translation>
+    </message>
+</context>
+<context>
     <name>ReadingWords</name>
     <message>
         <source>No character reading is known for this Kua number.</source>
@@ -699,6 +740,14 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     <message>
         <source>&amp;Make Money Online</source>
         <translation>オンラインで収入を得る(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>設定(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Start the Year at &amp;Li Chun (about 4 February)</source>
+        <translation>立春（2月4日ごろ）を年の始まりにする(&amp;L)</translation>
     </message>
 </context>
 <context>

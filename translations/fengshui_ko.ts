@@ -2,6 +2,47 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko">
 <context>
+    <name>CountedYear</name>
+    <message>
+        <source>Counted from %1: born before %2</source>
+        <extracomment>%1 the year counted, %2 the date the year starts on: &quot;1 March 1985&quot;</extracomment>
+        <translation>%1년 기준: %2 이전 출생</translation>
+    </message>
+    <message>
+        <source>Counted from %1: born on or after %2</source>
+        <translation>%1년 기준: %2 이후 출생</translation>
+    </message>
+    <message>
+        <source>Counted from %1: born before Li Chun (%2)</source>
+        <extracomment>%1 the year counted, %2 Li Chun&apos;s date: &quot;4 February 1985&quot;</extracomment>
+        <translation>%1년 기준: 입춘(%2) 이전 출생</translation>
+    </message>
+    <message>
+        <source>Counted from %1: born on the day of Li Chun (%2), when the hour of birth decides</source>
+        <translation>%1년 기준: 입춘 당일(%2) 출생으로, 출생 시각에 따라 연도가 달라짐</translation>
+    </message>
+    <message>
+        <source>Counted from %1: born on or after Li Chun (%2)</source>
+        <translation>%1년 기준: 입춘(%2) 이후 출생</translation>
+    </message>
+    <message>
+        <source>Counted from 1 March, your Kua number would be %1.</source>
+        <translation>3월 1일부터 한 해를 세면 귀하의 본명괘 숫자는 %1입니다.</translation>
+    </message>
+    <message>
+        <source>Counted from 1 March, your partner&apos;s Kua number would be %1.</source>
+        <translation>3월 1일부터 한 해를 세면 상대방의 본명괘 숫자는 %1입니다.</translation>
+    </message>
+    <message>
+        <source>Counted from Li Chun, your Kua number would be %1.</source>
+        <translation>입춘부터 한 해를 세면 귀하의 본명괘 숫자는 %1입니다.</translation>
+    </message>
+    <message>
+        <source>Counted from Li Chun, your partner&apos;s Kua number would be %1.</source>
+        <translation>입춘부터 한 해를 세면 상대방의 본명괘 숫자는 %1입니다.</translation>
+    </message>
+</context>
+<context>
     <name>ReadingWords</name>
     <message>
         <source>No character reading is known for this Kua number.</source>
@@ -699,6 +740,14 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     <message>
         <source>&amp;Make Money Online</source>
         <translation>온라인으로 돈 벌기(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>설정(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Start the Year at &amp;Li Chun (about 4 February)</source>
+        <translation>입춘(2월 4일경)부터 한 해 시작(&amp;L)</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,47 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>CountedYear</name>
+    <message>
+        <source>Counted from %1: born before %2</source>
+        <extracomment>%1 the year counted, %2 the date the year starts on: &quot;1 March 1985&quot;</extracomment>
+        <translation>Vale o ano %1: nascimento antes de %2</translation>
+    </message>
+    <message>
+        <source>Counted from %1: born on or after %2</source>
+        <translation>Vale o ano %1: nascimento em %2 ou depois</translation>
+    </message>
+    <message>
+        <source>Counted from %1: born before Li Chun (%2)</source>
+        <extracomment>%1 the year counted, %2 Li Chun&apos;s date: &quot;4 February 1985&quot;</extracomment>
+        <translation>Vale o ano %1: nascimento antes do Li Chun (%2)</translation>
+    </message>
+    <message>
+        <source>Counted from %1: born on the day of Li Chun (%2), when the hour of birth decides</source>
+        <translation>Vale o ano %1: nascimento no dia do Li Chun (%2), em que a hora do nascimento decide</translation>
+    </message>
+    <message>
+        <source>Counted from %1: born on or after Li Chun (%2)</source>
+        <translation>Vale o ano %1: nascimento no Li Chun (%2) ou depois</translation>
+    </message>
+    <message>
+        <source>Counted from 1 March, your Kua number would be %1.</source>
+        <translation>Contando a partir de 1º de março, seu número Kua seria %1.</translation>
+    </message>
+    <message>
+        <source>Counted from 1 March, your partner&apos;s Kua number would be %1.</source>
+        <translation>Contando a partir de 1º de março, o número Kua do seu par seria %1.</translation>
+    </message>
+    <message>
+        <source>Counted from Li Chun, your Kua number would be %1.</source>
+        <translation>Contando a partir do Li Chun, seu número Kua seria %1.</translation>
+    </message>
+    <message>
+        <source>Counted from Li Chun, your partner&apos;s Kua number would be %1.</source>
+        <translation>Contando a partir do Li Chun, o número Kua do seu par seria %1.</translation>
+    </message>
+</context>
+<context>
     <name>ReadingWords</name>
     <message>
         <source>No character reading is known for this Kua number.</source>
@@ -699,6 +740,14 @@ Consulte o catálogo completo em %1 e escolha os programas que combinam com voc�
     <message>
         <source>&amp;Make Money Online</source>
         <translation>&amp;Ganhar dinheiro online</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Configurações</translation>
+    </message>
+    <message>
+        <source>Start the Year at &amp;Li Chun (about 4 February)</source>
+        <translation>Começar o ano no &amp;Li Chun (início da primavera, por volta de 4 de fevereiro)</translation>
     </message>
 </context>
 <context>

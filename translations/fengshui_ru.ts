@@ -2,6 +2,47 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
+    <name>CountedYear</name>
+    <message>
+        <source>Counted from %1: born before %2</source>
+        <extracomment>%1 the year counted, %2 the date the year starts on: &quot;1 March 1985&quot;</extracomment>
+        <translation>Расчётный год %1: рождение до %2</translation>
+    </message>
+    <message>
+        <source>Counted from %1: born on or after %2</source>
+        <translation>Расчётный год %1: рождение не раньше %2</translation>
+    </message>
+    <message>
+        <source>Counted from %1: born before Li Chun (%2)</source>
+        <extracomment>%1 the year counted, %2 Li Chun&apos;s date: &quot;4 February 1985&quot;</extracomment>
+        <translation>Расчётный год %1: рождение до Личунь (%2)</translation>
+    </message>
+    <message>
+        <source>Counted from %1: born on the day of Li Chun (%2), when the hour of birth decides</source>
+        <translation>Расчётный год %1: рождение в день Личунь (%2), когда всё решает час рождения</translation>
+    </message>
+    <message>
+        <source>Counted from %1: born on or after Li Chun (%2)</source>
+        <translation>Расчётный год %1: рождение не раньше Личунь (%2)</translation>
+    </message>
+    <message>
+        <source>Counted from 1 March, your Kua number would be %1.</source>
+        <translation>При отсчёте года от 1 марта Ваше число Гуа было бы %1.</translation>
+    </message>
+    <message>
+        <source>Counted from 1 March, your partner&apos;s Kua number would be %1.</source>
+        <translation>При отсчёте года от 1 марта число Гуа Вашего партнёра было бы %1.</translation>
+    </message>
+    <message>
+        <source>Counted from Li Chun, your Kua number would be %1.</source>
+        <translation>При отсчёте года от Личунь Ваше число Гуа было бы %1.</translation>
+    </message>
+    <message>
+        <source>Counted from Li Chun, your partner&apos;s Kua number would be %1.</source>
+        <translation>При отсчёте года от Личунь число Гуа Вашего партнёра было бы %1.</translation>
+    </message>
+</context>
+<context>
     <name>ReadingWords</name>
     <message>
         <source>No character reading is known for this Kua number.</source>
@@ -699,6 +740,14 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     <message>
         <source>&amp;Make Money Online</source>
         <translation>&amp;Заработать в Интернете</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Настройки</translation>
+    </message>
+    <message>
+        <source>Start the Year at &amp;Li Chun (about 4 February)</source>
+        <translation>Начинать год с &amp;Личунь (начало весны, около 4 февраля)</translation>
     </message>
 </context>
 <context>
