@@ -319,6 +319,15 @@ void SaveCommandTest::exportedPageHoldsTheReading() {
         engine::CoupleReading reading = readingOf(3, 9);
         reading.Self.Name = "Bob";
         reading.Self.Sex = "Male";
+        // Born on Li Chun's day, counted from Li Chun: the longest lines under a chart.
+        reading.Self.BirthDay = 4;
+        reading.Self.BirthMonth = "February";
+        reading.Self.BirthYear = 1988;
+        reading.Partner.Sex = "Female";
+        reading.Partner.BirthDay = 14;
+        reading.Partner.BirthMonth = "March";
+        reading.Partner.BirthYear = 1985;
+        reading.CountedBy = engine::YearStart::LiChun;
         frmFengShuiCompatibilityResult window(reading, desktop);
         window.findChild<QAction*>("mnuExportPdf")->trigger();
         QVERIFY(desktop.messages.empty());
@@ -332,6 +341,7 @@ void SaveCommandTest::exportedPageHoldsTheReading() {
         for (const QString& word : words) {
             QVERIFY2(flat.contains(QString(word).remove(' ')), qPrintable(word));
         }
+        QVERIFY(flat.contains("1988"));             // the year Bob was counted from
         QCOMPARE(text.count(QLatin1Char('\f')), 1); // one page
         QCOMPARE(desktop.printedTexts.size(), 0);
     }

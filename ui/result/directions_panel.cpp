@@ -70,11 +70,12 @@ void DirectionsPanel::resizeEvent(QResizeEvent* event) {
     QFrame::resizeEvent(event);
     const int column = (width() - 2 * kMargin) / 3;
     // The texts under the charts keep their lines: in a language that needs more of them the
-    // charts give up the room.
-    int textBelow = legend_->heightForWidth(column);
+    // charts give up the room. A gap between them keeps neighbours from reading as one line.
+    const int textWidth = column - kMargin;
+    int textBelow = legend_->heightForWidth(textWidth);
     for (const QLabel* counted : countedYears_) {
         if (!counted->isHidden()) {
-            textBelow = std::max(textBelow, counted->heightForWidth(column));
+            textBelow = std::max(textBelow, counted->heightForWidth(textWidth));
         }
     }
     const int side = std::min(column - kMargin, height() - kMargin - kCaptionHeight - textBelow -
@@ -85,11 +86,11 @@ void DirectionsPanel::resizeEvent(QResizeEvent* event) {
         charts_[i]->setGeometry(left + (column - side) / 2, kMargin + kCaptionHeight, side, side);
     }
     const int below = kMargin + kCaptionHeight + side;
-    for (std::size_t i = 0; i < countedYears_.size(); ++i) {
-        countedYears_[i]->setGeometry(kMargin + static_cast<int>(i) * column, below, column,
-                                      countedYears_[i]->heightForWidth(column));
+    const std::array<QLabel*, 3> texts = {countedYears_[0], countedYears_[1], legend_};
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        texts[i]->setGeometry(kMargin + static_cast<int>(i) * column + kMargin / 2, below,
+                              textWidth, texts[i]->heightForWidth(textWidth));
     }
-    legend_->setGeometry(kMargin + 2 * column, below, column, legend_->heightForWidth(column));
     lblGoodForBoth->setGeometry(kMargin, height() - kSentenceHeight - kMargin / 2,
                                 width() - 2 * kMargin, kSentenceHeight);
 }

@@ -166,6 +166,14 @@ QString profileTable(QTextDocument& page, const engine::CoupleReading& reading) 
         rows += cell(QStringLiteral("<span style=\"font-size:8pt\">%1</span>")
                          .arg(escaped(shownWord(person(reading, i).ElementDescription))));
     }
+    // How each Kua number was counted, in the wide columns, where it takes the fewest lines.
+    if (reading.CountedBy) {
+        rows += QStringLiteral("</tr><tr><td></td>");
+        for (int i = 0; i < 2; ++i) {
+            rows += cell(QStringLiteral("<span style=\"font-size:7pt\"><i>%1</i></span>")
+                             .arg(escaped(countedYearText(reading, i))));
+        }
+    }
     rows += QStringLiteral("</tr><tr><td colspan=\"3\"><b>%1</b></td></tr>")
                 .arg(escaped(pageText(kDirections)));
     for (std::size_t k = 0; k < kDirectionRows.size(); ++k) {
@@ -196,18 +204,11 @@ void addCompasses(QTextDocument& page, const engine::CoupleReading& reading) {
     grid.setBorder(0);
     grid.setCellPadding(1);
     grid.setTopMargin(4);
-    QTextTable* table = cursor.insertTable(3, 3, grid);
+    QTextTable* table = cursor.insertTable(2, 3, grid);
     QTextBlockFormat centred;
     centred.setAlignment(Qt::AlignHCenter);
     QTextCharFormat bold;
     bold.setFontWeight(QFont::Bold);
-    QTextCharFormat small;
-    small.setFontPointSize(7.5);
-    for (int i = 0; i < 2; ++i) {
-        QTextCursor counted = table->cellAt(2, i).firstCursorPosition();
-        counted.setBlockFormat(centred);
-        counted.insertText(countedYearText(reading, i), small);
-    }
     for (int i = 0; i < 3; ++i) {
         QTextCursor caption = table->cellAt(0, i).firstCursorPosition();
         caption.setBlockFormat(centred);
@@ -221,6 +222,8 @@ void addCompasses(QTextDocument& page, const engine::CoupleReading& reading) {
     cursor.movePosition(QTextCursor::End);
     cursor.insertBlock(centred);
     cursor.insertText(goodForBothSentence(reading), bold);
+    QTextCharFormat small;
+    small.setFontPointSize(7.5);
     cursor.insertBlock(centred);
     cursor.insertText(coupleChartLegend(), small);
 }
