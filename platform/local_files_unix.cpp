@@ -57,13 +57,33 @@ QString firstPrivateFolder(const QStringList& candidates) {
     return {};
 }
 
+namespace {
+
+// The regular file at the path, open for reading, or nothing. What the name points at is asked
+// of a handle that opens nothing (O_PATH): a device is never opened, so a serial port is not
+// reset and a tape is not rewound. Only then is that same file opened for reading, through the
+// handle, without waiting for a writer; it must still be the file that was asked about.
+Descriptor openRegularFile(const QString& path) {
+    const Descriptor handle(::open(QFile::encodeName(path).constData(), O_PATH | O_CLOEXEC));
+    struct stat asked {};
+    if (!handle.valid() || ::fstat(handle.get(), &asked) != 0 || !S_ISREG(asked.st_mode)) {
+        return Descriptor();
+    }
+    const QByteArray reopen = "/proc/self/fd/" + QByteArray::number(handle.get());
+    Descriptor fd(::open(reopen.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    struct stat opened {};
+    if (!fd.valid() || ::fstat(fd.get(), &opened) != 0 || opened.st_dev != asked.st_dev ||
+        opened.st_ino != asked.st_ino) {
+        return Descriptor();
+    }
+    return fd;
+}
+
+} // namespace
+
 std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes) {
-    // Opened without waiting, so that a named pipe cannot hold the program until a writer
-    // comes; what it is, is asked of the open file itself, not of its name.
-    const Descriptor fd(
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    struct stat status {};
-    if (!fd.valid() || ::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
+    const Descriptor fd = openRegularFile(path);
+    if (!fd.valid()) {
         return std::nullopt;
     }
     QByteArray bytes;

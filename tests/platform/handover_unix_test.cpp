@@ -20,6 +20,8 @@
 #include <functional>
 #include <thread>
 
+#include <fcntl.h>
+#include <sys/inotify.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -79,6 +81,7 @@ private slots:
     void runtimeFolders();
     void aLiveCopysGarbledLockStillHolds();
     void anotherUsersServerHearsNothing();
+    void aDeviceIsNeverOpened();
 
 private:
     QString program(const char* name) const { return scratch_.filePath(QLatin1String(name)); }
@@ -270,6 +273,27 @@ void HandoverUnixTest::anotherUsersServerHearsNothing() {
     ::unlink(native.constData());
     ::close(ready[0]);
     ::close(ready[1]);
+}
+
+// A reading named for a terminal (a serial port would be reset by an open) is refused, and the
+// terminal is never opened: the system reports every open of it.
+void HandoverUnixTest::aDeviceIsNeverOpened() {
+    const platform::Descriptor terminal(::posix_openpt(O_RDWR | O_NOCTTY));
+    QVERIFY(terminal.valid());
+    QCOMPARE(::grantpt(terminal.get()), 0);
+    QCOMPARE(::unlockpt(terminal.get()), 0);
+    const QString device = QString::fromLocal8Bit(::ptsname(terminal.get()));
+    const QString board = scratch_.filePath(QStringLiteral("board.fsc"));
+    QVERIFY(QFile::link(device, board));
+    const platform::Descriptor watch(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC));
+    QVERIFY(::inotify_add_watch(watch.get(), QFile::encodeName(device).constData(), IN_OPEN) >= 0);
+
+    QVERIFY(!platform::readRegularFile(board, 64));
+    QVERIFY(!platform::readRegularFile(device, 64));
+
+    char events[4096];
+    QCOMPARE(::read(watch.get(), events, sizeof events), ssize_t{-1});
+    QCOMPARE(errno, EAGAIN);
 }
 
 QTEST_MAIN(HandoverUnixTest)
