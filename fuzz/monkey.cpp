@@ -165,7 +165,7 @@ private:
         } else if (roll < 96) {
             changeClipboard();
         } else if (roll < 98) {
-            handOverFile();
+            handOverReading();
         } else {
             std::printf("close %s\n", qPrintable(target->objectName()));
             target->close();
@@ -252,12 +252,18 @@ private:
         QApplication::clipboard()->setMimeData(data);
     }
 
-    // A later copy of the program hands over a file, whatever is on screen, a question included.
-    void handOverFile() {
+    // A later copy of the program hands over what a file holds, whatever is on screen, a
+    // question included, and confirms when it is taken.
+    void handOverReading() {
         const QString file = pick(files_);
-        std::printf("file handed over: \"%s\"\n", qPrintable(file));
-        if (desktop_->fileReceiver) {
-            desktop_->fileReceiver(file);
+        std::printf("reading handed over: \"%s\"\n", qPrintable(file));
+        QFile source(file);
+        const QByteArray reading =
+            source.open(QIODevice::ReadOnly) ? source.read(64) : QByteArray();
+        if (desktop_->readingReceiver) {
+            if (const std::function<void()> show = desktop_->readingReceiver(reading)) {
+                show();
+            }
         }
     }
 

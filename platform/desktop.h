@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QString>
 
@@ -15,16 +16,17 @@ enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
 enum class ConsoleStream { Output, Error };
 
-// Where a file handed over by a later copy of the program arrives: an absolute path, not yet
-// read, from a source as untrusted as any file the user names. Called from the event loop; it
-// answers at once whether the file is a reading it takes, and opens it later.
-using FileReceiver = std::function<bool(const QString& path)>;
+// Where a saved reading that a later copy of the program hands over arrives: the bytes of its
+// file, which the later copy has read, from a source as untrusted as any file. Called from the
+// event loop; it says at once whether they are a reading it can open: nothing when they are
+// not, and otherwise how to show it, which runs only once the later copy has heard the answer.
+using ReadingReceiver = std::function<std::function<void()>(const QByteArray& reading)>;
 
-// What became of a file given to the running copy.
+// What became of a reading given to the running copy.
 enum class Handover {
     Taken,    // the running copy shows it
     Refused,  // the running copy answered that it is no reading it can open
-    NoAnswer, // no copy of this user listens, or it did not answer in time
+    NoAnswer, // no copy of this user listens, or it did not answer in time: it never shows it
 };
 
 // How a print ended: printed, or cancelled by the user (both need no word), or failed, with the
@@ -76,12 +78,13 @@ public:
     virtual double random() = 0; // in [0, 1)
 
     // True when this is the only running copy of the program; the claim lasts until the
-    // Desktop is destroyed. A copy that died leaves no claim behind. While it lasts, files
+    // Desktop is destroyed. A copy that died leaves no claim behind. While it lasts, readings
     // that later copies of the same user hand over go to the receiver.
-    virtual bool claimSingleInstance(FileReceiver receiver) = 0;
+    virtual bool claimSingleInstance(ReadingReceiver receiver) = 0;
 
-    // Gives a file to the copy that holds the claim, and says what that copy made of it.
-    virtual Handover handOverFile(const QString& absolutePath) = 0;
+    // Gives a saved reading, the bytes of its file, to the copy that holds the claim, and says
+    // what that copy made of it.
+    virtual Handover handOverReading(const QByteArray& reading) = 0;
 
     // Text for whoever started the program from a terminal: help, the version, what was wrong
     // with the command line. Where a program with windows has no terminal, it is shown instead.

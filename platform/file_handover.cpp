@@ -1,7 +1,6 @@
 #include "platform/file_handover.h"
 
-#include <QDir>
-#include <QStringDecoder>
+#include <utility>
 
 namespace platform {
 namespace {
@@ -10,18 +9,17 @@ constexpr qsizetype kLengthBytes = 4;
 
 } // namespace
 
-QByteArray handoverMessage(const QString& absolutePath) {
-    const QByteArray path = absolutePath.toUtf8();
-    if (path.size() > kMaxHandedOverPathBytes) {
+QByteArray handoverMessage(const QByteArray& reading) {
+    if (reading.size() > kMaxHandedOverBytes) {
         return {};
     }
-    const auto length = static_cast<quint32>(path.size());
+    const auto length = static_cast<quint32>(reading.size());
     QByteArray message;
-    message.reserve(kLengthBytes + path.size());
+    message.reserve(kLengthBytes + reading.size());
     for (int shift = 24; shift >= 0; shift -= 8) {
         message.append(static_cast<char>((length >> shift) & 0xFF));
     }
-    return message + path;
+    return message + reading;
 }
 
 HandoverMessageReader::State HandoverMessageReader::add(QByteArrayView bytes) {
@@ -39,43 +37,49 @@ HandoverMessageReader::State HandoverMessageReader::add(QByteArrayView bytes) {
         for (const char byte : header_) {
             length = (length << 8) | static_cast<quint8>(byte);
         }
-        if (length > kMaxHandedOverPathBytes) {
+        if (length > kMaxHandedOverBytes) {
             return state_ = State::Malformed;
         }
         expected_ = static_cast<qsizetype>(length);
     }
-    // Anything after the path is no part of any message.
-    if (path_.size() + bytes.size() > expected_) {
+    // Anything after the reading is no part of any message.
+    if (reading_.size() + bytes.size() > expected_) {
         return state_ = State::Malformed;
     }
-    path_.append(bytes);
-    if (path_.size() == expected_) {
+    reading_.append(bytes);
+    if (reading_.size() == expected_) {
         state_ = State::Complete;
     }
     return state_;
 }
 
-std::optional<char> FileHandoverServer::answerTo(HandoverMessageReader& message,
-                                                 QByteArrayView bytes) {
-    switch (message.add(bytes)) {
-    case HandoverMessageReader::State::Incomplete:
+std::optional<char> HandoverExchange::add(QByteArrayView bytes) {
+    switch (stage_) {
+    case Stage::Message:
+        switch (message_.add(bytes)) {
+        case HandoverMessageReader::State::Incomplete:
+            return std::nullopt;
+        case HandoverMessageReader::State::Complete:
+            show_ = receiver_ ? receiver_(message_.reading()) : nullptr;
+            stage_ = show_ ? Stage::Confirmation : Stage::Finished;
+            return show_ ? kHandoverTaken : kHandoverRefused;
+        case HandoverMessageReader::State::Malformed:
+            break;
+        }
+        stage_ = Stage::Finished;
+        return kHandoverRefused;
+    case Stage::Confirmation:
+        // The later copy has heard "taken" and still waits for it: now the reading is shown.
+        // Anything else, or nothing, and it never is.
+        stage_ = Stage::Finished;
+        if (bytes.size() == 1 && bytes.front() == kHandoverConfirmed) {
+            std::exchange(show_, nullptr)();
+        }
         return std::nullopt;
-    case HandoverMessageReader::State::Complete:
-        return take(message.path()) ? kHandoverTaken : kHandoverRefused;
-    case HandoverMessageReader::State::Malformed:
+    case Stage::Finished:
         break;
     }
-    return kHandoverRefused;
-}
-
-bool FileHandoverServer::take(const QByteArray& utf8Path) {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString path = decoder.decode(utf8Path);
-    if (decoder.hasError() || path.isEmpty() || path.contains(QChar(0)) ||
-        !QDir::isAbsolutePath(path)) {
-        return false;
-    }
-    return receiver_(path);
+    return std::nullopt;
 }
 
 } // namespace platform

@@ -5,16 +5,21 @@
 #include "platform/descriptor_unix.h"
 #include "platform/file_handover.h"
 
+#include <QDeadlineTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QSocketNotifier>
 #include <QThread>
 #include <QTimer>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
+#include <fcntl.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -25,17 +30,49 @@ namespace {
 // spare; asking again at once would only spin.
 constexpr int kAcceptBackoffMs = 250;
 
-// The socket's address, or false when the name does not fit one.
-bool addressOf(const QString& name, sockaddr_un& address) {
-    const QByteArray path = QFile::encodeName(name);
-    address = {};
-    address.sun_family = AF_UNIX;
-    if (path.isEmpty() || static_cast<std::size_t>(path.size()) >= sizeof(address.sun_path)) {
-        return false;
+// A socket's address. A path too long for one (a long home folder) is reached through an open
+// handle of its folder instead, whose name in /proc is short whatever the folder's path, so the
+// socket fits wherever the runtime folder lies.
+class SocketAddress {
+public:
+    explicit SocketAddress(const QString& name) {
+        const QByteArray path = QFile::encodeName(name);
+        if (path.isEmpty()) {
+            return;
+        }
+        if (fits(path)) {
+            set(path);
+            return;
+        }
+        const QFileInfo socket(name);
+        folder_ = Descriptor(::open(QFile::encodeName(socket.absolutePath()).constData(),
+                                    O_PATH | O_DIRECTORY | O_CLOEXEC));
+        const QByteArray viaFolder = "/proc/self/fd/" + QByteArray::number(folder_.get()) + '/' +
+                                     QFile::encodeName(socket.fileName());
+        if (folder_.valid() && fits(viaFolder)) {
+            set(viaFolder);
+        }
     }
-    std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
-    return true;
-}
+
+    bool valid() const { return valid_; }
+    const sockaddr* get() const { return reinterpret_cast<const sockaddr*>(&address_); }
+    static constexpr socklen_t size() { return sizeof(sockaddr_un); }
+    const char* path() const { return address_.sun_path; }
+
+private:
+    static bool fits(const QByteArray& path) {
+        return static_cast<std::size_t>(path.size()) < sizeof(sockaddr_un::sun_path);
+    }
+    void set(const QByteArray& path) {
+        address_.sun_family = AF_UNIX;
+        std::memcpy(address_.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
+        valid_ = true;
+    }
+
+    sockaddr_un address_{};
+    Descriptor folder_; // held while the address is in use: the address names it
+    bool valid_ = false;
+};
 
 bool peerIsThisUser(int fd) {
     ucred peer{};
@@ -60,11 +97,12 @@ bool sendAll(int fd, QByteArrayView bytes) {
     return true;
 }
 
-// One later copy's connection: it reads one message, answers, and ends.
+// One later copy's connection: it reads one message, answers, waits for the confirmation of a
+// "taken", and ends.
 class Connection : public QObject {
 public:
-    Connection(int fd, FileHandoverServer* server)
-        : QObject(server), fd_(fd), server_(server), notifier_(fd, QSocketNotifier::Read) {
+    Connection(int fd, const ReadingReceiver& receiver, FileHandoverServer* server)
+        : QObject(server), fd_(fd), exchange_(receiver), notifier_(fd, QSocketNotifier::Read) {
         connect(&notifier_, &QSocketNotifier::activated, this, &Connection::read);
         QTimer::singleShot(kHandoverReadTimeoutMs, this, &Connection::finish);
     }
@@ -77,19 +115,17 @@ private:
             return;
         }
         if (got <= 0) {
+            finish(); // hung up: a reading not yet confirmed is never shown
+            return;
+        }
+        // The socket never fills with one byte; a sender that has gone loses its answer, no more.
+        if (const std::optional<char> answer = exchange_.add(QByteArrayView(chunk, got))) {
+            sendAll(fd_.get(), QByteArrayView(&*answer, 1));
+        }
+        if (exchange_.finished()) {
             finish();
-            return;
         }
-        const std::optional<char> verdict = server_->answerTo(message_, QByteArrayView(chunk, got));
-        if (!verdict) {
-            return;
-        }
-        answer(*verdict);
-        finish();
     }
-
-    // The socket never fills with one byte; a sender that has gone loses its answer, no more.
-    void answer(char verdict) { sendAll(fd_.get(), QByteArrayView(&verdict, 1)); }
 
     void finish() {
         notifier_.setEnabled(false);
@@ -97,24 +133,33 @@ private:
     }
 
     Descriptor fd_;
-    FileHandoverServer* server_;
+    HandoverExchange exchange_;
     QSocketNotifier notifier_;
-    HandoverMessageReader message_;
 };
 
 } // namespace
 
 struct FileHandoverServer::Listening {
-    explicit Listening(int socket, QString path) : fd(socket), name(std::move(path)) {}
-    ~Listening() { ::unlink(QFile::encodeName(name).constData()); }
+    Listening(int socket, const QString& name) : fd(socket), address(name) {}
+    // Only a socket that is still ours goes: if the folder was emptied while this copy ran, a
+    // newer copy's socket may have taken the name, and it must keep hearing its later copies.
+    ~Listening() {
+        struct stat now {};
+        if (address.valid() && ::lstat(address.path(), &now) == 0 && now.st_dev == device &&
+            now.st_ino == inode) {
+            ::unlink(address.path());
+        }
+    }
     Descriptor fd;
-    QString name;
+    SocketAddress address;
+    dev_t device = 0;
+    ino_t inode = 0;
     std::unique_ptr<QSocketNotifier> notifier;
     QTimer backoff;
     int open = 0; // connections being heard
 };
 
-FileHandoverServer::FileHandoverServer(FileReceiver receiver) : receiver_(std::move(receiver)) {}
+FileHandoverServer::FileHandoverServer(ReadingReceiver receiver) : receiver_(std::move(receiver)) {}
 
 FileHandoverServer::~FileHandoverServer() {
     // The connections go first: each tells the listening end when it is done.
@@ -122,22 +167,22 @@ FileHandoverServer::~FileHandoverServer() {
 }
 
 bool FileHandoverServer::listen(const QString& name) {
-    sockaddr_un address;
-    if (!addressOf(name, address)) {
-        return false;
-    }
     auto listening = std::make_unique<Listening>(
         ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0), name);
-    if (!listening->fd.valid()) {
+    if (!listening->fd.valid() || !listening->address.valid()) {
         return false;
     }
-    // The folder is the user's alone, so the socket in it needs no permissions of its own.
-    ::unlink(address.sun_path);
-    if (::bind(listening->fd.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) !=
-            0 ||
-        ::listen(listening->fd.get(), kMaxOpenHandovers) != 0) {
+    // The folder is the user's alone, so the socket in it needs no permissions of its own, and
+    // a socket there by this name is a dead copy's.
+    const SocketAddress& address = listening->address;
+    ::unlink(address.path());
+    struct stat bound {};
+    if (::bind(listening->fd.get(), address.get(), SocketAddress::size()) != 0 ||
+        ::lstat(address.path(), &bound) != 0 || ::listen(listening->fd.get(), SOMAXCONN) != 0) {
         return false;
     }
+    listening->device = bound.st_dev;
+    listening->inode = bound.st_ino;
     Listening* state = listening.get();
     state->notifier = std::make_unique<QSocketNotifier>(state->fd.get(), QSocketNotifier::Read);
     state->backoff.setSingleShot(true);
@@ -163,7 +208,7 @@ bool FileHandoverServer::listen(const QString& name) {
                 ::close(fd);
                 continue;
             }
-            auto* connection = new Connection(fd, this);
+            auto* connection = new Connection(fd, receiver_, this);
             ++state->open;
             connect(connection, &QObject::destroyed, this, [state] {
                 if (--state->open < kMaxOpenHandovers && !state->backoff.isActive()) {
@@ -178,39 +223,80 @@ bool FileHandoverServer::listen(const QString& name) {
     return true;
 }
 
-Handover handOverFile(const QString& serverName, const QString& absolutePath) {
-    const QByteArray message = handoverMessage(absolutePath);
+namespace {
+
+// Connects without ever waiting inside connect(): a running copy whose queue is full (it is
+// stuck, or swamped) makes a later copy try again until the deadline, not hang.
+Descriptor connectBefore(const SocketAddress& address, const QDeadlineTimer& deadline) {
+    while (!deadline.hasExpired()) {
+        Descriptor fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+        if (!fd.valid()) {
+            return fd;
+        }
+        if (::connect(fd.get(), address.get(), SocketAddress::size()) == 0) {
+            return fd;
+        }
+        QThread::msleep(static_cast<unsigned long>(
+            std::min<qint64>(kHandoverRetryMs, std::max<qint64>(deadline.remainingTime(), 0))));
+    }
+    return Descriptor();
+}
+
+bool sendBefore(int fd, QByteArrayView bytes, const QDeadlineTimer& deadline) {
+    while (!bytes.isEmpty()) {
+        pollfd ready{fd, POLLOUT, 0};
+        if (::poll(&ready, 1, static_cast<int>(deadline.remainingTime())) != 1) {
+            return false;
+        }
+        const ssize_t sent =
+            ::send(fd, bytes.data(), static_cast<std::size_t>(bytes.size()), MSG_NOSIGNAL);
+        if (sent < 0 && (errno == EINTR || errno == EAGAIN)) {
+            continue;
+        }
+        if (sent <= 0) {
+            return false;
+        }
+        bytes = bytes.sliced(sent);
+    }
+    return true;
+}
+
+std::optional<char> answerBefore(int fd, const QDeadlineTimer& deadline) {
+    pollfd ready{fd, POLLIN, 0};
+    char answer = 0;
+    if (::poll(&ready, 1, static_cast<int>(deadline.remainingTime())) != 1 ||
+        ::recv(fd, &answer, 1, 0) != 1) {
+        return std::nullopt;
+    }
+    return answer;
+}
+
+} // namespace
+
+Handover handOverReading(const QString& serverName, const QByteArray& reading) {
+    const QByteArray message = handoverMessage(reading);
     if (message.isEmpty()) {
         return Handover::Refused;
     }
-    sockaddr_un address;
-    if (!addressOf(serverName, address)) {
+    const SocketAddress address(serverName);
+    if (!address.valid()) {
         return Handover::NoAnswer;
     }
-    for (int attempt = 0; attempt < kHandoverConnectAttempts; ++attempt) {
-        const Descriptor fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
-        if (!fd.valid()) {
-            return Handover::NoAnswer;
-        }
-        if (::connect(fd.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
-            QThread::msleep(kHandoverRetryMs);
-            continue;
-        }
-        // A path is told to this user's own copy only.
-        if (!peerIsThisUser(fd.get()) || !sendAll(fd.get(), message)) {
-            return Handover::NoAnswer;
-        }
-        pollfd answer{fd.get(), POLLIN, 0};
-        char verdict = 0;
-        if (::poll(&answer, 1, kHandoverAnswerTimeoutMs) != 1 ||
-            ::recv(fd.get(), &verdict, 1, 0) != 1) {
-            return Handover::NoAnswer;
-        }
-        return verdict == kHandoverTaken     ? Handover::Taken
-               : verdict == kHandoverRefused ? Handover::Refused
-                                             : Handover::NoAnswer;
+    const QDeadlineTimer deadline(kHandoverDeadlineMs);
+    const Descriptor fd = connectBefore(address, deadline);
+    // A reading is told to this user's own copy only.
+    if (!fd.valid() || !peerIsThisUser(fd.get()) || !sendBefore(fd.get(), message, deadline)) {
+        return Handover::NoAnswer;
     }
-    return Handover::NoAnswer;
+    const std::optional<char> answer = answerBefore(fd.get(), deadline);
+    if (answer == kHandoverRefused) {
+        return Handover::Refused;
+    }
+    if (answer != kHandoverTaken || deadline.hasExpired() ||
+        !sendBefore(fd.get(), QByteArrayView(&kHandoverConfirmed, 1), deadline)) {
+        return Handover::NoAnswer; // closing now tells the running copy not to show it
+    }
+    return Handover::Taken;
 }
 
 } // namespace platform

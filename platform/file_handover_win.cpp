@@ -6,10 +6,12 @@
 
 #include "platform/file_handover.h"
 
+#include <QDeadlineTimer>
 #include <QThread>
 #include <QTimer>
 #include <QWinEventNotifier>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -143,20 +145,22 @@ private:
     bool pending_ = false;
 };
 
-// The later copy's end of the pipe, once the running copy has made one free. The server may
-// identify the later copy but never act in its name.
-HANDLE openPipe(const std::wstring& path) {
-    for (int attempt = 0; attempt < kHandoverConnectAttempts; ++attempt) {
+// The later copy's end of the pipe, once the running copy has made one free, or nothing when
+// none is free before the deadline. The server may identify the later copy but never act in its
+// name.
+HANDLE openPipe(const std::wstring& path, const QDeadlineTimer& deadline) {
+    while (!deadline.hasExpired()) {
         const HANDLE pipe = CreateFileW(
             path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
             FILE_FLAG_OVERLAPPED | SECURITY_SQOS_PRESENT | SECURITY_IDENTIFICATION, nullptr);
         if (pipe != INVALID_HANDLE_VALUE) {
             return pipe;
         }
+        const auto left = static_cast<DWORD>(std::max<qint64>(deadline.remainingTime(), 1));
         if (GetLastError() == ERROR_PIPE_BUSY) {
-            WaitNamedPipeW(path.c_str(), kBusyPipeWaitMs);
+            WaitNamedPipeW(path.c_str(), std::min<DWORD>(kBusyPipeWaitMs, left));
         } else {
-            QThread::msleep(kHandoverRetryMs);
+            QThread::msleep(std::min<DWORD>(kHandoverRetryMs, left));
         }
     }
     return INVALID_HANDLE_VALUE;
@@ -174,12 +178,13 @@ qint64 waitFor(HANDLE pipe, Overlapped& operation, BOOL result, DWORD timeoutMs)
     return operation.result(pipe);
 }
 
-// One later copy's connection: it reads one message, answers, and waits for the later copy to
-// hang up, which tells that the answer has been read. Closing at once could lose it.
+// One later copy's connection: it reads one message and answers. After a "taken" it waits for
+// the confirmation; after a refusal, for the later copy to hang up, which tells that the answer
+// has been read: closing at once could lose it.
 class Connection : public QObject {
 public:
-    Connection(HANDLE pipe, FileHandoverServer* server)
-        : QObject(server), pipe_(pipe), server_(server), notifier_(reading_.event()) {
+    Connection(HANDLE pipe, const ReadingReceiver& receiver, FileHandoverServer* server)
+        : QObject(server), pipe_(pipe), exchange_(receiver), notifier_(reading_.event()) {
         connect(&notifier_, &QWinEventNotifier::activated, this, &Connection::onRead);
         QTimer::singleShot(kHandoverReadTimeoutMs, this, &Connection::finish);
         startRead();
@@ -200,28 +205,26 @@ private:
 
     void onRead() {
         const qint64 got = reading_.result(pipe_.get());
-        if (got <= 0 || answered_) {
+        if (got <= 0 || exchange_.finished()) {
             finish(); // hung up, failed, or done after its answer
             return;
         }
-        const std::optional<char> verdict =
-            server_->answerTo(message_, QByteArrayView(chunk_, got));
-        if (!verdict) {
-            startRead();
-            return;
-        }
-        answer(*verdict);
-    }
-
-    // One byte into an empty pipe buffer; then the next read ends when the later copy hangs up.
-    void answer(char verdict) {
-        answered_ = true;
-        verdict_ = verdict;
-        if (!writing_.started(WriteFile(pipe_.get(), &verdict_, 1, nullptr, writing_.get()))) {
-            finish();
+        const std::optional<char> answer = exchange_.add(QByteArrayView(chunk_, got));
+        if (answer) {
+            write(*answer);
+        } else if (exchange_.finished()) {
+            finish(); // confirmed: the reading is being shown
             return;
         }
         startRead();
+    }
+
+    // One byte into an empty pipe buffer.
+    void write(char answer) {
+        answer_ = answer;
+        if (!writing_.started(WriteFile(pipe_.get(), &answer_, 1, nullptr, writing_.get()))) {
+            finish();
+        }
     }
 
     void finish() {
@@ -230,14 +233,12 @@ private:
     }
 
     Handle pipe_;
-    FileHandoverServer* server_;
+    HandoverExchange exchange_;
     Overlapped reading_;
     Overlapped writing_;
     QWinEventNotifier notifier_;
-    HandoverMessageReader message_;
     char chunk_[kPipeBufferBytes];
-    char verdict_ = 0;
-    bool answered_ = false;
+    char answer_ = 0;
 };
 
 } // namespace
@@ -286,7 +287,7 @@ struct FileHandoverServer::Listening {
     }
 };
 
-FileHandoverServer::FileHandoverServer(FileReceiver receiver) : receiver_(std::move(receiver)) {}
+FileHandoverServer::FileHandoverServer(ReadingReceiver receiver) : receiver_(std::move(receiver)) {}
 
 FileHandoverServer::~FileHandoverServer() {
     // The connections go first, without asking for the next instance as they would otherwise.
@@ -310,7 +311,7 @@ bool FileHandoverServer::listen(const QString& name) {
         const bool connected = state->connecting.result(state->waiting) >= 0 || early;
         const HANDLE pipe = std::exchange(state->waiting, INVALID_HANDLE_VALUE);
         if (connected) {
-            auto* connection = new Connection(pipe, this);
+            auto* connection = new Connection(pipe, receiver_, this);
             ++state->open;
             connect(connection, &QObject::destroyed, this, [state] {
                 --state->open;
@@ -331,41 +332,59 @@ bool FileHandoverServer::listen(const QString& name) {
     return true;
 }
 
-Handover handOverFile(const QString& serverName, const QString& absolutePath) {
-    const QByteArray message = handoverMessage(absolutePath);
+Handover handOverReading(const QString& serverName, const QByteArray& reading) {
+    const QByteArray message = handoverMessage(reading);
     if (message.isEmpty()) {
         return Handover::Refused;
     }
-    const Handle pipe(openPipe(pipePath(serverName)));
+    const QDeadlineTimer deadline(kHandoverDeadlineMs);
+    const Handle pipe(openPipe(pipePath(serverName), deadline));
     if (!pipe.valid()) {
         return Handover::NoAnswer;
     }
-    // A path is told to this user's own copy only.
+    // A reading is told to this user's own copy only.
     ULONG serverProcess = 0;
     if (!GetNamedPipeServerProcessId(pipe.get(), &serverProcess) ||
         !runsAsThisUser(serverProcess)) {
         return Handover::NoAnswer;
     }
     Overlapped operation;
-    for (qsizetype sent = 0; sent < message.size();) {
-        const qint64 wrote =
-            waitFor(pipe.get(), operation,
-                    WriteFile(pipe.get(), message.constData() + sent,
-                              static_cast<DWORD>(message.size() - sent), nullptr, operation.get()),
-                    kHandoverAnswerTimeoutMs);
-        if (wrote <= 0) {
-            return Handover::NoAnswer;
+    const auto left = [&deadline] {
+        return static_cast<DWORD>(std::max<qint64>(deadline.remainingTime(), 0));
+    };
+    const auto send = [&](QByteArrayView bytes) {
+        for (qsizetype sent = 0; sent < bytes.size();) {
+            const qint64 wrote = waitFor(pipe.get(), operation,
+                                         WriteFile(pipe.get(), bytes.data() + sent,
+                                                   static_cast<DWORD>(bytes.size() - sent), nullptr,
+                                                   operation.get()),
+                                         left());
+            if (wrote <= 0) {
+                return false;
+            }
+            sent += wrote;
         }
-        sent += wrote;
-    }
-    char verdict = 0;
-    if (waitFor(pipe.get(), operation, ReadFile(pipe.get(), &verdict, 1, nullptr, operation.get()),
-                kHandoverAnswerTimeoutMs) != 1) {
+        return true;
+    };
+    char answer = 0;
+    if (!send(message) ||
+        waitFor(pipe.get(), operation, ReadFile(pipe.get(), &answer, 1, nullptr, operation.get()),
+                left()) != 1) {
         return Handover::NoAnswer;
     }
-    return verdict == kHandoverTaken     ? Handover::Taken
-           : verdict == kHandoverRefused ? Handover::Refused
-                                         : Handover::NoAnswer;
+    if (answer == kHandoverRefused) {
+        return Handover::Refused;
+    }
+    // Hanging up without the confirmation tells the running copy not to show it.
+    if (answer != kHandoverTaken || deadline.hasExpired() ||
+        !send(QByteArrayView(&kHandoverConfirmed, 1))) {
+        return Handover::NoAnswer;
+    }
+    // Closing a pipe may drop what the other end has not read yet, so the running copy closes
+    // first, once it has the confirmation; it is not waited for past the deadline.
+    waitFor(pipe.get(), operation, ReadFile(pipe.get(), &answer, 1, nullptr, operation.get()),
+            left());
+    return Handover::Taken;
 }
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #include "platform/qt_desktop.h"
 
 #include "platform/file_handover.h"
+#include "platform/instance_lock.h"
 #include "platform/local_files.h"
 #include "platform/print_module.h"
 
@@ -11,7 +12,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLibrary>
-#include <QLockFile>
 #include <QMessageBox>
 #include <QSettings>
 #include <QUrl>
@@ -200,7 +200,7 @@ double QtDesktop::random() {
     return (high * 67108864.0 + low) / 9007199254740992.0;
 }
 
-bool QtDesktop::claimSingleInstance(FileReceiver receiver) {
+bool QtDesktop::claimSingleInstance(ReadingReceiver receiver) {
     if (instanceLock_) {
         return true;
     }
@@ -210,31 +210,27 @@ bool QtDesktop::claimSingleInstance(FileReceiver receiver) {
     if (path.isEmpty()) {
         return true;
     }
-    auto lock = std::make_unique<QLockFile>(path);
-    // Never stale by age: a long-running copy is never overrun.
-    lock->setStaleLockTime(0);
-    // Only a live copy's lock counts. Qt takes over the lock of a copy that has died, but not
-    // one it cannot read, as a crash right after making it leaves: an empty file would refuse
-    // every start for good. A live copy holds the system's own lock on its file (an advisory
-    // lock on Linux, an open handle on Windows), so taking a lock over fails while it lives.
-    const bool locked = lock->tryLock(0) || (lock->error() == QLockFile::LockFailedError &&
-                                             lock->removeStaleLockFile() && lock->tryLock(0));
-    if (!locked) {
-        // Another copy holds it. A lock that cannot be written at all (a full disk) says
-        // nothing of other copies: the program then runs without the claim rather than claim
-        // that another copy runs.
-        return lock->error() != QLockFile::LockFailedError;
+    auto lock = std::make_unique<InstanceLock>(path);
+    if (lock->state() != InstanceLock::State::Held) {
+        // A lock that cannot be made at all (a full disk) says nothing of other copies: the
+        // program then runs without the claim rather than claim that another copy runs.
+        return lock->state() == InstanceLock::State::Unavailable;
     }
     instanceLock_ = std::move(lock);
-    // Without the socket the program still runs; a later copy then says that it is running.
     handoverServer_ = std::make_unique<FileHandoverServer>(std::move(receiver));
-    handoverServer_->listen(instanceSocketName(executablePath_));
+    if (!handoverServer_->listen(instanceSocketName(executablePath_))) {
+        // A claim that no later copy can reach would only turn their files away; without it,
+        // later copies run on their own.
+        handoverServer_.reset();
+        instanceLock_.reset();
+        qWarning("Later copies of the program cannot reach this one; they will run on their own.");
+    }
     return true;
 }
 
-Handover QtDesktop::handOverFile(const QString& absolutePath) {
+Handover QtDesktop::handOverReading(const QByteArray& reading) {
     const QString name = instanceSocketName(executablePath_);
-    return name.isEmpty() ? Handover::NoAnswer : platform::handOverFile(name, absolutePath);
+    return name.isEmpty() ? Handover::NoAnswer : platform::handOverReading(name, reading);
 }
 
 void QtDesktop::writeToConsole(const QString& text, ConsoleStream stream) {

@@ -8,11 +8,11 @@
 #include <random>
 
 class QLibrary;
-class QLockFile;
 
 namespace platform {
 
 class FileHandoverServer;
+class InstanceLock;
 
 // The program's title: every message box shows it instead of a caption of its own.
 inline constexpr const char* kApplicationTitle = "VA Zuvo Dada Vuvizoreduror";
@@ -38,14 +38,14 @@ public:
     QDateTime now() override;
     void seedRandom(quint32 seed) override;
     double random() override;
-    bool claimSingleInstance(FileReceiver receiver) override;
-    Handover handOverFile(const QString& absolutePath) override;
+    bool claimSingleInstance(ReadingReceiver receiver) override;
+    Handover handOverReading(const QByteArray& reading) override;
     void writeToConsole(const QString& text, ConsoleStream stream) override;
 
 private:
     QString executablePath_;
     std::mt19937 generator_;
-    std::unique_ptr<QLockFile> instanceLock_;
+    std::unique_ptr<InstanceLock> instanceLock_;
     std::unique_ptr<FileHandoverServer> handoverServer_;
     std::unique_ptr<QLibrary> printModule_; // once loaded, it stays until the program ends
 };

@@ -59,7 +59,7 @@ bool Application::StartUp(const CommandLine& commandLine) {
         desktop_->writeToConsole(commandLine.text, platform::ConsoleStream::Error);
     }
     if (!desktop_->claimSingleInstance(
-            [this](const QString& path) { return takeHandedOverFile(path); })) {
+            [this](const QByteArray& reading) { return takeHandedOverReading(reading); })) {
         return refuseSecondCopy(commandLine);
     }
     platform::seedRandomFromClock(*desktop_);
@@ -73,14 +73,19 @@ bool Application::StartUp(const CommandLine& commandLine) {
     return true;
 }
 
-// A second copy with a file gives it to the running one and ends without a word, or says that
-// the file is no reading, as the running copy found; without a file, or when the running copy
-// does not answer, it says that the program is running.
+// A second copy with a file reads it itself: a file on a disk that does not answer then holds
+// up only the copy that was started for it. A reading goes to the running copy, and this copy
+// ends without a word; anything else is no reading, said here. Without a file, or when the
+// running copy does not answer in time, it says that the program is running.
 bool Application::refuseSecondCopy(const CommandLine& commandLine) {
-    const platform::Handover handover =
-        commandLine.file.isEmpty()
-            ? platform::Handover::NoAnswer
-            : desktop_->handOverFile(QFileInfo(commandLine.file).absoluteFilePath());
+    platform::Handover handover = platform::Handover::NoAnswer;
+    if (!commandLine.file.isEmpty()) {
+        const std::optional<storage::SavedKuaNumbers> numbers =
+            readReading(commandLine.file, FileOrigin::Outside);
+        handover = numbers ? desktop_->handOverReading(
+                                 QByteArray::fromStdString(storage::EncodeReadingFile(*numbers)))
+                           : platform::Handover::Refused;
+    }
     if (handover == platform::Handover::Refused) {
         desktop_->showMessage(nullptr, tr("Please Check The File."),
                               platform::MessageIcon::Critical);
@@ -121,19 +126,19 @@ void Application::showReading(const storage::SavedKuaNumbers& numbers) {
     showResultWindow();
 }
 
-// A later copy's file: read now, so that the later copy can say whether it was a reading; shown
-// from the event loop, since showing replaces windows and the socket is still being served.
-bool Application::takeHandedOverFile(const QString& path) {
-    if (ending_) {
-        return false;
+// A later copy's reading: checked now, so that the later copy can say whether it was one; shown
+// from the event loop once the later copy has heard the answer, since showing replaces windows
+// and the connection is still being served.
+std::function<void()> Application::takeHandedOverReading(const QByteArray& reading) {
+    const std::optional<storage::SavedKuaNumbers> numbers = storage::DecodeReadingFile(
+        std::string_view(reading.constData(), static_cast<std::size_t>(reading.size())));
+    if (ending_ || !numbers) {
+        return {};
     }
-    std::optional<storage::SavedKuaNumbers> numbers = readReading(path, FileOrigin::Outside);
-    if (!numbers) {
-        return false;
-    }
-    handedOverReading_ = numbers;
-    handedOverTimer_.start(0);
-    return true;
+    return [this, numbers] {
+        handedOverReading_ = numbers;
+        handedOverTimer_.start(0);
+    };
 }
 
 // A window that has a question open must not close under it, so the reading waits until the

@@ -84,7 +84,7 @@ private:
     std::optional<storage::SavedKuaNumbers> readReading(const QString& path,
                                                         FileOrigin origin) const;
     void showReading(const storage::SavedKuaNumbers& numbers);
-    bool takeHandedOverFile(const QString& path);
+    std::function<void()> takeHandedOverReading(const QByteArray& reading);
     void showHandedOverReading();
 
     std::unique_ptr<platform::Desktop> desktop_;

@@ -63,6 +63,9 @@ QByteArray framed(const QByteArray& path) {
     return message + path;
 }
 
+// A saved reading: the user's Kua 3, the partner's 7.
+const QByteArray kGoodReading("\x88\r\n\x8C\r\n");
+
 mode_t modeOf(const QString& path) {
     struct stat status {};
     return ::lstat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & 07777 : 0;
@@ -81,7 +84,7 @@ private slots:
     void runtimeFolders();
     void aLiveCopysGarbledLockStillHolds();
     void anotherUsersServerHearsNothing();
-    void aDeviceIsNeverOpened();
+    void onlyRegularFilesAreRead();
 
 private:
     QString program(const char* name) const { return scratch_.filePath(QLatin1String(name)); }
@@ -91,36 +94,37 @@ private:
 
 void HandoverUnixTest::initTestCase() {
     QVERIFY(scratch_.isValid());
-    QFile good(scratch_.filePath(QStringLiteral("good.fsc")));
-    QVERIFY(good.open(QIODevice::WriteOnly) && good.write("\x88\r\n\x8C\r\n") == 6);
     QCOMPARE(::mkfifo(QFile::encodeName(scratch_.filePath(QStringLiteral("pipe.fsc"))).constData(),
                       0600),
              0);
 }
 
 // Each sender does its worst from a thread of its own, as another process would; the running
-// copy must answer it as given (0: no answer) and then still take a good file from the next
-// copy. Were a write to raise SIGPIPE, this test's own process would die.
+// copy must answer it as given (0: no answer), show only what a sender confirmed, and then still
+// take a good reading from the next copy. Were a write to raise SIGPIPE, this test's own process
+// would die.
 void HandoverUnixTest::senders_data() {
     QTest::addColumn<QByteArray>("message");
     QTest::addColumn<bool>("hangsUp"); // closes right after sending, before any answer
     QTest::addColumn<bool>("endless"); // keeps sending until the running copy stops it
     QTest::addColumn<char>("answer");
-    const QByteArray good = QFile::encodeName(scratch_.filePath(QStringLiteral("good.fsc")));
-    const QByteArray pipe = QFile::encodeName(scratch_.filePath(QStringLiteral("pipe.fsc")));
-    QTest::newRow("hangs up before the answer") << framed(good) << true << false << '\0';
-    QTest::newRow("sends nothing") << QByteArray() << false << false << '\0';
+    QTest::addColumn<bool>("shown"); // after the answer, the sender confirms a "taken"
+    const QByteArray good = kGoodReading;
+    QTest::newRow("hangs up before the answer") << framed(good) << true << false << '\0' << false;
+    QTest::newRow("sends nothing") << QByteArray() << false << false << '\0' << false;
     QTest::newRow("sends without end")
-        << QByteArray::fromHex("00010000") << false << true << platform::kHandoverRefused;
-    QTest::newRow("a good file") << framed(good) << false << false << platform::kHandoverTaken;
-    QTest::newRow("a name that is not UTF-8")
-        << framed(QFileInfo(good).path().toUtf8() + "/\xFF\xFE.fsc") << false << false
-        << platform::kHandoverRefused;
-    QTest::newRow("a named pipe") << framed(pipe) << false << false << platform::kHandoverRefused;
-    QTest::newRow("a relative path")
-        << framed("good.fsc") << false << false << platform::kHandoverRefused;
+        << QByteArray::fromHex("00010000") << false << true << platform::kHandoverRefused << false;
+    QTest::newRow("a good reading, confirmed")
+        << framed(good) << false << false << platform::kHandoverTaken << true;
+    QTest::newRow("a good reading, the answer heard but not confirmed")
+        << framed(good) << false << false << platform::kHandoverTaken << false;
+    QTest::newRow("confirms before it is answered")
+        << framed(good) + platform::kHandoverConfirmed << false << false
+        << platform::kHandoverRefused << false;
+    QTest::newRow("no reading") << framed("hello") << false << false << platform::kHandoverRefused
+                                << false;
     QTest::newRow("more than the message")
-        << framed(good) + "/etc/passwd" << false << false << platform::kHandoverRefused;
+        << framed(good) + "/etc/passwd" << false << false << platform::kHandoverRefused << false;
 }
 
 void HandoverUnixTest::senders() {
@@ -128,10 +132,13 @@ void HandoverUnixTest::senders() {
     QFETCH(bool, hangsUp);
     QFETCH(bool, endless);
     QFETCH(char, answer);
-    // The receiver takes what the program would: a regular file, read without waiting.
+    QFETCH(bool, shown);
+    // The receiver takes what the program would: a saved reading, no other bytes.
+    int shows = 0;
     platform::QtDesktop running(program("senders"));
-    QVERIFY(running.claimSingleInstance(
-        [](const QString& path) { return platform::readRegularFile(path, 64).has_value(); }));
+    QVERIFY(running.claimSingleInstance([&shows](const QByteArray& reading) {
+        return reading == kGoodReading ? std::function<void()>([&shows] { ++shows; }) : nullptr;
+    }));
     const QString socket = platform::instanceSocketName(program("senders"));
 
     std::atomic<bool> done{false};
@@ -146,25 +153,30 @@ void HandoverUnixTest::senders() {
                     for (int i = 0; i < 10000 && sendRaw(fd.get(), chunk); ++i) {
                     }
                 }
-                // A mute sender stays connected while the next copy hands its file over.
+                // A mute sender stays connected while the next copy hands its reading over.
                 if (message.isEmpty()) {
-                    next = platform::handOverFile(socket, scratch_.filePath("good.fsc"));
+                    next = platform::handOverReading(socket, kGoodReading);
                 }
                 answered = answerOn(fd.get());
+                if (shown) {
+                    sendRaw(fd.get(), QByteArray(1, platform::kHandoverConfirmed));
+                }
             }
         }
         if (!message.isEmpty()) {
-            next = platform::handOverFile(socket, scratch_.filePath("good.fsc"));
+            next = platform::handOverReading(socket, kGoodReading);
         }
         done = true;
     });
     QVERIFY(QTest::qWaitFor([&done] { return done.load(); }, 20000));
     others.join();
+    QTest::qWait(50); // the next copy's confirmation arrives after its answer
 
     if (!hangsUp) {
         QCOMPARE(answered.load(), answer);
     }
     QCOMPARE(next, platform::Handover::Taken);
+    QCOMPARE(shows, shown ? 2 : 1);
 }
 
 // Where the running state may live: only a real folder of the user's own that no one else may
@@ -264,8 +276,7 @@ void HandoverUnixTest::anotherUsersServerHearsNothing() {
     }
     char mark = 0;
     QCOMPARE(::read(ready[0], &mark, 1), ssize_t{1});
-    QCOMPARE(platform::handOverFile(socket, scratch_.filePath(QStringLiteral("good.fsc"))),
-             platform::Handover::NoAnswer);
+    QCOMPARE(platform::handOverReading(socket, kGoodReading), platform::Handover::NoAnswer);
     int status = -1;
     QCOMPARE(::waitpid(other, &status, 0), other);
     QVERIFY(WIFEXITED(status));
@@ -275,9 +286,11 @@ void HandoverUnixTest::anotherUsersServerHearsNothing() {
     ::close(ready[1]);
 }
 
-// A reading named for a terminal (a serial port would be reset by an open) is refused, and the
-// terminal is never opened: the system reports every open of it.
-void HandoverUnixTest::aDeviceIsNeverOpened() {
+// A named pipe is refused at once, without waiting for a writer; a reading named for a terminal
+// (a serial port would be reset by an open) is refused, and the terminal is never opened: the
+// system reports every open of it.
+void HandoverUnixTest::onlyRegularFilesAreRead() {
+    QVERIFY(!platform::readRegularFile(scratch_.filePath(QStringLiteral("pipe.fsc")), 64));
     const platform::Descriptor terminal(::posix_openpt(O_RDWR | O_NOCTTY));
     QVERIFY(terminal.valid());
     QCOMPARE(::grantpt(terminal.get()), 0);

@@ -21,7 +21,9 @@
 
 #include <atomic>
 #include <cmath>
+#include <memory>
 #include <thread>
+#include <vector>
 
 using platform::MessageAnswer;
 using platform::MessageButtons;
@@ -62,10 +64,11 @@ private slots:
     void oneCopyPerProgram();
     void anotherProcessHoldsTheLock();
     void aKilledCopyDoesNotBlock();
+    void copiesStartedTogetherEndAsOne();
     void unreadableLocksAreTakenOver_data();
     void unreadableLocksAreTakenOver();
-    void handedOverFiles_data();
-    void handedOverFiles();
+    void handedOverReadings_data();
+    void handedOverReadings();
 
 private:
     QString program(const char* name) const { return scratch_.filePath(QLatin1String(name)); }
@@ -288,7 +291,8 @@ void QtDesktopTest::oneCopyPerProgram() {
         // Another program, started from another path, is not affected.
         QVERIFY(platform::QtDesktop(program("other")).claimSingleInstance({}));
     }
-    QVERIFY(!QFile::exists(platform::instanceLockPath(program("one"))));
+    // The lock file stays: only the system's lock on it, gone with the copy, is the claim.
+    QVERIFY(QFile::exists(platform::instanceLockPath(program("one"))));
     QVERIFY(platform::QtDesktop(program("one")).claimSingleInstance({}));
 }
 
@@ -317,6 +321,38 @@ void QtDesktopTest::aKilledCopyDoesNotBlock() {
     QVERIFY(next.claimSingleInstance({}));
 }
 
+// Copies started at the same moment, as a file manager starts one for each file selected: one
+// runs, and every other hands its reading to it and ends.
+void QtDesktopTest::copiesStartedTogetherEndAsOne() {
+    constexpr int kCopies = 4;
+    std::vector<std::unique_ptr<QProcess>> copies;
+    for (int i = 0; i < kCopies; ++i) {
+        copies.push_back(std::make_unique<QProcess>());
+        copies.back()->start(QStringLiteral(INSTANCE_HOLDER),
+                             {program("together"), QByteArray("reading ").append('0' + i).toHex()});
+    }
+    QProcess* running = nullptr;
+    for (const std::unique_ptr<QProcess>& copy : copies) {
+        QVERIFY(copy->waitForReadyRead(20000));
+        const QByteArray said = copy->readLine().trimmed();
+        if (said == "claimed") {
+            QVERIFY2(!running, "two copies claimed");
+            running = copy.get();
+        } else {
+            QCOMPARE(said, QByteArray("taken"));
+            QVERIFY(copy->waitForFinished(10000));
+        }
+    }
+    QVERIFY(running);
+    int shown = 0;
+    while (shown < kCopies - 1 && (running->canReadLine() || running->waitForReadyRead(10000))) {
+        shown += running->readLine().startsWith("shown ") ? 1 : 0;
+    }
+    QCOMPARE(shown, kCopies - 1);
+    running->closeWriteChannel();
+    QVERIFY(running->waitForFinished(10000));
+}
+
 // A lock that no live copy holds and that cannot be read, as a crash or a power cut right after
 // making it leaves, does not refuse every later start.
 void QtDesktopTest::unreadableLocksAreTakenOver_data() {
@@ -338,55 +374,53 @@ void QtDesktopTest::unreadableLocksAreTakenOver() {
     QVERIFY(!platform::QtDesktop(program("unreadable")).claimSingleInstance({}));
 }
 
-// What a later copy may hand the running one: an absolute path, whole, whatever it holds, and
-// nothing else; and what the running copy answers. The later copy runs on a thread of its own,
-// as it would in a process of its own, while the running copy's event loop takes the file.
-void QtDesktopTest::handedOverFiles_data() {
-    QTest::addColumn<QString>("path");
+// What a later copy may hand the running one: a reading's bytes, whole, whatever they hold, and
+// nothing too large; what the running copy answers; and that a reading taken is shown once the
+// later copy has heard the answer. The later copy runs on a thread of its own, as it would in a
+// process of its own, while the running copy's event loop takes the reading.
+void QtDesktopTest::handedOverReadings_data() {
+    QTest::addColumn<QByteArray>("reading");
     QTest::addColumn<platform::Handover>("answer");
-    const QDir scratch(scratch_.path());
-    QTest::newRow("an absolute path")
-        << scratch.absoluteFilePath("a b.fsc") << platform::Handover::Taken;
-    QTest::newRow("a path in another script")
-        << scratch.absoluteFilePath(QStringLiteral("風水.fsc")) << platform::Handover::Taken;
-    QTest::newRow("a path with a line break arrives whole")
-        << scratch.absoluteFilePath(QStringLiteral("nl/one.fsc\n.fsc"))
-        << platform::Handover::Taken;
-    QTest::newRow("a file the running copy does not take")
-        << scratch.absoluteFilePath("not taken.fsc") << platform::Handover::Refused;
-    QTest::newRow("a relative path") << "reading.fsc" << platform::Handover::Refused;
-    QTest::newRow("nothing") << "" << platform::Handover::Refused;
-    QTest::newRow("a path with a NUL in it")
-        << scratch.absoluteFilePath(QString::fromUtf16(u"a\0b.fsc", 7))
-        << platform::Handover::Refused;
-    QTest::newRow("a path longer than any system's")
-        << scratch.absoluteFilePath(QString(70000, QLatin1Char('x')))
-        << platform::Handover::Refused;
+    QTest::newRow("a reading") << QByteArray("\x88\r\n\x8C\r\n") << platform::Handover::Taken;
+    QTest::newRow("bytes with line breaks and NULs arrive whole")
+        << QByteArray("a\r\nb\0c\n", 8) << platform::Handover::Taken;
+    QTest::newRow("a reading the running copy does not take")
+        << QByteArray("not taken") << platform::Handover::Refused;
+    QTest::newRow("nothing") << QByteArray() << platform::Handover::Refused;
+    QTest::newRow("more than any reading") << QByteArray(70000, 'x') << platform::Handover::Refused;
 }
 
-void QtDesktopTest::handedOverFiles() {
-    QFETCH(QString, path);
+void QtDesktopTest::handedOverReadings() {
+    QFETCH(QByteArray, reading);
     QFETCH(platform::Handover, answer);
-    QStringList received;
+    QByteArrayList received;
+    QByteArrayList shown;
     platform::QtDesktop running(program("handover"));
-    QVERIFY(running.claimSingleInstance([&received](const QString& file) {
-        received << file;
-        return !file.endsWith(QLatin1String("not taken.fsc"));
-    }));
+    QVERIFY(running.claimSingleInstance(
+        [&received, &shown](const QByteArray& bytes) -> std::function<void()> {
+            received << bytes;
+            if (bytes.isEmpty() || bytes == "not taken") {
+                return nullptr;
+            }
+            return [&shown, bytes] { shown << bytes; };
+        }));
 
     std::atomic<bool> done{false};
     platform::Handover answered = platform::Handover::NoAnswer;
     std::thread later([&] {
-        answered = platform::handOverFile(platform::instanceSocketName(program("handover")), path);
+        answered =
+            platform::handOverReading(platform::instanceSocketName(program("handover")), reading);
         done = true;
     });
     QVERIFY(QTest::qWaitFor([&done] { return done.load(); }, 20000));
     later.join();
 
     QCOMPARE(answered, answer);
-    const bool reachesReceiver =
-        answer == platform::Handover::Taken || path.endsWith(QLatin1String("not taken.fsc"));
-    QCOMPARE(received, reachesReceiver ? QStringList{path} : QStringList());
+    const bool reachesReceiver = reading.size() <= platform::kMaxHandedOverBytes;
+    QCOMPARE(received, reachesReceiver ? QByteArrayList{reading} : QByteArrayList());
+    const QByteArrayList expectedShown =
+        answer == platform::Handover::Taken ? QByteArrayList{reading} : QByteArrayList();
+    QVERIFY(QTest::qWaitFor([&] { return shown == expectedShown; }, 5000));
 }
 
 QTEST_MAIN(QtDesktopTest)

@@ -20,6 +20,10 @@
 
 #include <memory>
 
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#endif
+
 class ApplicationTest : public QObject {
     Q_OBJECT
 
@@ -212,7 +216,7 @@ void ApplicationTest::endingReleasesTheInstanceLock() {
         running.ExitProgram();
     }
     flushDeletes();
-    QVERIFY(!QFile::exists(lock));
+    QVERIFY(platform::QtDesktop(program).claimSingleInstance({}));
     QVERIFY(visibleWindows().empty());
 }
 
@@ -226,48 +230,66 @@ void ApplicationTest::commandLines_data() {
     QTest::addColumn<int>("exitStatus");
     QTest::addColumn<QString>("window"); // "input", "result" or "" for none
     QTest::addColumn<QStringList>("messages");
-    QTest::addColumn<QString>("console"); // what must be in the output, "!" before errors
-    QTest::addColumn<QStringList>("handedOver");
+    QTest::addColumn<QString>("console");           // what must be in the output, "!" before errors
+    QTest::addColumn<QByteArrayList>("handedOver"); // the readings given to the running copy
 
     const QStringList none;
+    const QByteArrayList nothing;
+    const QByteArrayList reading{QByteArray("\x88\r\n\x8C\r\n")};
     const QString fileCheck = QStringLiteral("Please Check The File.");
     const QString running = QStringLiteral("Application is already running");
-    QTest::newRow("none") << none << false << true << 0 << "input" << none << "" << none;
+    QTest::newRow("none") << none << false << true << 0 << "input" << none << "" << nothing;
     QTest::newRow("a good file") << QStringList{"good.fsc"} << false << true << 0 << "result"
-                                 << none << "" << none;
+                                 << none << "" << nothing;
     QTest::newRow("a good file, its extension in capitals")
-        << QStringList{"CAPS.FSC"} << false << true << 0 << "result" << none << "" << none;
+        << QStringList{"CAPS.FSC"} << false << true << 0 << "result" << none << "" << nothing;
     QTest::newRow("a bad file") << QStringList{"bad.fsc"} << false << true << 0 << "input"
-                                << QStringList{fileCheck} << "" << none;
+                                << QStringList{fileCheck} << "" << nothing;
     QTest::newRow("a folder") << QStringList{"folder.fsc"} << false << true << 0 << "input"
-                              << QStringList{fileCheck} << "" << none;
+                              << QStringList{fileCheck} << "" << nothing;
     QTest::newRow("a missing file") << QStringList{"missing.fsc"} << false << true << 0 << "input"
-                                    << QStringList{fileCheck} << "" << none;
-    QTest::newRow("not a saved reading's name") << QStringList{"good.txt"} << false << true << 0
-                                                << "input" << QStringList{fileCheck} << "" << none;
+                                    << QStringList{fileCheck} << "" << nothing;
+    QTest::newRow("not a saved reading's name")
+        << QStringList{"good.txt"} << false << true << 0 << "input" << QStringList{fileCheck} << ""
+        << nothing;
     QTest::newRow("two files: the first opens")
         << QStringList{"good.fsc", "bad.fsc"} << false << true << 0 << "result" << none
-        << "!ignored: bad.fsc" << none;
+        << "!ignored: bad.fsc" << nothing;
     QTest::newRow("--help") << QStringList{"--help"} << false << false << 0 << "" << none
-                            << "[FILE]" << none;
+                            << "[FILE]" << nothing;
     QTest::newRow("--version") << QStringList{"--version"} << false << false << 0 << "" << none
-                               << "fengshui-compatibility " << none;
+                               << "fengshui-compatibility " << nothing;
     QTest::newRow("--help-all, which help does not list")
         << QStringList{"--help-all"} << false << false << 2 << "" << none
-        << "!Unknown option 'help-all'" << none;
+        << "!Unknown option 'help-all'" << nothing;
     QTest::newRow("an unknown option") << QStringList{"--colour=red"} << false << false << 2 << ""
-                                       << none << "!Unknown option 'colour'" << none;
+                                       << none << "!Unknown option 'colour'" << nothing;
     QTest::newRow("no file, another copy running")
-        << none << true << false << 0 << "" << QStringList{running} << "" << none;
-    QTest::newRow("a file, another copy running: handed over")
-        << QStringList{"good.fsc"} << true << false << 0 << "" << none << ""
-        << QStringList{"good.fsc"};
-    QTest::newRow("a bad file, another copy running: refused there, said here")
+        << none << true << false << 0 << "" << QStringList{running} << "" << nothing;
+    QTest::newRow("a file, another copy running: its reading handed over")
+        << QStringList{"good.fsc"} << true << false << 0 << "" << none << "" << reading;
+    QTest::newRow("a bad file, another copy running: said here, nothing handed over")
         << QStringList{"bad.fsc"} << true << false << 1 << "" << QStringList{fileCheck} << ""
-        << QStringList{"bad.fsc"};
+        << nothing;
+    QTest::newRow("a missing file, another copy running: said here")
+        << QStringList{"missing.fsc"} << true << false << 1 << "" << QStringList{fileCheck} << ""
+        << nothing;
     QTest::newRow("a file, another copy running that does not answer")
         << QStringList{"mute.fsc"} << true << false << 0 << "" << QStringList{running} << ""
-        << QStringList{"mute.fsc"};
+        << reading;
+    QTest::newRow("not a saved reading's name, another copy running: said here")
+        << QStringList{"good.txt"} << true << false << 1 << "" << QStringList{fileCheck} << ""
+        << nothing;
+#ifndef Q_OS_WIN
+    QTest::newRow("a named pipe, another copy running: said here at once")
+        << QStringList{"pipe.fsc"} << true << false << 1 << "" << QStringList{fileCheck} << ""
+        << nothing;
+    QTest::newRow("a link to a reading, another copy running: its reading handed over")
+        << QStringList{"link.fsc"} << true << false << 0 << "" << none << "" << reading;
+#endif
+    QTest::newRow("a file the running copy refuses: said here")
+        << QStringList{"refused.fsc"} << true << false << 1 << "" << QStringList{fileCheck} << ""
+        << reading;
 }
 
 void ApplicationTest::commandLines() {
@@ -278,7 +300,7 @@ void ApplicationTest::commandLines() {
     QFETCH(QString, window);
     QFETCH(QStringList, messages);
     QFETCH(QString, console);
-    QFETCH(QStringList, handedOver);
+    QFETCH(QByteArrayList, handedOver);
 
     QTemporaryDir folder;
     QFile good(folder.filePath(QStringLiteral("good.fsc")));
@@ -286,21 +308,29 @@ void ApplicationTest::commandLines() {
     good.close();
     QVERIFY(good.copy(folder.filePath(QStringLiteral("CAPS.FSC"))));
     QVERIFY(good.copy(folder.filePath(QStringLiteral("good.txt"))));
+    QVERIFY(good.copy(folder.filePath(QStringLiteral("mute.fsc"))));
+    QVERIFY(good.copy(folder.filePath(QStringLiteral("refused.fsc"))));
     QFile bad(folder.filePath(QStringLiteral("bad.fsc")));
     QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write("hello\r\n") == 7);
     bad.close();
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("folder.fsc")));
+#ifndef Q_OS_WIN
+    QCOMPARE(
+        ::mkfifo(QFile::encodeName(folder.filePath(QStringLiteral("pipe.fsc"))).constData(), 0600),
+        0);
+    QVERIFY(QFile::link(good.fileName(), folder.filePath(QStringLiteral("link.fsc"))));
+#endif
     // Files are named relative to the folder, as from a terminal in it.
     const QString before = QDir::currentPath();
     QVERIFY(QDir::setCurrent(folder.path()));
     desktop_->anotherCopyRunning = anotherCopyRunning;
-    // The running copy, as the fake plays it, takes a good file, refuses a bad one and says
-    // nothing to a mute one.
+    // The running copy, as the fake plays it, takes a reading, refuses the one it is told to
+    // and says nothing to a mute one.
     const QString given = arguments.value(0);
-    desktop_->runningCopyAnswers = given == QLatin1String("bad.fsc") ? platform::Handover::Refused
-                                   : given == QLatin1String("mute.fsc")
-                                       ? platform::Handover::NoAnswer
-                                       : platform::Handover::Taken;
+    desktop_->runningCopyAnswers =
+        given == QLatin1String("refused.fsc") ? platform::Handover::Refused
+        : given == QLatin1String("mute.fsc")  ? platform::Handover::NoAnswer
+                                              : platform::Handover::Taken;
 
     const bool started = application_->StartUp(
         shell::parseCommandLine(QStringList{QStringLiteral("fengshui-compatibility")} + arguments));
@@ -317,11 +347,7 @@ void ApplicationTest::commandLines() {
     if (console.isEmpty()) {
         QVERIFY(desktop_->consoleOutput.isEmpty() && desktop_->consoleErrors.isEmpty());
     }
-    QStringList expectedHandedOver;
-    for (const QString& name : handedOver) {
-        expectedHandedOver << QDir(folder.path()).absoluteFilePath(name);
-    }
-    QCOMPARE(desktop_->handedOverFiles, expectedHandedOver);
+    QCOMPARE(desktop_->handedOverReadings, handedOver);
 
     const std::vector<QWidget*> shown = visibleWindows();
     if (window.isEmpty()) {
@@ -340,10 +366,14 @@ void ApplicationTest::commandLines() {
 }
 
 // Two real processes: a running copy (the instance holder, claiming for the program's own
-// path) and the program started again with a file. The second hands the file over and ends
-// quietly; the first receives its absolute path.
+// path) and the program started again with a file. The second reads the file, hands its reading
+// over and ends quietly; the first receives the reading and shows it once the second has heard
+// that it was taken.
 void ApplicationTest::aFileGoesToTheRunningCopy() {
     QTemporaryDir folder;
+    QFile other(folder.filePath(QStringLiteral("other.fsc")));
+    QVERIFY(other.open(QIODevice::WriteOnly) && other.write("\x88\r\n\x8C\r\n") == 6);
+    other.close();
     // Both in a runtime folder of their own, as a desktop session gives each user.
     QTemporaryDir runtime;
     QVERIFY(QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
@@ -370,10 +400,10 @@ void ApplicationTest::aFileGoesToTheRunningCopy() {
     QCOMPARE(second.readAllStandardOutput(), QByteArray());
     QCOMPARE(second.readAllStandardError(), QByteArray());
 
-    QVERIFY(running.canReadLine() || running.waitForReadyRead(10000));
-    const QString received = QString::fromUtf8(running.readLine().trimmed());
-    QCOMPARE(received, QStringLiteral("received ") +
-                           QDir(folder.path()).absoluteFilePath(QStringLiteral("other.fsc")));
+    for (const QByteArray said : {"received 880d0a8c0d0a", "shown 880d0a8c0d0a"}) {
+        QVERIFY(running.canReadLine() || running.waitForReadyRead(10000));
+        QCOMPARE(running.readLine().trimmed(), said);
+    }
     running.closeWriteChannel();
     QVERIFY(running.waitForFinished(10000));
 }

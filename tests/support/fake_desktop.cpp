@@ -102,19 +102,19 @@ double FakeDesktop::random() {
     return takeFront(randomValues, 0.0);
 }
 
-bool FakeDesktop::claimSingleInstance(platform::FileReceiver receiver) {
+bool FakeDesktop::claimSingleInstance(platform::ReadingReceiver receiver) {
     calls.append(QStringLiteral("claimSingleInstance"));
     ++instanceClaims;
     if (anotherCopyRunning) {
         return false;
     }
-    fileReceiver = std::move(receiver);
+    readingReceiver = std::move(receiver);
     return true;
 }
 
-platform::Handover FakeDesktop::handOverFile(const QString& absolutePath) {
-    calls.append(QStringLiteral("handOverFile"));
-    handedOverFiles.append(absolutePath);
+platform::Handover FakeDesktop::handOverReading(const QByteArray& reading) {
+    calls.append(QStringLiteral("handOverReading"));
+    handedOverReadings.append(reading);
     return runningCopyAnswers;
 }
 

@@ -44,8 +44,8 @@ public:
     QDateTime now() override;
     void seedRandom(quint32 seed) override;
     double random() override;
-    bool claimSingleInstance(platform::FileReceiver receiver) override;
-    platform::Handover handOverFile(const QString& absolutePath) override;
+    bool claimSingleInstance(platform::ReadingReceiver receiver) override;
+    platform::Handover handOverReading(const QByteArray& reading) override;
     void writeToConsole(const QString& text, platform::ConsoleStream stream) override;
 
     // Every call by name, in the order made ("seedRandom", "random", ...).
@@ -63,12 +63,13 @@ public:
     std::vector<quint32> seeds;
     int randomDraws = 0;
     int instanceClaims = 0;
-    // What went to the terminal, and the files given to the running copy.
+    // What went to the terminal, and the readings given to the running copy.
     QString consoleOutput;
     QString consoleErrors;
-    QStringList handedOverFiles;
-    // Where the claim sends files that later copies hand over: a test calls it as one would.
-    platform::FileReceiver fileReceiver;
+    QByteArrayList handedOverReadings;
+    // Where the claim sends readings that later copies hand over: a test calls it as one would,
+    // and then what it returns, as a later copy's confirmation would.
+    platform::ReadingReceiver readingReceiver;
 
     // The script. A message with no scripted answer gets OK, or No for a Yes/No question; a
     // file dialog with none is cancelled; a draw with none gives 0.
