@@ -18,7 +18,9 @@
 #include <atomic>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <thread>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/inotify.h>
@@ -85,6 +87,9 @@ private slots:
     void aLiveCopysGarbledLockStillHolds();
     void anotherUsersServerHearsNothing();
     void onlyRegularFilesAreRead();
+    void aStalledCopyHoldsNoLaterCopy();
+    void laterCopiesReachTheRunningCopy_data();
+    void laterCopiesReachTheRunningCopy();
 
 private:
     QString program(const char* name) const { return scratch_.filePath(QLatin1String(name)); }
@@ -307,6 +312,93 @@ void HandoverUnixTest::onlyRegularFilesAreRead() {
     char events[4096];
     QCOMPARE(::read(watch.get(), events, sizeof events), ssize_t{-1});
     QCOMPARE(errno, EAGAIN);
+}
+
+// A running copy that takes no connection (stopped, or stuck on something else) fills its queue;
+// a later copy still ends, with no answer, instead of waiting in connect() for good.
+void HandoverUnixTest::aStalledCopyHoldsNoLaterCopy() {
+    const QString socket = scratch_.filePath(QStringLiteral("stalled.socket"));
+    const platform::Descriptor listener(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray path = QFile::encodeName(socket);
+    std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
+    QCOMPARE(::bind(listener.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address),
+             0);
+    QCOMPARE(::listen(listener.get(), 0), 0);
+    std::vector<platform::Descriptor> queued;
+    for (int i = 0; i < 4; ++i) {
+        queued.emplace_back(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+        ::connect(queued.back().get(), reinterpret_cast<const sockaddr*>(&address), sizeof address);
+    }
+
+    std::atomic<bool> done{false};
+    platform::Handover answered = platform::Handover::Taken;
+    std::thread later([&] {
+        answered = platform::handOverReading(socket, kGoodReading);
+        done = true;
+    });
+    const bool ended = QTest::qWaitFor([&done] { return done.load(); }, 20000);
+    if (!ended) {
+        ::shutdown(listener.get(), SHUT_RDWR); // frees the thread, so that the test can end
+    }
+    later.join();
+    QVERIFY(ended);
+    QCOMPARE(answered, platform::Handover::NoAnswer);
+}
+
+// Copies of the program in a runtime folder of their own, started from outside as a desktop
+// starts them: the running copy, then a later copy with a reading, which must be taken. The
+// folder's path may be too long for a socket's address; the folder may have been emptied
+// while a copy ran, and a newer copy started, which must keep its later copies when the older
+// one closes.
+void HandoverUnixTest::laterCopiesReachTheRunningCopy_data() {
+    QTest::addColumn<int>("folderLength");
+    QTest::addColumn<bool>("emptiedUnderIt");
+    QTest::newRow("a short folder") << 0 << false;
+    QTest::newRow("a folder too long for a socket's address") << 150 << false;
+    QTest::newRow("the folder emptied, a newer copy started, the older one closed") << 0 << true;
+}
+
+void HandoverUnixTest::laterCopiesReachTheRunningCopy() {
+    QFETCH(int, folderLength);
+    QFETCH(bool, emptiedUnderIt);
+    QString folder = scratch_.filePath(QStringLiteral("runtime-%1").arg(QTest::currentDataTag()));
+    folder = folder.leftJustified(folderLength, QLatin1Char('x'));
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                              QFileDevice::ExeOwner));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder);
+    const auto start = [&](const QStringList& reading) {
+        auto copy = std::make_unique<QProcess>();
+        copy->setProcessEnvironment(environment);
+        copy->start(QStringLiteral(INSTANCE_HOLDER), QStringList{program("copies")} + reading);
+        return copy;
+    };
+    const auto firstWords = [](QProcess& copy) {
+        return copy.waitForReadyRead(20000) ? copy.readLine().trimmed() : QByteArray();
+    };
+
+    std::unique_ptr<QProcess> running = start({});
+    QCOMPARE(firstWords(*running), QByteArray("claimed"));
+    if (emptiedUnderIt) {
+        const std::unique_ptr<QProcess> older = std::move(running);
+        for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::System)) {
+            QVERIFY(QFile::remove(QDir(folder).filePath(name)));
+        }
+        running = start({});
+        QCOMPARE(firstWords(*running), QByteArray("claimed"));
+        older->closeWriteChannel();
+        QVERIFY(older->waitForFinished(10000));
+    }
+    const std::unique_ptr<QProcess> later = start({QString::fromLatin1(kGoodReading.toHex())});
+    QCOMPARE(firstWords(*later), QByteArray("taken"));
+    QVERIFY(later->waitForFinished(10000));
+    QVERIFY(running->canReadLine() || running->waitForReadyRead(10000));
+    QCOMPARE(running->readLine().trimmed(), "received " + kGoodReading.toHex());
+    running->closeWriteChannel();
+    QVERIFY(running->waitForFinished(10000));
 }
 
 QTEST_MAIN(HandoverUnixTest)
