@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class QTextDocument;
 class QWidget;
@@ -85,6 +86,11 @@ public:
     // Gives a saved reading, the bytes of its file, to the copy that holds the claim, and says
     // what that copy made of it.
     virtual Handover handOverReading(const QByteArray& reading) = 0;
+
+    // Up to `maxBytes` of a regular file, or nothing for anything else (see readRegularFile).
+    // A file on a disk that stops answering keeps it waiting, so it is never asked on the GUI
+    // thread; it may be asked from any thread.
+    virtual std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes) = 0;
 
     // Text for whoever started the program from a terminal: help, the version, what was wrong
     // with the command line. Where a program with windows has no terminal, it is shown instead.

@@ -233,6 +233,10 @@ Handover QtDesktop::handOverReading(const QByteArray& reading) {
     return name.isEmpty() ? Handover::NoAnswer : platform::handOverReading(name, reading);
 }
 
+std::optional<QByteArray> QtDesktop::readRegularFile(const QString& path, qint64 maxBytes) {
+    return platform::readRegularFile(path, maxBytes);
+}
+
 void QtDesktop::writeToConsole(const QString& text, ConsoleStream stream) {
     if (!hasConsole()) {
         QMessageBox box(stream == ConsoleStream::Error ? QMessageBox::Warning

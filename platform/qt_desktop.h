@@ -40,6 +40,7 @@ public:
     double random() override;
     bool claimSingleInstance(ReadingReceiver receiver) override;
     Handover handOverReading(const QByteArray& reading) override;
+    std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes) override;
     void writeToConsole(const QString& text, ConsoleStream stream) override;
 
 private:

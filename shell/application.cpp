@@ -78,17 +78,17 @@ bool Application::StartUp(const CommandLine& commandLine) {
 // ends without a word; anything else is no reading, said here. Without a file, or when the
 // running copy does not answer in time, it says that the program is running.
 bool Application::refuseSecondCopy(const CommandLine& commandLine) {
+    ui::ReadingFileRead read{.outcome = ui::ReadingFileRead::Outcome::Reading};
     platform::Handover handover = platform::Handover::NoAnswer;
     if (!commandLine.file.isEmpty()) {
-        const std::optional<storage::SavedKuaNumbers> numbers =
-            readReading(commandLine.file, FileOrigin::Outside);
-        handover = numbers ? desktop_->handOverReading(
-                                 QByteArray::fromStdString(storage::EncodeReadingFile(*numbers)))
-                           : platform::Handover::Refused;
+        read = readReading(commandLine.file, FileOrigin::Outside);
+        handover = read.outcome == ui::ReadingFileRead::Outcome::Reading
+                       ? desktop_->handOverReading(
+                             QByteArray::fromStdString(storage::EncodeReadingFile(read.numbers)))
+                       : platform::Handover::Refused;
     }
     if (handover == platform::Handover::Refused) {
-        desktop_->showMessage(nullptr, tr("Please Check The File."),
-                              platform::MessageIcon::Critical);
+        refuseFile(read, nullptr);
         exitStatus_ = kFileRefusedStatus;
     } else if (handover == platform::Handover::NoAnswer) {
         desktop_->showMessage(nullptr, tr("Application is already running"),
@@ -98,24 +98,31 @@ bool Application::refuseSecondCopy(const CommandLine& commandLine) {
     return false;
 }
 
-std::optional<storage::SavedKuaNumbers> Application::readReading(const QString& path,
-                                                                 FileOrigin origin) const {
+ui::ReadingFileRead Application::readReading(const QString& path, FileOrigin origin) const {
     const bool named = origin == FileOrigin::OpenDialog ? path.endsWith(QLatin1String("fsc"))
                                                         : ui::hasReadingFileSuffix(path);
-    return named ? ui::readReadingFile(path) : std::nullopt;
+    return named ? ui::readReadingFile(*desktop_, path) : ui::ReadingFileRead{};
 }
 
 bool Application::openReading(const QString& path, FileOrigin origin) {
     // A file that is not a saved reading changes nothing: showing the previous reading as if
-    // it came from the file would mislead.
-    const std::optional<storage::SavedKuaNumbers> numbers = readReading(path, origin);
-    if (!numbers) {
-        desktop_->showMessage(workingWindow_, tr("Please Check The File."),
-                              platform::MessageIcon::Critical);
+    // it came from the file would mislead. Neither does one that is late: the user has been
+    // told, and a window replaced later out of the blue would mislead as much.
+    const ui::ReadingFileRead read = readReading(path, origin);
+    if (read.outcome != ui::ReadingFileRead::Outcome::Reading) {
+        refuseFile(read, workingWindow_);
         return false;
     }
-    showReading(*numbers);
+    showReading(read.numbers);
     return true;
+}
+
+void Application::refuseFile(const ui::ReadingFileRead& read, QWidget* parent) {
+    desktop_->showMessage(parent,
+                          read.outcome == ui::ReadingFileRead::Outcome::TooLate
+                              ? tr("The file did not arrive in time. Please try again later.")
+                              : tr("Please Check The File."),
+                          platform::MessageIcon::Critical);
 }
 
 void Application::showReading(const storage::SavedKuaNumbers& numbers) {

@@ -3,6 +3,7 @@
 #include "engine/couple_reading.h"
 #include "shell/command_line.h"
 #include "storage/reading_file.h"
+#include "ui/common/reading_file_io.h"
 
 #include <QObject>
 #include <QPointer>
@@ -81,8 +82,9 @@ private:
     void showResultWindow();
     void goBack(ui::frmFengShuiCompatibilityResult* result);
     bool refuseSecondCopy(const CommandLine& commandLine);
-    std::optional<storage::SavedKuaNumbers> readReading(const QString& path,
-                                                        FileOrigin origin) const;
+    ui::ReadingFileRead readReading(const QString& path, FileOrigin origin) const;
+    // Says why a file was not opened: it is no reading, or it did not arrive in time.
+    void refuseFile(const ui::ReadingFileRead& read, QWidget* parent);
     void showReading(const storage::SavedKuaNumbers& numbers);
     std::function<void()> takeHandedOverReading(const QByteArray& reading);
     void showHandedOverReading();

@@ -771,6 +771,10 @@ Stöbern Sie im gesamten Katalog unter %1 und wählen Sie die Programme aus, die
         <source>Please Check The File.</source>
         <translation>Bitte überprüfen Sie die Datei.</translation>
     </message>
+    <message>
+        <source>The file did not arrive in time. Please try again later.</source>
+        <translation>Die Datei kam nicht rechtzeitig an. Bitte versuchen Sie es später noch einmal.</translation>
+    </message>
 </context>
 <context>
     <name>shell::CommandLine</name>

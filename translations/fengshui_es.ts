@@ -771,6 +771,10 @@ Explore el catálogo completo en %1 y elija los programas que más le convengan.
         <source>Please Check The File.</source>
         <translation>Compruebe el archivo.</translation>
     </message>
+    <message>
+        <source>The file did not arrive in time. Please try again later.</source>
+        <translation>El archivo no llegó a tiempo. Vuelva a intentarlo más tarde.</translation>
+    </message>
 </context>
 <context>
     <name>shell::CommandLine</name>

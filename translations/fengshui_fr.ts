@@ -771,6 +771,10 @@ Parcourez tout le catalogue sur %1 et choisissez les programmes qui vous convien
         <source>Please Check The File.</source>
         <translation>Veuillez vérifier le fichier.</translation>
     </message>
+    <message>
+        <source>The file did not arrive in time. Please try again later.</source>
+        <translation>Le fichier n&apos;est pas arrivé à temps. Veuillez réessayer plus tard.</translation>
+    </message>
 </context>
 <context>
     <name>shell::CommandLine</name>

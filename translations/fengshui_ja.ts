@@ -771,6 +771,10 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
         <source>Please Check The File.</source>
         <translation>ファイルを確認してください。</translation>
     </message>
+    <message>
+        <source>The file did not arrive in time. Please try again later.</source>
+        <translation>ファイルを時間内に読み込めませんでした。しばらくしてからもう一度お試しください。</translation>
+    </message>
 </context>
 <context>
     <name>shell::CommandLine</name>

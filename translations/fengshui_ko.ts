@@ -771,6 +771,10 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
         <source>Please Check The File.</source>
         <translation>파일을 확인하십시오.</translation>
     </message>
+    <message>
+        <source>The file did not arrive in time. Please try again later.</source>
+        <translation>파일을 제시간에 읽지 못했습니다. 잠시 후 다시 시도하십시오.</translation>
+    </message>
 </context>
 <context>
     <name>shell::CommandLine</name>

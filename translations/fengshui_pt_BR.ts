@@ -771,6 +771,10 @@ Consulte o catálogo completo em %1 e escolha os programas que combinam com voc�
         <source>Please Check The File.</source>
         <translation>Verifique o arquivo.</translation>
     </message>
+    <message>
+        <source>The file did not arrive in time. Please try again later.</source>
+        <translation>O arquivo não chegou a tempo. Tente novamente mais tarde.</translation>
+    </message>
 </context>
 <context>
     <name>shell::CommandLine</name>

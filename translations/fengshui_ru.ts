@@ -771,6 +771,10 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
         <source>Please Check The File.</source>
         <translation>Пожалуйста, проверьте файл.</translation>
     </message>
+    <message>
+        <source>The file did not arrive in time. Please try again later.</source>
+        <translation>Файл не удалось получить вовремя. Пожалуйста, повторите попытку позже.</translation>
+    </message>
 </context>
 <context>
     <name>shell::CommandLine</name>

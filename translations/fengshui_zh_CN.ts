@@ -771,6 +771,10 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
         <source>Please Check The File.</source>
         <translation>请检查该文件。</translation>
     </message>
+    <message>
+        <source>The file did not arrive in time. Please try again later.</source>
+        <translation>未能及时读取该文件。请稍后再试。</translation>
+    </message>
 </context>
 <context>
     <name>shell::CommandLine</name>

@@ -771,6 +771,10 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
         <source>Please Check The File.</source>
         <translation>請檢查該檔案。</translation>
     </message>
+    <message>
+        <source>The file did not arrive in time. Please try again later.</source>
+        <translation>未能及時讀取該檔案。請稍後再試。</translation>
+    </message>
 </context>
 <context>
     <name>shell::CommandLine</name>

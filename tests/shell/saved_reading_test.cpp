@@ -11,7 +11,10 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
+
+#include <future>
 
 using test::Person;
 
@@ -32,6 +35,7 @@ private slots:
     void anOpenedReadingNamesTheLastUser();
     void readingsFromTheDesktop_data();
     void readingsFromTheDesktop();
+    void aFileThatDoesNotArriveFreezesNothing();
 
 private:
     QString writeFile(const QString& name, const QByteArray& bytes) const;
@@ -352,6 +356,35 @@ void SavedReadingTest::readingsFromTheDesktop() {
                                                      ? QStringList{"Please Check The File."}
                                                      : QStringList());
     QCOMPARE(test::ProgramDriver::visibleWindows(), before);
+}
+
+// A reading on a disk that has stopped answering (a dead network share): while the Open command
+// waits for it, the program goes on, and takes a reading that a later copy hands over. When the
+// file does not come in time the user is told; when it comes after all, nothing changes.
+void SavedReadingTest::aFileThatDoesNotArriveFreezesNothing() {
+    const QString path = writeFile("remote.fsc", QByteArray("\x8F\r\n\x8D\r\n")); // 9 and 8
+    std::promise<void> disk;
+    program_->desktop().diskAnswers = disk.get_future().share();
+    bool handedOver = false;
+    QTimer::singleShot(100, [this, &handedOver] {
+        if (const std::function<void()> show =
+                program_->desktop().readingReceiver(QByteArray("\x88\r\n\x8C\r\n"))) {
+            show();
+            handedOver = true;
+        }
+    });
+
+    open(path);
+
+    QVERIFY(handedOver);
+    QCOMPARE(program_->desktop().messageTexts(),
+             QStringList{"The file did not arrive in time. Please try again later."});
+    QVERIFY(program_->result());
+    QCOMPARE(program_->shown("lblFengShuiKuaNo_0"), QStringLiteral("3"));
+    disk.set_value();
+    QTest::qWait(100);
+    QCOMPARE(program_->desktop().messages.size(), std::size_t{1});
+    QCOMPARE(program_->shown("lblFengShuiKuaNo_0"), QStringLiteral("3"));
 }
 
 QTEST_MAIN(SavedReadingTest)

@@ -1,5 +1,6 @@
 #include "tests/support/fake_desktop.h"
 
+#include "platform/local_files.h"
 #include "platform/page_output.h"
 
 #include <QBuffer>
@@ -116,6 +117,14 @@ platform::Handover FakeDesktop::handOverReading(const QByteArray& reading) {
     calls.append(QStringLiteral("handOverReading"));
     handedOverReadings.append(reading);
     return runningCopyAnswers;
+}
+
+// Not recorded in the calls: it runs off the GUI thread.
+std::optional<QByteArray> FakeDesktop::readRegularFile(const QString& path, qint64 maxBytes) {
+    if (diskAnswers.valid()) {
+        diskAnswers.wait();
+    }
+    return platform::readRegularFile(path, maxBytes);
 }
 
 void FakeDesktop::writeToConsole(const QString& text, platform::ConsoleStream stream) {

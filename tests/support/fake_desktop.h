@@ -8,6 +8,7 @@
 
 #include <deque>
 #include <functional>
+#include <future>
 #include <map>
 #include <tuple>
 #include <vector>
@@ -46,6 +47,7 @@ public:
     double random() override;
     bool claimSingleInstance(platform::ReadingReceiver receiver) override;
     platform::Handover handOverReading(const QByteArray& reading) override;
+    std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes) override;
     void writeToConsole(const QString& text, platform::ConsoleStream stream) override;
 
     // Every call by name, in the order made ("seedRandom", "random", ...).
@@ -78,6 +80,9 @@ public:
     std::deque<QString> saveFileAnswers;
     std::deque<double> randomValues;
     std::map<SettingKey, QString> settings;
+    // While this has no value, file reads wait for it, as on a disk that has stopped answering.
+    // Reads run off the GUI thread: set it before they start, answer it through its promise.
+    std::shared_future<void> diskAnswers;
     bool settingsWritable = true;
     // The print dialog is confirmed unless told otherwise; the printer then fails on request.
     bool printChoice = true;
