@@ -23,6 +23,8 @@ namespace {
 // A busy pipe is waited for this long at a time by a later copy.
 constexpr DWORD kBusyPipeWaitMs = 1000;
 constexpr DWORD kPipeBufferBytes = 4096;
+// How long the running copy waits before it tries again to make an instance the system refused.
+constexpr int kInstanceRetryMs = 250;
 
 // What the installer asks to tell whether the program runs: it asks the user to close it.
 constexpr wchar_t kRunningMutexName[] = L"Local\\" FSC_RUNNING_MUTEX;
@@ -252,6 +254,7 @@ struct FileHandoverServer::Listening {
     Overlapped connecting;
     bool connectedEarly = false; // a later copy came before the instance was waited on
     std::unique_ptr<QWinEventNotifier> notifier;
+    QTimer retry; // when no instance could be made, as when the system has none to spare
     int open = 0; // connections being heard
 
     ~Listening() {
@@ -272,7 +275,13 @@ struct FileHandoverServer::Listening {
         if (waiting == INVALID_HANDLE_VALUE) {
             return false;
         }
-        const BOOL result = ConnectNamedPipe(waiting, connecting.get());
+        BOOL result = ConnectNamedPipe(waiting, connecting.get());
+        if (!result && GetLastError() == ERROR_NO_DATA) {
+            // A later copy came and went before this instance waited for it; the instance
+            // itself is still good.
+            DisconnectNamedPipe(waiting);
+            result = ConnectNamedPipe(waiting, connecting.get());
+        }
         if (!result && GetLastError() == ERROR_PIPE_CONNECTED) {
             connecting.started(TRUE);
             connectedEarly = true;
@@ -306,27 +315,37 @@ bool FileHandoverServer::listen(const QString& name) {
     }
     Listening* state = listening.get();
     state->notifier = std::make_unique<QWinEventNotifier>(state->connecting.event());
-    connect(state->notifier.get(), &QWinEventNotifier::activated, this, [this, state] {
+    // The next instance for the next later copy; tried again a little later when the system
+    // has none to give, so that one failed instance never ends the listening.
+    const auto waitForNext = [state] {
+        if (state->waiting != INVALID_HANDLE_VALUE || state->open >= kMaxOpenHandovers) {
+            return;
+        }
+        if (state->addInstance(false)) {
+            state->notifier->setEnabled(true);
+        } else {
+            state->retry.start();
+        }
+    };
+    state->retry.setSingleShot(true);
+    state->retry.setInterval(kInstanceRetryMs);
+    connect(&state->retry, &QTimer::timeout, this, waitForNext);
+    connect(state->notifier.get(), &QWinEventNotifier::activated, this, [this, state, waitForNext] {
         const bool early = std::exchange(state->connectedEarly, false);
         const bool connected = state->connecting.result(state->waiting) >= 0 || early;
         const HANDLE pipe = std::exchange(state->waiting, INVALID_HANDLE_VALUE);
         if (connected) {
             auto* connection = new Connection(pipe, receiver_, this);
             ++state->open;
-            connect(connection, &QObject::destroyed, this, [state] {
+            connect(connection, &QObject::destroyed, this, [state, waitForNext] {
                 --state->open;
-                if (state->waiting == INVALID_HANDLE_VALUE && state->addInstance(false)) {
-                    state->notifier->setEnabled(true);
-                }
+                waitForNext();
             });
         } else {
             CloseHandle(pipe);
         }
-        // At the limit, the next instance comes once a connection is done.
-        if (state->open < kMaxOpenHandovers && state->addInstance(false)) {
-            return;
-        }
         state->notifier->setEnabled(false);
+        waitForNext();
     });
     listening_ = std::move(listening);
     return true;

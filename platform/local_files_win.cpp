@@ -1,6 +1,10 @@
 #include "platform/local_files.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <string>
 
 #include <windows.h>
 
@@ -13,34 +17,100 @@ QString runtimeFolder() {
     return folder;
 }
 
-std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes) {
-    // What the name turns out to be is asked of the open handle: a pipe or a device (CON, COM1
-    // and their like answer to any folder and extension) is refused before anything is read.
-    const HANDLE file = CreateFileW(
-        reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(path).utf16()), GENERIC_READ,
-        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return std::nullopt;
-    }
-    std::optional<QByteArray> bytes;
-    if (GetFileType(file) == FILE_TYPE_DISK) {
-        bytes.emplace();
-        char chunk[4096];
-        DWORD got = 0;
-        while (bytes->size() < maxBytes) {
-            const auto wanted =
-                static_cast<DWORD>(std::min<qint64>(sizeof chunk, maxBytes - bytes->size()));
-            if (!ReadFile(file, chunk, wanted, &got, nullptr)) {
-                bytes.reset();
-                break;
-            }
-            if (got == 0) {
-                break;
-            }
-            bytes->append(chunk, static_cast<qsizetype>(got));
+namespace {
+
+class Handle {
+public:
+    explicit Handle(HANDLE handle) : handle_(handle) {}
+    ~Handle() {
+        if (valid()) {
+            CloseHandle(handle_);
         }
     }
-    CloseHandle(file);
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    HANDLE get() const { return handle_; }
+    bool valid() const { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
+
+private:
+    HANDLE handle_;
+};
+
+// Names that Windows gives to devices in every folder and with any extension: CON.fsc is the
+// console, COM3.fsc a serial port.
+bool isDeviceName(const QString& fileName) {
+    static const QRegularExpression device(
+        QStringLiteral("^(CON|PRN|AUX|NUL|CONIN\\$|CONOUT\\$|COM[0-9\\x{b9}\\x{b2}\\x{b3}]|"
+                       "LPT[0-9\\x{b9}\\x{b2}\\x{b3}]) *(\\..*)?$"),
+        QRegularExpression::CaseInsensitiveOption);
+    return device.match(fileName).hasMatch();
+}
+
+// The path as Windows will open it, when that is a file on a drive of this machine: not a
+// share on another machine (\\host\share, which would send the user's credentials there), not
+// the device space (\\.\pipe\..., \\.\COM3) and no device name.
+std::optional<std::wstring> localDrivePath(const QString& path) {
+    const std::wstring given = QDir::toNativeSeparators(path).toStdWString();
+    const DWORD size = GetFullPathNameW(given.c_str(), 0, nullptr, nullptr);
+    if (size == 0) {
+        return std::nullopt;
+    }
+    std::wstring full(size, L'\0');
+    const DWORD length = GetFullPathNameW(given.c_str(), size, full.data(), nullptr);
+    if (length == 0 || length >= size) {
+        return std::nullopt;
+    }
+    full.resize(length);
+    const QString resolved = QString::fromStdWString(full);
+    static const QRegularExpression drive(QStringLiteral("^(\\\\\\\\\\?\\\\)?[A-Za-z]:\\\\"));
+    if (!drive.match(resolved).hasMatch() || isDeviceName(QFileInfo(resolved).fileName())) {
+        return std::nullopt;
+    }
+    return full;
+}
+
+// The path's regular file, open for reading, or nothing. What it is, is asked of a handle that
+// may only read attributes; a server that the name reaches may identify the user, never act in
+// the user's name.
+HANDLE openRegularFile(const QString& path) {
+    const std::optional<std::wstring> full = localDrivePath(path);
+    if (!full) {
+        return INVALID_HANDLE_VALUE;
+    }
+    constexpr DWORD kShare = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    constexpr DWORD kIdentifyOnly = SECURITY_SQOS_PRESENT | SECURITY_IDENTIFICATION;
+    const Handle asked(CreateFileW(full->c_str(), FILE_READ_ATTRIBUTES, kShare, nullptr,
+                                   OPEN_EXISTING, kIdentifyOnly, nullptr));
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (!asked.valid() || GetFileType(asked.get()) != FILE_TYPE_DISK ||
+        !GetFileInformationByHandle(asked.get(), &information) ||
+        (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return INVALID_HANDLE_VALUE;
+    }
+    return ReOpenFile(asked.get(), GENERIC_READ, kShare, kIdentifyOnly);
+}
+
+} // namespace
+
+std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes) {
+    const Handle file(openRegularFile(path));
+    if (!file.valid()) {
+        return std::nullopt;
+    }
+    QByteArray bytes;
+    char chunk[4096];
+    DWORD got = 0;
+    while (bytes.size() < maxBytes) {
+        const auto wanted =
+            static_cast<DWORD>(std::min<qint64>(sizeof chunk, maxBytes - bytes.size()));
+        if (!ReadFile(file.get(), chunk, wanted, &got, nullptr)) {
+            return std::nullopt;
+        }
+        if (got == 0) {
+            break;
+        }
+        bytes.append(chunk, static_cast<qsizetype>(got));
+    }
     return bytes;
 }
 

@@ -9,11 +9,15 @@
 #include <QCryptographicHash>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLibrary>
 #include <QMessageBox>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSettings>
+#include <QTemporaryFile>
 #include <QUrl>
 
 #include <cstdio>
@@ -85,6 +89,40 @@ QString instanceKey(const QString& executablePath) {
     return QStringLiteral("fengshui-compatibility-") + QString::fromLatin1(hash.toHex().left(16));
 }
 
+#ifdef Q_OS_WIN
+// A random secret of the user's own, made by the first copy that needs it and kept in the
+// user's private folder, which nobody else may read; empty when none can be had. It appears
+// whole or not at all: it is written under another name first and then given its own, which
+// fails when a copy started at the same moment gave its own first.
+QString userSecret() {
+    const QDir folder(runtimeFolder());
+    const QString path = folder.filePath(QStringLiteral("fengshui-compatibility.secret"));
+    static const QRegularExpression valid(QStringLiteral("^[0-9a-f]{32}$"));
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        QFile kept(path);
+        if (kept.open(QIODevice::ReadOnly)) {
+            const QString secret = QString::fromLatin1(kept.read(64));
+            if (valid.match(secret).hasMatch()) {
+                return secret;
+            }
+            kept.close();
+            kept.remove(); // damaged: made anew
+        }
+        quint32 random[4];
+        QRandomGenerator::system()->fillRange(random);
+        QTemporaryFile made(folder.filePath(QStringLiteral("fengshui-compatibility.XXXXXX")));
+        if (made.open()) {
+            made.write(QByteArray(reinterpret_cast<const char*>(random), sizeof random).toHex());
+            made.close();
+            if (made.rename(path)) {
+                made.setAutoRemove(false);
+            }
+        }
+    }
+    return {};
+}
+#endif
+
 // The printing module, where it is installed beside the program (and lies in the build tree).
 QString printModulePath(const QString& executablePath) {
     return QDir::cleanPath(
@@ -119,8 +157,10 @@ QString instanceLockPath(const QString& executablePath) {
 
 QString instanceSocketName(const QString& executablePath) {
 #ifdef Q_OS_WIN
-    // Named pipes share one namespace for all users; the key holds the user's own folder.
-    return instanceKey(executablePath);
+    // Named pipes share one namespace for all users, and the key is made of public facts: the
+    // user's secret makes the name one that nobody else can work out and take first.
+    const QString secret = userSecret();
+    return secret.isEmpty() ? QString() : instanceKey(executablePath) + QLatin1Char('-') + secret;
 #else
     const QString folder = runtimeFolder();
     return folder.isEmpty()

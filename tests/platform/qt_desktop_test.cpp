@@ -3,6 +3,7 @@
 // store in a scratch folder, the random numbers, and the instance lock across processes.
 
 #include "platform/file_handover.h"
+#include "platform/local_files.h"
 #include "platform/qt_desktop.h"
 
 #include <QAbstractButton>
@@ -65,6 +66,9 @@ private slots:
     void anotherProcessHoldsTheLock();
     void aKilledCopyDoesNotBlock();
     void copiesStartedTogetherEndAsOne();
+    void onlyLocalRegularFilesAreRead_data();
+    void onlyLocalRegularFilesAreRead();
+    void theHandoverNameHoldsTheUsersSecret();
     void unreadableLocksAreTakenOver_data();
     void unreadableLocksAreTakenOver();
     void handedOverReadings_data();
@@ -351,6 +355,59 @@ void QtDesktopTest::copiesStartedTogetherEndAsOne() {
     QCOMPARE(shown, kCopies - 1);
     running->closeWriteChannel();
     QVERIFY(running->waitForFinished(10000));
+}
+
+// What the program reads as a file: a regular file on a drive of this machine, and nothing that
+// merely has a file's name. On Windows a share on another machine would be sent the user's
+// credentials, and a pipe or a device answers to such a name in any folder.
+void QtDesktopTest::onlyLocalRegularFilesAreRead_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("read");
+    const QString file = QDir::toNativeSeparators(scratch_.filePath(QStringLiteral("a.fsc")));
+    QTest::newRow("a file") << file << true;
+    QTest::newRow("a folder") << scratch_.path() << false;
+    QTest::newRow("a missing file") << scratch_.filePath(QStringLiteral("missing.fsc")) << false;
+    QTest::newRow("a share on another machine") << "\\\\host\\share\\a.fsc" << false;
+    QTest::newRow("a named pipe") << "\\\\.\\pipe\\a.fsc" << false;
+    QTest::newRow("a device by its path") << "\\\\.\\NUL" << false;
+    QTest::newRow("the null device by its name, in a folder")
+        << scratch_.filePath(QStringLiteral("NUL.fsc")) << false;
+#ifdef Q_OS_WIN
+    QTest::newRow("a file by its long path") << "\\\\?\\" + file << true;
+#endif
+}
+
+void QtDesktopTest::onlyLocalRegularFilesAreRead() {
+    QFETCH(QString, path);
+    QFETCH(bool, read);
+    QFile file(scratch_.filePath(QStringLiteral("a.fsc")));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("reading") == 7);
+    file.close();
+    platform::QtDesktop desktop(program("files"));
+    QCOMPARE(desktop.readRegularFile(path, 64),
+             read ? std::optional<QByteArray>("reading") : std::optional<QByteArray>());
+}
+
+// On Windows every user's pipes share one namespace, and what the rest of the name is made of
+// (the program's path, the user's folder) anyone can find out: the name holds a secret of the
+// user's own, kept in the user's private folder, so that nobody else can take it first.
+void QtDesktopTest::theHandoverNameHoldsTheUsersSecret() {
+#ifndef Q_OS_WIN
+    QSKIP("a socket in the user's private folder needs no secret name");
+#else
+    const QString name = platform::instanceSocketName(program("secret"));
+    QCOMPARE(platform::instanceSocketName(program("secret")), name);
+    const QString secret =
+        QDir(platform::runtimeFolder()).filePath(QStringLiteral("fengshui-compatibility.secret"));
+    QFile kept(secret);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    const QByteArray held = kept.readAll();
+    QCOMPARE(held.size(), 32);
+    QVERIFY(name.endsWith(QString::fromLatin1(held)));
+    kept.close();
+    QVERIFY(kept.remove());
+    QVERIFY(platform::instanceSocketName(program("secret")) != name);
+#endif
 }
 
 // A lock that no live copy holds and that cannot be read, as a crash or a power cut right after

@@ -270,6 +270,15 @@ void SavedReadingTest::readingsFromTheDesktop_data() {
                                                        << "input"
                                                        << "//host/share/a.fsc"
                                                        << "not taken";
+    QTest::newRow("a .fsc on another machine, its host hidden in the path, dropped")
+        << "drop"
+        << "input"
+        << "////host/share/a.fsc"
+        << "not taken";
+    QTest::newRow("a name ending in .fſc dropped") << "drop"
+                                                   << "input"
+                                                   << "a.fſc"
+                                                   << "not taken";
     // The later copy reads its file and says what is wrong with it; the running copy only
     // refuses bytes that are no reading.
     QTest::newRow("bytes that are no reading handed over") << "handover"

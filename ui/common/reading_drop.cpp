@@ -15,12 +15,19 @@ QString droppedReadingPath(const QMimeData* data) {
         return {};
     }
     const QList<QUrl> urls = data->urls();
-    // A file on another machine (file://host/share/...) is no local file, whatever Qt says.
+    // A file on another machine (file://host/share/...) is no local file, whatever Qt says;
+    // nor is one whose host hides in its path (file:////host/share/..., which Qt 6.4 reads with
+    // no host and turns into //host/share/...), which Windows would fetch from that host, nor
+    // a path into the Windows device space (\\.\pipe\...).
     if (urls.size() != 1 || !urls.front().isLocalFile() || !urls.front().host().isEmpty()) {
         return {};
     }
     const QString path = urls.front().toLocalFile();
-    return hasReadingFileSuffix(path) ? path : QString();
+    const auto separator = [&path](qsizetype i) {
+        return path.size() > i && (path[i] == QLatin1Char('/') || path[i] == QLatin1Char('\\'));
+    };
+    const bool elsewhere = separator(0) && separator(1);
+    return !elsewhere && hasReadingFileSuffix(path) ? path : QString();
 }
 
 ReadingDrop::ReadingDrop(QWidget* window) : QObject(window) {

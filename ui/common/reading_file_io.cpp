@@ -87,7 +87,8 @@ ReadingFileRead readReadingFile(platform::Desktop& desktop, const QString& path,
 }
 
 bool hasReadingFileSuffix(const QString& path) {
-    return path.endsWith(QLatin1String(".fsc"), Qt::CaseInsensitive);
+    // Lower case, not case folding, which takes the long s (ſ) for an s.
+    return path.right(4).toLower() == QLatin1String(".fsc");
 }
 
 } // namespace ui
