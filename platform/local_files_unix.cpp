@@ -38,11 +38,20 @@ QString privateFolder(const QString& path) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     const QByteArray native = QFile::encodeName(QDir::cleanPath(path));
     // Made here with room for the user alone; whether made now or found, it is checked as it
-    // stands, without following a link.
+    // stands, without following a link. Others may look in, which changes nothing, but never
+    // write there: a folder whose mode is widened to 0755 while a copy runs in it stays the
+    // place of that copy, and the next start still finds it there instead of running as a
+    // second copy elsewhere.
     ::mkdir(native.constData(), 0700);
     struct stat status {};
     if (::lstat(native.constData(), &status) != 0 || !S_ISDIR(status.st_mode) ||
-        status.st_uid != ::geteuid() || (status.st_mode & 07777) != 0700) {
+        status.st_uid != ::geteuid()) {
+        return {};
+    }
+    if ((status.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
+        // The user's own folder, opened to others: passing it over may split the program in
+        // two, so say why.
+        qWarning("%s: others may write here, so it is not used", native.constData());
         return {};
     }
     return QDir::cleanPath(path);

@@ -193,7 +193,9 @@ void HandoverUnixTest::runtimeFolders_data() {
     QTest::newRow("missing: made for the user alone") << "missing" << true;
     QTest::newRow("owned by another user") << "another user's" << false;
     QTest::newRow("a link to a usable folder") << "link" << false;
-    QTest::newRow("open to others to read (0755)") << "0755" << false;
+    QTest::newRow("open to others to read (0755), as a copy may find it changed") << "0755" << true;
+    QTest::newRow("open to others to write (0777)") << "0777" << false;
+    QTest::newRow("open to its group to write (0770)") << "0770" << false;
     QTest::newRow("a file, not a folder") << "file" << false;
 }
 
@@ -215,9 +217,9 @@ void HandoverUnixTest::runtimeFolders() {
         QCOMPARE(::chown(native.constData(), 65534, 65534), 0);
     } else if (kind == QLatin1String("link")) {
         QVERIFY(QFile::link(usable, folder));
-    } else if (kind == QLatin1String("0755")) {
+    } else if (kind.startsWith(QLatin1Char('0'))) {
         QCOMPARE(::mkdir(native.constData(), 0700), 0);
-        QCOMPARE(::chmod(native.constData(), 0755), 0);
+        QCOMPARE(::chmod(native.constData(), static_cast<mode_t>(kind.toUInt(nullptr, 8))), 0);
     } else if (kind == QLatin1String("file")) {
         QFile file(folder);
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -226,11 +228,8 @@ void HandoverUnixTest::runtimeFolders() {
 
     QCOMPARE(platform::privateFolder(folder), used ? folder : QString());
     QCOMPARE(platform::firstPrivateFolder({folder, usable}), used ? folder : usable);
-    if (used) {
-        QCOMPARE(modeOf(folder), mode_t{0700});
-    } else {
-        QCOMPARE(modeOf(folder), before);
-    }
+    // Never changed: a folder made now is the user's alone.
+    QCOMPARE(modeOf(folder), kind == QLatin1String("missing") ? mode_t{0700} : before);
 }
 
 // The system's own lock on a live copy's file keeps it, whatever the file says.
@@ -351,18 +350,22 @@ void HandoverUnixTest::aStalledCopyHoldsNoLaterCopy() {
 // starts them: the running copy, then a later copy with a reading, which must be taken. The
 // folder's path may be too long for a socket's address; the folder may have been emptied
 // while a copy ran, and a newer copy started, which must keep its later copies when the older
-// one closes.
+// one closes; or it may have been opened to others to read while the copy ran.
 void HandoverUnixTest::laterCopiesReachTheRunningCopy_data() {
     QTest::addColumn<int>("folderLength");
     QTest::addColumn<bool>("emptiedUnderIt");
-    QTest::newRow("a short folder") << 0 << false;
-    QTest::newRow("a folder too long for a socket's address") << 150 << false;
-    QTest::newRow("the folder emptied, a newer copy started, the older one closed") << 0 << true;
+    QTest::addColumn<bool>("openedToOthers"); // to read, while the copy runs (0755)
+    QTest::newRow("a short folder") << 0 << false << false;
+    QTest::newRow("a folder too long for a socket's address") << 150 << false << false;
+    QTest::newRow("the folder emptied, a newer copy started, the older one closed")
+        << 0 << true << false;
+    QTest::newRow("the folder opened to others to read while the copy runs") << 0 << false << true;
 }
 
 void HandoverUnixTest::laterCopiesReachTheRunningCopy() {
     QFETCH(int, folderLength);
     QFETCH(bool, emptiedUnderIt);
+    QFETCH(bool, openedToOthers);
     QString folder = scratch_.filePath(QStringLiteral("runtime-%1").arg(QTest::currentDataTag()));
     folder = folder.leftJustified(folderLength, QLatin1Char('x'));
     QVERIFY(QDir().mkpath(folder));
@@ -391,6 +394,9 @@ void HandoverUnixTest::laterCopiesReachTheRunningCopy() {
         QCOMPARE(firstWords(*running), QByteArray("claimed"));
         older->closeWriteChannel();
         QVERIFY(older->waitForFinished(10000));
+    }
+    if (openedToOthers) {
+        QCOMPARE(::chmod(QFile::encodeName(folder).constData(), 0755), 0);
     }
     const std::unique_ptr<QProcess> later = start({QString::fromLatin1(kGoodReading.toHex())});
     QCOMPARE(firstWords(*later), QByteArray("taken"));
