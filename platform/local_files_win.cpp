@@ -1,8 +1,6 @@
 #include "platform/local_files.h"
 
 #include <QDir>
-#include <QFileInfo>
-#include <QRegularExpression>
 
 #include <string>
 
@@ -37,13 +35,28 @@ private:
 };
 
 // Names that Windows gives to devices in every folder and with any extension: CON.fsc is the
-// console, COM3.fsc a serial port.
+// console, COM3.fsc a serial port. Checked by hand: this runs on reading threads, and with Qt
+// 6.4.2 for Windows a QRegularExpression first matched on such a thread (a std::thread, which
+// Qt adopts) crashed the program under Wine.
 bool isDeviceName(const QString& fileName) {
-    static const QRegularExpression device(
-        QStringLiteral("^(CON|PRN|AUX|NUL|CONIN\\$|CONOUT\\$|COM[0-9\\x{b9}\\x{b2}\\x{b3}]|"
-                       "LPT[0-9\\x{b9}\\x{b2}\\x{b3}]) *(\\..*)?$"),
-        QRegularExpression::CaseInsensitiveOption);
-    return device.match(fileName).hasMatch();
+    const QString base = fileName.section(QLatin1Char('.'), 0, 0).trimmed().toUpper();
+    for (const char* device : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"}) {
+        if (base == QLatin1String(device)) {
+            return true;
+        }
+    }
+    const bool numbered = base.size() == 4 && (base.startsWith(QLatin1String("COM")) ||
+                                               base.startsWith(QLatin1String("LPT")));
+    const QChar digit = numbered ? base.back() : QChar();
+    return numbered && (digit.isDigit() || digit == QChar(0xB9) || digit == QChar(0xB2) ||
+                        digit == QChar(0xB3));
+}
+
+// Whether a full path names a file on a drive of this machine, written as C:\... or \\?\C:\...
+bool isDrivePath(const QString& full) {
+    const QString path = full.startsWith(QLatin1String("\\\\?\\")) ? full.mid(4) : full;
+    return path.size() >= 3 && path[0].isLetter() && path[0].unicode() < 128 &&
+           path[1] == QLatin1Char(':') && path[2] == QLatin1Char('\\');
 }
 
 // The path as Windows will open it, when that is a file on a drive of this machine: not a
@@ -62,8 +75,7 @@ std::optional<std::wstring> localDrivePath(const QString& path) {
     }
     full.resize(length);
     const QString resolved = QString::fromStdWString(full);
-    static const QRegularExpression drive(QStringLiteral("^(\\\\\\\\\\?\\\\)?[A-Za-z]:\\\\"));
-    if (!drive.match(resolved).hasMatch() || isDeviceName(QFileInfo(resolved).fileName())) {
+    if (!isDrivePath(resolved) || isDeviceName(resolved.section(QLatin1Char('\\'), -1))) {
         return std::nullopt;
     }
     return full;
@@ -87,7 +99,8 @@ HANDLE openRegularFile(const QString& path) {
         (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
         return INVALID_HANDLE_VALUE;
     }
-    return ReOpenFile(asked.get(), GENERIC_READ, kShare, kIdentifyOnly);
+    // The same file, now known to be one on a disk, which no server answers for.
+    return ReOpenFile(asked.get(), GENERIC_READ, kShare, 0);
 }
 
 } // namespace

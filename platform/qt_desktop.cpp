@@ -15,11 +15,12 @@
 #include <QLibrary>
 #include <QMessageBox>
 #include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryFile>
 #include <QUrl>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 
 #ifdef Q_OS_WIN
@@ -97,13 +98,16 @@ QString instanceKey(const QString& executablePath) {
 QString userSecret() {
     const QDir folder(runtimeFolder());
     const QString path = folder.filePath(QStringLiteral("fengshui-compatibility.secret"));
-    static const QRegularExpression valid(QStringLiteral("^[0-9a-f]{32}$"));
+    const auto valid = [](const QByteArray& secret) {
+        return secret.size() == 32 &&
+               std::ranges::all_of(secret, [](char c) { return std::isxdigit(c) != 0; });
+    };
     for (int attempt = 0; attempt < 2; ++attempt) {
         QFile kept(path);
         if (kept.open(QIODevice::ReadOnly)) {
-            const QString secret = QString::fromLatin1(kept.read(64));
-            if (valid.match(secret).hasMatch()) {
-                return secret;
+            const QByteArray secret = kept.read(64);
+            if (valid(secret)) {
+                return QString::fromLatin1(secret);
             }
             kept.close();
             kept.remove(); // damaged: made anew
