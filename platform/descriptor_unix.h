@@ -27,7 +27,7 @@ public:
 private:
     void close() {
         if (fd_ >= 0) {
-            ::close(fd_);
+            ::close(std::exchange(fd_, -1));
         }
     }
 

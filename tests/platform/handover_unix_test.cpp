@@ -328,7 +328,9 @@ void HandoverUnixTest::aStalledCopyHoldsNoLaterCopy() {
     std::vector<platform::Descriptor> queued;
     for (int i = 0; i < 4; ++i) {
         queued.emplace_back(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
-        ::connect(queued.back().get(), reinterpret_cast<const sockaddr*>(&address), sizeof address);
+        // The first fills the queue; the rest find it full, as a later copy would.
+        [[maybe_unused]] const int queuedOrFull = ::connect(
+            queued.back().get(), reinterpret_cast<const sockaddr*>(&address), sizeof address);
     }
 
     std::atomic<bool> done{false};

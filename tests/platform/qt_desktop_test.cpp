@@ -333,7 +333,8 @@ void QtDesktopTest::copiesStartedTogetherEndAsOne() {
     for (int i = 0; i < kCopies; ++i) {
         copies.push_back(std::make_unique<QProcess>());
         copies.back()->start(QStringLiteral(INSTANCE_HOLDER),
-                             {program("together"), QByteArray("reading ").append('0' + i).toHex()});
+                             {program("together"),
+                              QByteArray("reading ").append(static_cast<char>('0' + i)).toHex()});
     }
     QProcess* running = nullptr;
     for (const std::unique_ptr<QProcess>& copy : copies) {
@@ -367,13 +368,13 @@ void QtDesktopTest::onlyLocalRegularFilesAreRead_data() {
     QTest::newRow("a file") << file << true;
     QTest::newRow("a folder") << scratch_.path() << false;
     QTest::newRow("a missing file") << scratch_.filePath(QStringLiteral("missing.fsc")) << false;
-    QTest::newRow("a share on another machine") << "\\\\host\\share\\a.fsc" << false;
-    QTest::newRow("a named pipe") << "\\\\.\\pipe\\a.fsc" << false;
-    QTest::newRow("a device by its path") << "\\\\.\\NUL" << false;
+    QTest::newRow("a share on another machine") << R"(\\host\share\a.fsc)" << false;
+    QTest::newRow("a named pipe") << R"(\\.\pipe\a.fsc)" << false;
+    QTest::newRow("a device by its path") << R"(\\.\NUL)" << false;
     QTest::newRow("the null device by its name, in a folder")
         << scratch_.filePath(QStringLiteral("NUL.fsc")) << false;
 #ifdef Q_OS_WIN
-    QTest::newRow("a file by its long path") << "\\\\?\\" + file << true;
+    QTest::newRow("a file by its long path") << R"(\\?\)" + file << true;
 #endif
 }
 
