@@ -5,6 +5,7 @@
 // none of the three.
 
 #include "platform/file_handover.h"
+#include "platform/handle_win.h"
 
 #include <QDeadlineTimer>
 #include <QThread>
@@ -28,23 +29,6 @@ constexpr int kInstanceRetryMs = 250;
 
 // What the installer asks to tell whether the program runs: it asks the user to close it.
 constexpr wchar_t kRunningMutexName[] = L"Local\\" FSC_RUNNING_MUTEX;
-
-class Handle {
-public:
-    explicit Handle(HANDLE handle = nullptr) : handle_(handle) {}
-    ~Handle() {
-        if (valid()) {
-            CloseHandle(handle_);
-        }
-    }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-    HANDLE get() const { return handle_; }
-    bool valid() const { return handle_ && handle_ != INVALID_HANDLE_VALUE; }
-
-private:
-    HANDLE handle_;
-};
 
 std::wstring pipePath(const QString& name) {
     return (QStringLiteral("\\\\.\\pipe\\") + name).toStdWString();

@@ -1,3 +1,4 @@
+#include "platform/handle_win.h"
 #include "platform/local_files.h"
 
 #include <QDir>
@@ -16,23 +17,6 @@ QString runtimeFolder() {
 }
 
 namespace {
-
-class Handle {
-public:
-    explicit Handle(HANDLE handle) : handle_(handle) {}
-    ~Handle() {
-        if (valid()) {
-            CloseHandle(handle_);
-        }
-    }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-    HANDLE get() const { return handle_; }
-    bool valid() const { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
-
-private:
-    HANDLE handle_;
-};
 
 // Names that Windows gives to devices in every folder and with any extension: CON.fsc is the
 // console, COM3.fsc a serial port. Checked by hand: this runs on reading threads, and with Qt
