@@ -78,7 +78,7 @@ bool Application::StartUp(const CommandLine& commandLine) {
 // ends without a word; anything else is no reading, said here. Without a file, or when the
 // running copy does not answer in time, it says that the program is running.
 bool Application::refuseSecondCopy(const CommandLine& commandLine) {
-    ui::ReadingFileRead read{.outcome = ui::ReadingFileRead::Outcome::Reading};
+    ui::ReadingFileRead read{.outcome = ui::ReadingFileRead::Outcome::Reading, .numbers = {}};
     platform::Handover handover = platform::Handover::NoAnswer;
     if (!commandLine.file.isEmpty()) {
         read = readReading(commandLine.file, FileOrigin::Outside);
@@ -109,6 +109,10 @@ bool Application::openReading(const QString& path, FileOrigin origin) {
     // it came from the file would mislead. Neither does one that is late: the user has been
     // told, and a window replaced later out of the blue would mislead as much.
     const ui::ReadingFileRead read = readReading(path, origin);
+    // The program may have been ended while the file was on its way.
+    if (ending_) {
+        return false;
+    }
     if (read.outcome != ui::ReadingFileRead::Outcome::Reading) {
         refuseFile(read, workingWindow_);
         return false;

@@ -36,6 +36,7 @@ private slots:
     void readingsFromTheDesktop_data();
     void readingsFromTheDesktop();
     void aFileThatDoesNotArriveFreezesNothing();
+    void aFileOnItsWayWhenTheProgramEndsOpensNothing();
 
 private:
     QString writeFile(const QString& name, const QByteArray& bytes) const;
@@ -394,6 +395,24 @@ void SavedReadingTest::aFileThatDoesNotArriveFreezesNothing() {
     QTest::qWait(100);
     QCOMPARE(program_->desktop().messages.size(), std::size_t{1});
     QCOMPARE(program_->shown("lblFengShuiKuaNo_0"), QStringLiteral("3"));
+}
+
+// The user ends the program while a file is on its way: nothing opens afterwards, and nothing
+// is said about the file.
+void SavedReadingTest::aFileOnItsWayWhenTheProgramEndsOpensNothing() {
+    const QString path = writeFile("slow.fsc", QByteArray("\x88\r\n\x8C\r\n"));
+    std::promise<void> disk;
+    program_->desktop().diskAnswers = disk.get_future().share();
+    QTimer::singleShot(100, [this, &disk] {
+        program_->application().ExitProgram();
+        disk.set_value();
+    });
+
+    open(path);
+
+    QVERIFY(program_->application().hasEnded());
+    QVERIFY(test::ProgramDriver::visibleWindows().empty());
+    QVERIFY(program_->desktop().messages.empty());
 }
 
 QTEST_MAIN(SavedReadingTest)
