@@ -66,6 +66,7 @@ private slots:
     void anotherProcessHoldsTheLock();
     void aKilledCopyDoesNotBlock();
     void copiesStartedTogetherEndAsOne();
+    void aLockThatCannotBeMadeLetsEveryCopyRun();
     void onlyLocalRegularFilesAreRead_data();
     void onlyLocalRegularFilesAreRead();
     void theHandoverNameHoldsTheUsersSecret();
@@ -356,6 +357,15 @@ void QtDesktopTest::copiesStartedTogetherEndAsOne() {
     QCOMPARE(shown, kCopies - 1);
     running->closeWriteChannel();
     QVERIFY(running->waitForFinished(10000));
+}
+
+// A lock that cannot be made at all (a full disk; here a folder in its place) says nothing of
+// other copies: each copy runs, rather than be told that another one does.
+void QtDesktopTest::aLockThatCannotBeMadeLetsEveryCopyRun() {
+    QVERIFY(QDir().mkpath(platform::instanceLockPath(program("no lock"))));
+    platform::QtDesktop first(program("no lock"));
+    QVERIFY(first.claimSingleInstance({}));
+    QVERIFY(platform::QtDesktop(program("no lock")).claimSingleInstance({}));
 }
 
 // What the program reads as a file: a regular file on a drive of this machine, and nothing that

@@ -286,6 +286,8 @@ void ApplicationTest::commandLines_data() {
         << nothing;
     QTest::newRow("a link to a reading, another copy running: its reading handed over")
         << QStringList{"link.fsc"} << true << false << 0 << "" << none << "" << reading;
+    QTest::newRow("a name with a line break, another copy running: its reading handed over")
+        << QStringList{"line\nbreak.fsc"} << true << false << 0 << "" << none << "" << reading;
 #endif
     QTest::newRow("a file the running copy refuses: said here")
         << QStringList{"refused.fsc"} << true << false << 1 << "" << QStringList{fileCheck} << ""
@@ -319,6 +321,7 @@ void ApplicationTest::commandLines() {
         ::mkfifo(QFile::encodeName(folder.filePath(QStringLiteral("pipe.fsc"))).constData(), 0600),
         0);
     QVERIFY(QFile::link(good.fileName(), folder.filePath(QStringLiteral("link.fsc"))));
+    QVERIFY(good.copy(folder.filePath(QStringLiteral("line\nbreak.fsc"))));
 #endif
     // Files are named relative to the folder, as from a terminal in it.
     const QString before = QDir::currentPath();
