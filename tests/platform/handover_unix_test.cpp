@@ -382,7 +382,8 @@ void HandoverUnixTest::laterCopiesReachTheRunningCopy() {
         return copy;
     };
     const auto firstWords = [](QProcess& copy) {
-        return copy.waitForReadyRead(20000) ? copy.readLine().trimmed() : QByteArray();
+        return copy.canReadLine() || copy.waitForReadyRead(20000) ? copy.readLine().trimmed()
+                                                                  : QByteArray();
     };
 
     std::unique_ptr<QProcess> running = start({});
@@ -402,7 +403,7 @@ void HandoverUnixTest::laterCopiesReachTheRunningCopy() {
     }
     const std::unique_ptr<QProcess> later = start({QString::fromLatin1(kGoodReading.toHex())});
     QCOMPARE(firstWords(*later), QByteArray("taken"));
-    QVERIFY(later->waitForFinished(10000));
+    QVERIFY(later->state() == QProcess::NotRunning || later->waitForFinished(10000));
     QVERIFY(running->canReadLine() || running->waitForReadyRead(10000));
     QCOMPARE(running->readLine().trimmed(), "received " + kGoodReading.toHex());
     running->closeWriteChannel();

@@ -339,14 +339,14 @@ void QtDesktopTest::copiesStartedTogetherEndAsOne() {
     }
     QProcess* running = nullptr;
     for (const std::unique_ptr<QProcess>& copy : copies) {
-        QVERIFY(copy->waitForReadyRead(20000));
+        QVERIFY(copy->canReadLine() || copy->waitForReadyRead(20000));
         const QByteArray said = copy->readLine().trimmed();
         if (said == "claimed") {
             QVERIFY2(!running, "two copies claimed");
             running = copy.get();
         } else {
             QCOMPARE(said, QByteArray("taken"));
-            QVERIFY(copy->waitForFinished(10000));
+            QVERIFY(copy->state() == QProcess::NotRunning || copy->waitForFinished(10000));
         }
     }
     QVERIFY(running);
