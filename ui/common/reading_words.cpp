@@ -103,7 +103,8 @@ constexpr CountReason kLiChunReasons = {
     QT_TRANSLATE_NOOP("CountedYear", "Counted from %1: born on or after Li Chun (%2)"),
 };
 
-// The number the other rule gives, by that rule and by person.
+// The number the other rule gives, by that rule (in the order of engine::YearStart) and by
+// person.
 constexpr const char* kOtherRuleNumbers[2][2] = {
     {QT_TRANSLATE_NOOP("CountedYear", "Counted from 1 March, your Kua number would be %1."),
      QT_TRANSLATE_NOOP("CountedYear",
@@ -144,10 +145,8 @@ QString countedYearText(const engine::CoupleReading& reading, int person) {
                                         : engine::YearStart::LiChun;
     const std::int16_t otherNumber = engine::KuaNumberOfBirth(p, other);
     if (otherNumber != engine::KuaNumberOfBirth(p, rule)) {
-        const bool liChun = other == engine::YearStart::LiChun;
-        text +=
-            QLatin1Char('\n') +
-            countedText(kOtherRuleNumbers[liChun ? 1 : 0][person == 0 ? 0 : 1]).arg(otherNumber);
+        const char* line = kOtherRuleNumbers[static_cast<int>(other)][person == 0 ? 0 : 1];
+        text += QLatin1Char('\n') + countedText(line).arg(otherNumber);
     }
     return text;
 }
