@@ -3,8 +3,6 @@
 #include "engine/picture_keys.h"
 
 #include <algorithm>
-#include <array>
-#include <string_view>
 
 namespace engine {
 namespace {
@@ -62,6 +60,9 @@ void setTrigramRowsAndPicture(PersonReading& person) {
     person.TrigramPicture = *key;
 }
 
+// Where a reading lists the trigram's own direction.
+constexpr std::size_t kPersonalRow = 3;
+
 } // namespace
 
 void SetDirectionsAndPictures(CoupleReading& reading) {
@@ -71,6 +72,19 @@ void SetDirectionsAndPictures(CoupleReading& reading) {
     choosePicture(IMGColours, reading.Partner.Colour, reading.Partner.ColourPicture);
     setTrigramRowsAndPicture(reading.Self);
     setTrigramRowsAndPicture(reading.Partner);
+}
+
+const std::array<std::string_view, 8>* DirectionsOfTrigram(std::string_view trigram) {
+    const DirectionColumn* column = findColumn(trigram);
+    return column == nullptr ? nullptr : &column->Directions;
+}
+
+std::string_view TrigramOfDirection(std::string_view direction) {
+    const auto found =
+        std::find_if(kDirectionTable.begin(), kDirectionTable.end(), [&](const DirectionColumn& c) {
+            return c.Directions[kPersonalRow] == direction;
+        });
+    return found == kDirectionTable.end() ? std::string_view() : found->Trigram;
 }
 
 } // namespace engine

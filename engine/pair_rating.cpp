@@ -1,6 +1,8 @@
 #include "engine/pair_rating.h"
 
+#include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
 
 namespace engine {
@@ -49,33 +51,35 @@ std::string pairKey(std::string_view selfTrigram, std::string_view partnerTrigra
     return key;
 }
 
-void storeMatchingPair(CoupleReading& reading, const std::string& key) {
-    for (std::size_t i = 0; i < kTrigramOrder.size(); ++i) {
-        for (std::size_t j = 0; j < kTrigramOrder.size(); ++j) {
-            if (pairKey(kTrigramOrder[i], kTrigramOrder[j]) == key) {
-                reading.PairKey = key;
-                reading.Rating = kPairCodes[i][j];
-                return;
-            }
-        }
+std::optional<std::size_t> trigramIndex(std::string_view trigram) {
+    const auto found = std::find(kTrigramOrder.begin(), kTrigramOrder.end(), trigram);
+    if (found == kTrigramOrder.end()) {
+        return std::nullopt;
     }
+    return static_cast<std::size_t>(found - kTrigramOrder.begin());
 }
 
-void replaceCodeByWord(std::string& rating) {
-    for (const RatingWord& entry : kRatingWords) {
-        if (rating == entry.Code) {
-            rating = entry.Word;
-            return;
-        }
-    }
+std::string_view wordOfCode(std::string_view code) {
+    const auto found = std::find_if(kRatingWords.begin(), kRatingWords.end(),
+                                    [&](const RatingWord& entry) { return entry.Code == code; });
+    return found == kRatingWords.end() ? std::string_view() : found->Word;
 }
 
 } // namespace
 
+std::string_view PairRating(std::string_view selfTrigram, std::string_view partnerTrigram) {
+    const auto self = trigramIndex(selfTrigram);
+    const auto partner = trigramIndex(partnerTrigram);
+    return self && partner ? wordOfCode(kPairCodes[*self][*partner]) : std::string_view();
+}
+
 void RatePair(CoupleReading& reading, std::string_view selfTrigram,
               std::string_view partnerTrigram) {
-    storeMatchingPair(reading, pairKey(selfTrigram, partnerTrigram));
-    replaceCodeByWord(reading.Rating);
+    const std::string_view rating = PairRating(selfTrigram, partnerTrigram);
+    if (!rating.empty()) {
+        reading.PairKey = pairKey(selfTrigram, partnerTrigram);
+        reading.Rating = rating;
+    }
 }
 
 } // namespace engine

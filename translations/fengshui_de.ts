@@ -853,6 +853,67 @@ Try &apos;%1 --help&apos; for more information.
     </message>
 </context>
 <context>
+    <name>ui::Advice</name>
+    <message>
+        <source>%1 for %2</source>
+        <extracomment>Something for someone: &quot;Health for Anna&quot;, &quot;East for you&quot;. %2 is a name, or &quot;you&quot; or &quot;your partner&quot; as translated here: a construction that takes it unchanged, such as &quot;Anna: Health&quot;, keeps the grammar right.</extracomment>
+        <translation>%2: %1</translation>
+    </message>
+    <message>
+        <source>%1 favours %2: %3</source>
+        <translation>%1 (%2 im Vorteil) – %3</translation>
+    </message>
+    <message>
+        <source>you</source>
+        <extracomment>Names the user where no name is known (a reading opened from a file), inside the charts&apos; sentences: &quot;Health for you&quot;, &quot;Inner ring: you&quot;</extracomment>
+        <translation>Sie</translation>
+    </message>
+    <message>
+        <source>your partner</source>
+        <extracomment>Names the partner where no name is known; see &quot;you&quot;</extracomment>
+        <translation>Ihr Partner</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A direction and what it holds: &quot;North: Relationship for Anna, Health for Ben&quot;</extracomment>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>The stars of one direction for the two: &quot;Relationship for Anna, Health for Ben&quot;</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Inner ring: %1. Outer ring: %2. %3 good for both.</source>
+        <extracomment>%1 and %2 the two names, or &quot;you&quot; and &quot;your partner&quot;; %3 the star that marks a direction good for both</extracomment>
+        <translation>Innerer Ring: %1. Äußerer Ring: %2. %3&#xa0;günstig für beide.</translation>
+    </message>
+    <message>
+        <source>A direction is the way you face when you sit or work, and the way the head of the bed points. Lay North on the north of your floor plan as a compass measures it, not on the front door.</source>
+        <translation>Eine Richtung ist die, in die Sie beim Sitzen oder Arbeiten blicken, und die, in die das Kopfende des Bettes zeigt. Legen Sie Norden auf den Norden Ihres Grundrisses, so wie ein Kompass ihn misst, nicht auf die Eingangstür.</translation>
+    </message>
+    <message>
+        <source>You are of one group: your charts share its four favourable directions.</source>
+        <translation>Sie gehören derselben Gruppe an: Ihre Diagramme teilen die vier günstigen Richtungen dieser Gruppe.</translation>
+    </message>
+    <message>
+        <source>You are of different groups: your charts share no favourable direction. Practitioners see this in many couples and do not read it as a verdict on the two of you. Each of you follows your own chart for your own things: desk, seat, your side of the bed.</source>
+        <translation>Sie gehören verschiedenen Gruppen an: Ihre Diagramme haben keine günstige Richtung gemeinsam. Feng-Shui-Berater sehen das bei vielen Paaren und deuten es nicht als Urteil über Sie beide. Jeder von Ihnen richtet sich bei den eigenen Dingen nach dem eigenen Diagramm: Schreibtisch, Sitzplatz, die eigene Seite des Bettes.</translation>
+    </message>
+    <message>
+        <source>Bed, where its head points, best first</source>
+        <translation>Bett, Richtung des Kopfendes, die beste zuerst</translation>
+    </message>
+    <message>
+        <source>Shared bed, worked out from the two charts</source>
+        <translation>Gemeinsames Bett, aus beiden Diagrammen ermittelt</translation>
+    </message>
+    <message>
+        <source>Desk or work seat, the way you face</source>
+        <translation>Schreibtisch oder Arbeitsplatz, Blickrichtung</translation>
+    </message>
+</context>
+<context>
     <name>ui::CompassChart</name>
     <message>
         <source>N</source>
@@ -907,24 +968,44 @@ Try &apos;%1 --help&apos; for more information.
         <translation>Sie beide</translation>
     </message>
     <message>
-        <source>%1: %2 for you, %3 for your partner</source>
-        <translation>%1: %2 für Sie, %3 für Ihren Partner</translation>
+        <source>Suc|cess</source>
+        <extracomment>A star&apos;s name on the compass chart. A | marks where the word may break with a hyphen when it does not fit on one line; it is never shown. Give a shorter form where the chart needs one.</extracomment>
+        <translation>Er|folg</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
+        <source>Health</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>Gesund|heit</translation>
     </message>
     <message>
-        <source>Inner ring: you. Outer ring: your partner. %1 good for both.</source>
-        <translation>Innerer Ring: Sie. Äußerer Ring: Ihr Partner. %1&#xa0;günstig für beide.</translation>
+        <source>Re|la|tion|ship</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>Be|zie|hun|gen</translation>
     </message>
     <message>
-        <source>No direction is favourable to both of you.</source>
-        <translation>Keine Richtung ist für Sie beide günstig.</translation>
+        <source>Per|son|al</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>Wohl|be|fin|den</translation>
     </message>
     <message>
-        <source>Good for both of you: %1</source>
-        <translation>Günstig für Sie beide: %1</translation>
+        <source>Mis|haps</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>Miss|ge|schicke</translation>
+    </message>
+    <message>
+        <source>Five Ghosts</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>Fünf Geister</translation>
+    </message>
+    <message>
+        <source>Six Kill|ings</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>Sechs Übel</translation>
+    </message>
+    <message>
+        <source>Total Loss</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>Total|ver|lust</translation>
     </message>
 </context>
 <context>
@@ -940,6 +1021,10 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>Your directions and your partner&apos;s</source>
         <translation>Ihre Richtungen und die Ihres Partners</translation>
+    </message>
+    <message>
+        <source>Your directions and advice</source>
+        <translation>Ihre Richtungen und Ratschläge</translation>
     </message>
 </context>
 <context>
@@ -979,10 +1064,6 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>Trigram</source>
         <translation>Trigramm</translation>
-    </message>
-    <message>
-        <source>Colour</source>
-        <translation>Farbe</translation>
     </message>
     <message>
         <source>en</source>

@@ -853,6 +853,67 @@ Pruebe &apos;%1 --help&apos; para obtener más información.
     </message>
 </context>
 <context>
+    <name>ui::Advice</name>
+    <message>
+        <source>%1 for %2</source>
+        <extracomment>Something for someone: &quot;Health for Anna&quot;, &quot;East for you&quot;. %2 is a name, or &quot;you&quot; or &quot;your partner&quot; as translated here: a construction that takes it unchanged, such as &quot;Anna: Health&quot;, keeps the grammar right.</extracomment>
+        <translation>%1 para %2</translation>
+    </message>
+    <message>
+        <source>%1 favours %2: %3</source>
+        <translation>%1, favorable para %2: %3</translation>
+    </message>
+    <message>
+        <source>you</source>
+        <extracomment>Names the user where no name is known (a reading opened from a file), inside the charts&apos; sentences: &quot;Health for you&quot;, &quot;Inner ring: you&quot;</extracomment>
+        <translation>usted</translation>
+    </message>
+    <message>
+        <source>your partner</source>
+        <extracomment>Names the partner where no name is known; see &quot;you&quot;</extracomment>
+        <translation>su pareja</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A direction and what it holds: &quot;North: Relationship for Anna, Health for Ben&quot;</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>The stars of one direction for the two: &quot;Relationship for Anna, Health for Ben&quot;</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Inner ring: %1. Outer ring: %2. %3 good for both.</source>
+        <extracomment>%1 and %2 the two names, or &quot;you&quot; and &quot;your partner&quot;; %3 the star that marks a direction good for both</extracomment>
+        <translation>Anillo interior: %1. Anillo exterior: %2. %3&#xa0;favorable para ambos.</translation>
+    </message>
+    <message>
+        <source>A direction is the way you face when you sit or work, and the way the head of the bed points. Lay North on the north of your floor plan as a compass measures it, not on the front door.</source>
+        <translation>Una dirección es el lado hacia el que mira usted al sentarse o al trabajar, y hacia el que apunta la cabecera de la cama. Haga coincidir el Norte con el norte de su plano según lo indica una brújula, no con la puerta de entrada.</translation>
+    </message>
+    <message>
+        <source>You are of one group: your charts share its four favourable directions.</source>
+        <translation>Ustedes pertenecen al mismo grupo: sus diagramas comparten las cuatro direcciones favorables de ese grupo.</translation>
+    </message>
+    <message>
+        <source>You are of different groups: your charts share no favourable direction. Practitioners see this in many couples and do not read it as a verdict on the two of you. Each of you follows your own chart for your own things: desk, seat, your side of the bed.</source>
+        <translation>Ustedes pertenecen a grupos distintos: sus diagramas no comparten ninguna dirección favorable. Los expertos en feng shui lo ven en muchas parejas y no lo toman como un veredicto sobre ustedes dos. Cada uno sigue su propio diagrama para lo suyo: escritorio, asiento, su lado de la cama.</translation>
+    </message>
+    <message>
+        <source>Bed, where its head points, best first</source>
+        <translation>Cama, hacia dónde apunta la cabecera, la mejor primero</translation>
+    </message>
+    <message>
+        <source>Shared bed, worked out from the two charts</source>
+        <translation>Cama compartida, calculada a partir de ambos diagramas</translation>
+    </message>
+    <message>
+        <source>Desk or work seat, the way you face</source>
+        <translation>Escritorio o puesto de trabajo, hacia dónde se mira</translation>
+    </message>
+</context>
+<context>
     <name>ui::CompassChart</name>
     <message>
         <source>N</source>
@@ -907,24 +968,44 @@ Pruebe &apos;%1 --help&apos; para obtener más información.
         <translation>Ambos</translation>
     </message>
     <message>
-        <source>%1: %2 for you, %3 for your partner</source>
-        <translation>%1: %2 para usted, %3 para su pareja</translation>
+        <source>Suc|cess</source>
+        <extracomment>A star&apos;s name on the compass chart. A | marks where the word may break with a hyphen when it does not fit on one line; it is never shown. Give a shorter form where the chart needs one.</extracomment>
+        <translation>Éxi|to</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
+        <source>Health</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>Salud</translation>
     </message>
     <message>
-        <source>Inner ring: you. Outer ring: your partner. %1 good for both.</source>
-        <translation>Anillo interior: usted. Anillo exterior: su pareja. %1 favorable para ambos.</translation>
+        <source>Re|la|tion|ship</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>Re|la|cio|nes</translation>
     </message>
     <message>
-        <source>No direction is favourable to both of you.</source>
-        <translation>Ninguna dirección es favorable para ambos.</translation>
+        <source>Per|son|al</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>Es|ta|bi|li|dad</translation>
     </message>
     <message>
-        <source>Good for both of you: %1</source>
-        <translation>Favorables para ambos: %1</translation>
+        <source>Mis|haps</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>Con|tra|tiem|pos</translation>
+    </message>
+    <message>
+        <source>Five Ghosts</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>Cinco fan|tas|mas</translation>
+    </message>
+    <message>
+        <source>Six Kill|ings</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>Seis muer|tes</translation>
+    </message>
+    <message>
+        <source>Total Loss</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>Pér|di|da total</translation>
     </message>
 </context>
 <context>
@@ -940,6 +1021,10 @@ Pruebe &apos;%1 --help&apos; para obtener más información.
     <message>
         <source>Your directions and your partner&apos;s</source>
         <translation>Sus direcciones y las de su pareja</translation>
+    </message>
+    <message>
+        <source>Your directions and advice</source>
+        <translation>Sus direcciones y consejos</translation>
     </message>
 </context>
 <context>
@@ -979,10 +1064,6 @@ Pruebe &apos;%1 --help&apos; para obtener más información.
     <message>
         <source>Trigram</source>
         <translation>Trigrama</translation>
-    </message>
-    <message>
-        <source>Colour</source>
-        <translation>Color</translation>
     </message>
     <message>
         <source>en</source>

@@ -853,6 +853,67 @@ Essayez «&#xa0;%1 --help&#xa0;» pour plus d&apos;informations.
     </message>
 </context>
 <context>
+    <name>ui::Advice</name>
+    <message>
+        <source>%1 for %2</source>
+        <extracomment>Something for someone: &quot;Health for Anna&quot;, &quot;East for you&quot;. %2 is a name, or &quot;you&quot; or &quot;your partner&quot; as translated here: a construction that takes it unchanged, such as &quot;Anna: Health&quot;, keeps the grammar right.</extracomment>
+        <translation>%1 pour %2</translation>
+    </message>
+    <message>
+        <source>%1 favours %2: %3</source>
+        <translation>%1, favorable pour %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>you</source>
+        <extracomment>Names the user where no name is known (a reading opened from a file), inside the charts&apos; sentences: &quot;Health for you&quot;, &quot;Inner ring: you&quot;</extracomment>
+        <translation>vous</translation>
+    </message>
+    <message>
+        <source>your partner</source>
+        <extracomment>Names the partner where no name is known; see &quot;you&quot;</extracomment>
+        <translation>votre partenaire</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A direction and what it holds: &quot;North: Relationship for Anna, Health for Ben&quot;</extracomment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>The stars of one direction for the two: &quot;Relationship for Anna, Health for Ben&quot;</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Inner ring: %1. Outer ring: %2. %3 good for both.</source>
+        <extracomment>%1 and %2 the two names, or &quot;you&quot; and &quot;your partner&quot;; %3 the star that marks a direction good for both</extracomment>
+        <translation>Anneau intérieur&#xa0;: %1. Anneau extérieur&#xa0;: %2. %3&#xa0;favorable aux deux.</translation>
+    </message>
+    <message>
+        <source>A direction is the way you face when you sit or work, and the way the head of the bed points. Lay North on the north of your floor plan as a compass measures it, not on the front door.</source>
+        <translation>Une direction, c&apos;est le côté vers lequel vous regardez quand vous vous asseyez ou travaillez, et celui vers lequel pointe la tête du lit. Placez le Nord sur le nord de votre plan, tel que l&apos;indique une boussole, et non sur la porte d&apos;entrée.</translation>
+    </message>
+    <message>
+        <source>You are of one group: your charts share its four favourable directions.</source>
+        <translation>Vous appartenez au même groupe&#xa0;: vos diagrammes en partagent les quatre directions favorables.</translation>
+    </message>
+    <message>
+        <source>You are of different groups: your charts share no favourable direction. Practitioners see this in many couples and do not read it as a verdict on the two of you. Each of you follows your own chart for your own things: desk, seat, your side of the bed.</source>
+        <translation>Vous appartenez à des groupes différents&#xa0;: vos diagrammes n&apos;ont aucune direction favorable en commun. Les praticiens le constatent chez de nombreux couples et n&apos;y voient pas un verdict sur vous deux. Chacun de vous suit son propre diagramme pour ce qui le concerne&#xa0;: bureau, siège, son côté du lit.</translation>
+    </message>
+    <message>
+        <source>Bed, where its head points, best first</source>
+        <translation>Lit, orientation de la tête, la meilleure d&apos;abord</translation>
+    </message>
+    <message>
+        <source>Shared bed, worked out from the two charts</source>
+        <translation>Lit partagé, déterminé d&apos;après les deux diagrammes</translation>
+    </message>
+    <message>
+        <source>Desk or work seat, the way you face</source>
+        <translation>Bureau ou poste de travail, direction du regard</translation>
+    </message>
+</context>
+<context>
     <name>ui::CompassChart</name>
     <message>
         <source>N</source>
@@ -907,24 +968,44 @@ Essayez «&#xa0;%1 --help&#xa0;» pour plus d&apos;informations.
         <translation>Vous deux</translation>
     </message>
     <message>
-        <source>%1: %2 for you, %3 for your partner</source>
-        <translation>%1&#xa0;: %2 pour vous, %3 pour votre partenaire</translation>
+        <source>Suc|cess</source>
+        <extracomment>A star&apos;s name on the compass chart. A | marks where the word may break with a hyphen when it does not fit on one line; it is never shown. Give a shorter form where the chart needs one.</extracomment>
+        <translation>Suc|cès</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation>%1&#xa0;: %2</translation>
+        <source>Health</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>Santé</translation>
     </message>
     <message>
-        <source>Inner ring: you. Outer ring: your partner. %1 good for both.</source>
-        <translation>Anneau intérieur&#xa0;: vous. Anneau extérieur&#xa0;: votre partenaire. %1&#xa0;favorable aux deux.</translation>
+        <source>Re|la|tion|ship</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>Re|la|tions</translation>
     </message>
     <message>
-        <source>No direction is favourable to both of you.</source>
-        <translation>Vous n&apos;avez aucune direction favorable en commun.</translation>
+        <source>Per|son|al</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>Épa|nouis|se|ment</translation>
     </message>
     <message>
-        <source>Good for both of you: %1</source>
-        <translation>Vos directions favorables communes&#xa0;: %1</translation>
+        <source>Mis|haps</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>Con|tre|temps</translation>
+    </message>
+    <message>
+        <source>Five Ghosts</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>Cinq fan|tômes</translation>
+    </message>
+    <message>
+        <source>Six Kill|ings</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>Six meur|tres</translation>
+    </message>
+    <message>
+        <source>Total Loss</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>Perte to|tale</translation>
     </message>
 </context>
 <context>
@@ -940,6 +1021,10 @@ Essayez «&#xa0;%1 --help&#xa0;» pour plus d&apos;informations.
     <message>
         <source>Your directions and your partner&apos;s</source>
         <translation>Vos directions et celles de votre partenaire</translation>
+    </message>
+    <message>
+        <source>Your directions and advice</source>
+        <translation>Vos directions et conseils</translation>
     </message>
 </context>
 <context>
@@ -979,10 +1064,6 @@ Essayez «&#xa0;%1 --help&#xa0;» pour plus d&apos;informations.
     <message>
         <source>Trigram</source>
         <translation>Trigramme</translation>
-    </message>
-    <message>
-        <source>Colour</source>
-        <translation>Couleur</translation>
     </message>
     <message>
         <source>en</source>

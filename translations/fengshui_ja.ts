@@ -853,6 +853,67 @@ Try &apos;%1 --help&apos; for more information.
     </message>
 </context>
 <context>
+    <name>ui::Advice</name>
+    <message>
+        <source>%1 for %2</source>
+        <extracomment>Something for someone: &quot;Health for Anna&quot;, &quot;East for you&quot;. %2 is a name, or &quot;you&quot; or &quot;your partner&quot; as translated here: a construction that takes it unchanged, such as &quot;Anna: Health&quot;, keeps the grammar right.</extracomment>
+        <translation>%2は%1</translation>
+    </message>
+    <message>
+        <source>%1 favours %2: %3</source>
+        <translation>%1（%2の吉方位）：%3</translation>
+    </message>
+    <message>
+        <source>you</source>
+        <extracomment>Names the user where no name is known (a reading opened from a file), inside the charts&apos; sentences: &quot;Health for you&quot;, &quot;Inner ring: you&quot;</extracomment>
+        <translation>あなた</translation>
+    </message>
+    <message>
+        <source>your partner</source>
+        <extracomment>Names the partner where no name is known; see &quot;you&quot;</extracomment>
+        <translation>パートナー</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A direction and what it holds: &quot;North: Relationship for Anna, Health for Ben&quot;</extracomment>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>The stars of one direction for the two: &quot;Relationship for Anna, Health for Ben&quot;</extracomment>
+        <translation>%1、%2</translation>
+    </message>
+    <message>
+        <source>Inner ring: %1. Outer ring: %2. %3 good for both.</source>
+        <extracomment>%1 and %2 the two names, or &quot;you&quot; and &quot;your partner&quot;; %3 the star that marks a direction good for both</extracomment>
+        <translation>内側の輪は%1、外側の輪は%2、%3はお二人に共通の吉方位です。</translation>
+    </message>
+    <message>
+        <source>A direction is the way you face when you sit or work, and the way the head of the bed points. Lay North on the north of your floor plan as a compass measures it, not on the front door.</source>
+        <translation>方位とは、座ったり仕事をしたりするときに顔を向ける方向と、ベッドの頭側が向く方向のことです。図の北は玄関ではなく、方位磁石で測った間取り図の北に合わせてください。</translation>
+    </message>
+    <message>
+        <source>You are of one group: your charts share its four favourable directions.</source>
+        <translation>お二人は同じグループです。お二人の方位図は、そのグループの四つの吉方位を共有しています。</translation>
+    </message>
+    <message>
+        <source>You are of different groups: your charts share no favourable direction. Practitioners see this in many couples and do not read it as a verdict on the two of you. Each of you follows your own chart for your own things: desk, seat, your side of the bed.</source>
+        <translation>お二人は異なるグループです。お二人の方位図に共通の吉方位はありません。風水の専門家は多くのカップルにこうした例を見ており、お二人への判定とは受け止めていません。机や座る席、ベッドの自分の側など、自分が使うものは、それぞれ自分の方位図に従いましょう。</translation>
+    </message>
+    <message>
+        <source>Bed, where its head points, best first</source>
+        <translation>ベッドの頭の向き（良い順）</translation>
+    </message>
+    <message>
+        <source>Shared bed, worked out from the two charts</source>
+        <translation>二人で使うベッド（二つの方位図から算出）</translation>
+    </message>
+    <message>
+        <source>Desk or work seat, the way you face</source>
+        <translation>机・作業席（顔を向ける方位）</translation>
+    </message>
+</context>
+<context>
     <name>ui::CompassChart</name>
     <message>
         <source>N</source>
@@ -907,24 +968,44 @@ Try &apos;%1 --help&apos; for more information.
         <translation>お二人</translation>
     </message>
     <message>
-        <source>%1: %2 for you, %3 for your partner</source>
-        <translation>%1：あなたには%2、パートナーには%3</translation>
+        <source>Suc|cess</source>
+        <extracomment>A star&apos;s name on the compass chart. A | marks where the word may break with a hyphen when it does not fit on one line; it is never shown. Give a shorter form where the chart needs one.</extracomment>
+        <translation>生気</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation>%1：%2</translation>
+        <source>Health</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>天医</translation>
     </message>
     <message>
-        <source>Inner ring: you. Outer ring: your partner. %1 good for both.</source>
-        <translation>内側の輪はあなた、外側の輪はパートナー、%1はお二人に共通の吉方位です。</translation>
+        <source>Re|la|tion|ship</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>延年</translation>
     </message>
     <message>
-        <source>No direction is favourable to both of you.</source>
-        <translation>お二人に共通の吉方位はありません。</translation>
+        <source>Per|son|al</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>伏位</translation>
     </message>
     <message>
-        <source>Good for both of you: %1</source>
-        <translation>お二人に共通の吉方位：%1</translation>
+        <source>Mis|haps</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>禍害</translation>
+    </message>
+    <message>
+        <source>Five Ghosts</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>五鬼</translation>
+    </message>
+    <message>
+        <source>Six Kill|ings</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>六殺</translation>
+    </message>
+    <message>
+        <source>Total Loss</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>絶命</translation>
     </message>
 </context>
 <context>
@@ -940,6 +1021,10 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>Your directions and your partner&apos;s</source>
         <translation>あなたとパートナーの方位</translation>
+    </message>
+    <message>
+        <source>Your directions and advice</source>
+        <translation>お二人の方位とアドバイス</translation>
     </message>
 </context>
 <context>
@@ -979,10 +1064,6 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>Trigram</source>
         <translation>本命卦</translation>
-    </message>
-    <message>
-        <source>Colour</source>
-        <translation>色</translation>
     </message>
     <message>
         <source>en</source>

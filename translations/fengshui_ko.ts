@@ -853,6 +853,67 @@ Try &apos;%1 --help&apos; for more information.
     </message>
 </context>
 <context>
+    <name>ui::Advice</name>
+    <message>
+        <source>%1 for %2</source>
+        <extracomment>Something for someone: &quot;Health for Anna&quot;, &quot;East for you&quot;. %2 is a name, or &quot;you&quot; or &quot;your partner&quot; as translated here: a construction that takes it unchanged, such as &quot;Anna: Health&quot;, keeps the grammar right.</extracomment>
+        <translation>%2에게 %1</translation>
+    </message>
+    <message>
+        <source>%1 favours %2: %3</source>
+        <translation>%1(%2에게 길한 방위): %3</translation>
+    </message>
+    <message>
+        <source>you</source>
+        <extracomment>Names the user where no name is known (a reading opened from a file), inside the charts&apos; sentences: &quot;Health for you&quot;, &quot;Inner ring: you&quot;</extracomment>
+        <translation>본인</translation>
+    </message>
+    <message>
+        <source>your partner</source>
+        <extracomment>Names the partner where no name is known; see &quot;you&quot;</extracomment>
+        <translation>상대방</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A direction and what it holds: &quot;North: Relationship for Anna, Health for Ben&quot;</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>The stars of one direction for the two: &quot;Relationship for Anna, Health for Ben&quot;</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Inner ring: %1. Outer ring: %2. %3 good for both.</source>
+        <extracomment>%1 and %2 the two names, or &quot;you&quot; and &quot;your partner&quot;; %3 the star that marks a direction good for both</extracomment>
+        <translation>안쪽 고리: %1. 바깥쪽 고리: %2. %3 두 분 모두에게 길한 방위.</translation>
+    </message>
+    <message>
+        <source>A direction is the way you face when you sit or work, and the way the head of the bed points. Lay North on the north of your floor plan as a compass measures it, not on the front door.</source>
+        <translation>방위란 앉거나 일할 때 바라보는 방향과 침대 머리 쪽이 향하는 방향을 말합니다. 방위도의 북쪽은 현관이 아니라 나침반으로 잰 평면도의 북쪽에 맞추십시오.</translation>
+    </message>
+    <message>
+        <source>You are of one group: your charts share its four favourable directions.</source>
+        <translation>두 분은 같은 그룹입니다. 두 분의 방위도에는 이 그룹의 길한 방위 네 곳이 똑같이 나타납니다.</translation>
+    </message>
+    <message>
+        <source>You are of different groups: your charts share no favourable direction. Practitioners see this in many couples and do not read it as a verdict on the two of you. Each of you follows your own chart for your own things: desk, seat, your side of the bed.</source>
+        <translation>두 분은 서로 다른 그룹입니다. 두 분의 방위도에 공통된 길한 방위는 없습니다. 풍수가들은 많은 커플에게서 이런 경우를 보며, 이를 두 분의 관계에 대한 판정으로 보지 않습니다. 책상, 앉는 자리, 침대에서 자기 쪽처럼 각자의 것은 각자의 방위도를 따르면 됩니다.</translation>
+    </message>
+    <message>
+        <source>Bed, where its head points, best first</source>
+        <translation>침대 머리 방향, 좋은 순서대로</translation>
+    </message>
+    <message>
+        <source>Shared bed, worked out from the two charts</source>
+        <translation>함께 쓰는 침대, 두 방위도를 모두 고려</translation>
+    </message>
+    <message>
+        <source>Desk or work seat, the way you face</source>
+        <translation>책상이나 작업 자리, 바라보는 방향</translation>
+    </message>
+</context>
+<context>
     <name>ui::CompassChart</name>
     <message>
         <source>N</source>
@@ -907,24 +968,44 @@ Try &apos;%1 --help&apos; for more information.
         <translation>두 분</translation>
     </message>
     <message>
-        <source>%1: %2 for you, %3 for your partner</source>
-        <translation>%1: 본인에게 %2, 상대방에게 %3</translation>
+        <source>Suc|cess</source>
+        <extracomment>A star&apos;s name on the compass chart. A | marks where the word may break with a hyphen when it does not fit on one line; it is never shown. Give a shorter form where the chart needs one.</extracomment>
+        <translation>생기</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
+        <source>Health</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>천의</translation>
     </message>
     <message>
-        <source>Inner ring: you. Outer ring: your partner. %1 good for both.</source>
-        <translation>안쪽 고리: 본인. 바깥쪽 고리: 상대방. %1 두 분 모두에게 길한 방위.</translation>
+        <source>Re|la|tion|ship</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>연년</translation>
     </message>
     <message>
-        <source>No direction is favourable to both of you.</source>
-        <translation>두 분 모두에게 길한 방위는 없습니다.</translation>
+        <source>Per|son|al</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>복위</translation>
     </message>
     <message>
-        <source>Good for both of you: %1</source>
-        <translation>두 분 모두에게 길한 방위: %1</translation>
+        <source>Mis|haps</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>화해</translation>
+    </message>
+    <message>
+        <source>Five Ghosts</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>오귀</translation>
+    </message>
+    <message>
+        <source>Six Kill|ings</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>육살</translation>
+    </message>
+    <message>
+        <source>Total Loss</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>절명</translation>
     </message>
 </context>
 <context>
@@ -940,6 +1021,10 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>Your directions and your partner&apos;s</source>
         <translation>본인과 상대방의 방위</translation>
+    </message>
+    <message>
+        <source>Your directions and advice</source>
+        <translation>두 분의 방위와 조언</translation>
     </message>
 </context>
 <context>
@@ -979,10 +1064,6 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>Trigram</source>
         <translation>괘</translation>
-    </message>
-    <message>
-        <source>Colour</source>
-        <translation>색상</translation>
     </message>
     <message>
         <source>en</source>

@@ -853,6 +853,67 @@ Experimente &quot;%1 --help&quot; para mais informações.
     </message>
 </context>
 <context>
+    <name>ui::Advice</name>
+    <message>
+        <source>%1 for %2</source>
+        <extracomment>Something for someone: &quot;Health for Anna&quot;, &quot;East for you&quot;. %2 is a name, or &quot;you&quot; or &quot;your partner&quot; as translated here: a construction that takes it unchanged, such as &quot;Anna: Health&quot;, keeps the grammar right.</extracomment>
+        <translation>%1 para %2</translation>
+    </message>
+    <message>
+        <source>%1 favours %2: %3</source>
+        <translation>%1, favorável para %2: %3</translation>
+    </message>
+    <message>
+        <source>you</source>
+        <extracomment>Names the user where no name is known (a reading opened from a file), inside the charts&apos; sentences: &quot;Health for you&quot;, &quot;Inner ring: you&quot;</extracomment>
+        <translation>você</translation>
+    </message>
+    <message>
+        <source>your partner</source>
+        <extracomment>Names the partner where no name is known; see &quot;you&quot;</extracomment>
+        <translation>seu par</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A direction and what it holds: &quot;North: Relationship for Anna, Health for Ben&quot;</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>The stars of one direction for the two: &quot;Relationship for Anna, Health for Ben&quot;</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Inner ring: %1. Outer ring: %2. %3 good for both.</source>
+        <extracomment>%1 and %2 the two names, or &quot;you&quot; and &quot;your partner&quot;; %3 the star that marks a direction good for both</extracomment>
+        <translation>Anel interno: %1. Anel externo: %2. %3&#xa0;favorável para os dois.</translation>
+    </message>
+    <message>
+        <source>A direction is the way you face when you sit or work, and the way the head of the bed points. Lay North on the north of your floor plan as a compass measures it, not on the front door.</source>
+        <translation>Uma direção é para onde você olha ao sentar ou trabalhar, e para onde aponta a cabeceira da cama. Coloque o Norte sobre o norte da sua planta baixa, conforme indica uma bússola, e não sobre a porta de entrada.</translation>
+    </message>
+    <message>
+        <source>You are of one group: your charts share its four favourable directions.</source>
+        <translation>Vocês são do mesmo grupo: os diagramas de vocês compartilham as quatro direções favoráveis desse grupo.</translation>
+    </message>
+    <message>
+        <source>You are of different groups: your charts share no favourable direction. Practitioners see this in many couples and do not read it as a verdict on the two of you. Each of you follows your own chart for your own things: desk, seat, your side of the bed.</source>
+        <translation>Vocês são de grupos diferentes: os diagramas de vocês não têm nenhuma direção favorável em comum. Os praticantes de feng shui veem isso em muitos casais e não o tomam como um veredito sobre vocês. Cada um segue o próprio diagrama para as próprias coisas: mesa, assento, o seu lado da cama.</translation>
+    </message>
+    <message>
+        <source>Bed, where its head points, best first</source>
+        <translation>Cama, para onde aponta a cabeceira, a melhor primeiro</translation>
+    </message>
+    <message>
+        <source>Shared bed, worked out from the two charts</source>
+        <translation>Cama do casal, calculada a partir dos dois diagramas</translation>
+    </message>
+    <message>
+        <source>Desk or work seat, the way you face</source>
+        <translation>Mesa ou posto de trabalho, para onde se olha</translation>
+    </message>
+</context>
+<context>
     <name>ui::CompassChart</name>
     <message>
         <source>N</source>
@@ -907,24 +968,44 @@ Experimente &quot;%1 --help&quot; para mais informações.
         <translation>Vocês dois</translation>
     </message>
     <message>
-        <source>%1: %2 for you, %3 for your partner</source>
-        <translation>%1: %2 para você, %3 para o seu par</translation>
+        <source>Suc|cess</source>
+        <extracomment>A star&apos;s name on the compass chart. A | marks where the word may break with a hyphen when it does not fit on one line; it is never shown. Give a shorter form where the chart needs one.</extracomment>
+        <translation>Su|ces|so</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
+        <source>Health</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>Saúde</translation>
     </message>
     <message>
-        <source>Inner ring: you. Outer ring: your partner. %1 good for both.</source>
-        <translation>Anel interno: você. Anel externo: seu par. %1 favorável para os dois.</translation>
+        <source>Re|la|tion|ship</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>Re|la|cio|na|men|to</translation>
     </message>
     <message>
-        <source>No direction is favourable to both of you.</source>
-        <translation>Nenhuma direção é favorável para vocês dois.</translation>
+        <source>Per|son|al</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>Evo|lu|ção pes|soal</translation>
     </message>
     <message>
-        <source>Good for both of you: %1</source>
-        <translation>Favoráveis para vocês dois: %1</translation>
+        <source>Mis|haps</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>Con|tra|tem|pos</translation>
+    </message>
+    <message>
+        <source>Five Ghosts</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>Cinco fan|tas|mas</translation>
+    </message>
+    <message>
+        <source>Six Kill|ings</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>Seis mor|tes</translation>
+    </message>
+    <message>
+        <source>Total Loss</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>Perda total</translation>
     </message>
 </context>
 <context>
@@ -940,6 +1021,10 @@ Experimente &quot;%1 --help&quot; para mais informações.
     <message>
         <source>Your directions and your partner&apos;s</source>
         <translation>Suas direções e as do seu par</translation>
+    </message>
+    <message>
+        <source>Your directions and advice</source>
+        <translation>Suas direções e conselhos</translation>
     </message>
 </context>
 <context>
@@ -979,10 +1064,6 @@ Experimente &quot;%1 --help&quot; para mais informações.
     <message>
         <source>Trigram</source>
         <translation>Trigrama</translation>
-    </message>
-    <message>
-        <source>Colour</source>
-        <translation>Cor</translation>
     </message>
     <message>
         <source>en</source>

@@ -853,6 +853,67 @@ Try &apos;%1 --help&apos; for more information.
     </message>
 </context>
 <context>
+    <name>ui::Advice</name>
+    <message>
+        <source>%1 for %2</source>
+        <extracomment>Something for someone: &quot;Health for Anna&quot;, &quot;East for you&quot;. %2 is a name, or &quot;you&quot; or &quot;your partner&quot; as translated here: a construction that takes it unchanged, such as &quot;Anna: Health&quot;, keeps the grammar right.</extracomment>
+        <translation>%2: %1</translation>
+    </message>
+    <message>
+        <source>%1 favours %2: %3</source>
+        <translation>%1 (%2 в выигрыше)&#xa0;— %3</translation>
+    </message>
+    <message>
+        <source>you</source>
+        <extracomment>Names the user where no name is known (a reading opened from a file), inside the charts&apos; sentences: &quot;Health for you&quot;, &quot;Inner ring: you&quot;</extracomment>
+        <translation>Вы</translation>
+    </message>
+    <message>
+        <source>your partner</source>
+        <extracomment>Names the partner where no name is known; see &quot;you&quot;</extracomment>
+        <translation>Ваш партнёр</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A direction and what it holds: &quot;North: Relationship for Anna, Health for Ben&quot;</extracomment>
+        <translation>%1&#xa0;— %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>The stars of one direction for the two: &quot;Relationship for Anna, Health for Ben&quot;</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Inner ring: %1. Outer ring: %2. %3 good for both.</source>
+        <extracomment>%1 and %2 the two names, or &quot;you&quot; and &quot;your partner&quot;; %3 the star that marks a direction good for both</extracomment>
+        <translation>Внутреннее кольцо: %1. Внешнее кольцо: %2. %3&#xa0;— благоприятно для обоих.</translation>
+    </message>
+    <message>
+        <source>A direction is the way you face when you sit or work, and the way the head of the bed points. Lay North on the north of your floor plan as a compass measures it, not on the front door.</source>
+        <translation>Направление — это сторона, куда обращено лицо человека, когда он сидит или работает, и сторона, куда указывает изголовье кровати. Совмещайте север схемы с севером на плане жилья, определённым по компасу, а не с входной дверью.</translation>
+    </message>
+    <message>
+        <source>You are of one group: your charts share its four favourable directions.</source>
+        <translation>Вы принадлежите к одной группе: на ваших схемах совпадают все четыре её благоприятных направления.</translation>
+    </message>
+    <message>
+        <source>You are of different groups: your charts share no favourable direction. Practitioners see this in many couples and do not read it as a verdict on the two of you. Each of you follows your own chart for your own things: desk, seat, your side of the bed.</source>
+        <translation>Вы принадлежите к разным группам: на ваших схемах нет общих благоприятных направлений. Специалисты по фэн-шуй видят такое у многих пар и не считают это приговором вам двоим. Каждый из вас выбирает по своей схеме то, что касается его самого: стол, место, свою сторону кровати.</translation>
+    </message>
+    <message>
+        <source>Bed, where its head points, best first</source>
+        <translation>Кровать: направление изголовья, лучшие сначала</translation>
+    </message>
+    <message>
+        <source>Shared bed, worked out from the two charts</source>
+        <translation>Общая кровать: расчёт по обеим схемам</translation>
+    </message>
+    <message>
+        <source>Desk or work seat, the way you face</source>
+        <translation>Стол или рабочее место: направление взгляда</translation>
+    </message>
+</context>
+<context>
     <name>ui::CompassChart</name>
     <message>
         <source>N</source>
@@ -907,24 +968,44 @@ Try &apos;%1 --help&apos; for more information.
         <translation>Вы оба</translation>
     </message>
     <message>
-        <source>%1: %2 for you, %3 for your partner</source>
-        <translation>%1: для Вас — %2, для Вашего партнёра — %3</translation>
+        <source>Suc|cess</source>
+        <extracomment>A star&apos;s name on the compass chart. A | marks where the word may break with a hyphen when it does not fit on one line; it is never shown. Give a shorter form where the chart needs one.</extracomment>
+        <translation>Успех</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
+        <source>Health</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>Здо|ро|вье</translation>
     </message>
     <message>
-        <source>Inner ring: you. Outer ring: your partner. %1 good for both.</source>
-        <translation>Внутреннее кольцо: Вы. Внешнее кольцо: Ваш партнёр. %1 — благоприятно для обоих.</translation>
+        <source>Re|la|tion|ship</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>От|но|ше|ния</translation>
     </message>
     <message>
-        <source>No direction is favourable to both of you.</source>
-        <translation>Ни одно направление не благоприятно для Вас обоих.</translation>
+        <source>Per|son|al</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>Само|раз|ви|тие</translation>
     </message>
     <message>
-        <source>Good for both of you: %1</source>
-        <translation>Благоприятны для Вас обоих: %1</translation>
+        <source>Mis|haps</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>Не|уда|чи</translation>
+    </message>
+    <message>
+        <source>Five Ghosts</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>Пять ду|хов</translation>
+    </message>
+    <message>
+        <source>Six Kill|ings</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>Шесть убийств</translation>
+    </message>
+    <message>
+        <source>Total Loss</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>Пол|ная по|те|ря</translation>
     </message>
 </context>
 <context>
@@ -940,6 +1021,10 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>Your directions and your partner&apos;s</source>
         <translation>Ваши направления и направления Вашего партнёра</translation>
+    </message>
+    <message>
+        <source>Your directions and advice</source>
+        <translation>Ваши направления и советы</translation>
     </message>
 </context>
 <context>
@@ -979,10 +1064,6 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>Trigram</source>
         <translation>Триграмма</translation>
-    </message>
-    <message>
-        <source>Colour</source>
-        <translation>Цвет</translation>
     </message>
     <message>
         <source>en</source>

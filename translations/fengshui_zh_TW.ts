@@ -853,6 +853,67 @@ Try &apos;%1 --help&apos; for more information.
     </message>
 </context>
 <context>
+    <name>ui::Advice</name>
+    <message>
+        <source>%1 for %2</source>
+        <extracomment>Something for someone: &quot;Health for Anna&quot;, &quot;East for you&quot;. %2 is a name, or &quot;you&quot; or &quot;your partner&quot; as translated here: a construction that takes it unchanged, such as &quot;Anna: Health&quot;, keeps the grammar right.</extracomment>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>%1 favours %2: %3</source>
+        <translation>%1對%2有利：%3</translation>
+    </message>
+    <message>
+        <source>you</source>
+        <extracomment>Names the user where no name is known (a reading opened from a file), inside the charts&apos; sentences: &quot;Health for you&quot;, &quot;Inner ring: you&quot;</extracomment>
+        <translation>您</translation>
+    </message>
+    <message>
+        <source>your partner</source>
+        <extracomment>Names the partner where no name is known; see &quot;you&quot;</extracomment>
+        <translation>您的伴侶</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A direction and what it holds: &quot;North: Relationship for Anna, Health for Ben&quot;</extracomment>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>The stars of one direction for the two: &quot;Relationship for Anna, Health for Ben&quot;</extracomment>
+        <translation>%1，%2</translation>
+    </message>
+    <message>
+        <source>Inner ring: %1. Outer ring: %2. %3 good for both.</source>
+        <extracomment>%1 and %2 the two names, or &quot;you&quot; and &quot;your partner&quot;; %3 the star that marks a direction good for both</extracomment>
+        <translation>內圈為%1，外圈為%2，%3表示對二人皆吉。</translation>
+    </message>
+    <message>
+        <source>A direction is the way you face when you sit or work, and the way the head of the bed points. Lay North on the north of your floor plan as a compass measures it, not on the front door.</source>
+        <translation>方位是指您坐著或工作時面向的方向，以及床頭所朝的方向。請將圖上的北對準平面圖中以指南針測得的北方，而不是對準大門。</translation>
+    </message>
+    <message>
+        <source>You are of one group: your charts share its four favourable directions.</source>
+        <translation>你們同屬一個命組：兩張方位圖共有該命組的四個吉方。</translation>
+    </message>
+    <message>
+        <source>You are of different groups: your charts share no favourable direction. Practitioners see this in many couples and do not read it as a verdict on the two of you. Each of you follows your own chart for your own things: desk, seat, your side of the bed.</source>
+        <translation>你們分屬不同命組：兩張方位圖沒有共同的吉方。風水師在許多伴侶身上都會看到這種情況，並不將它視為對你們二人的評判。各自的事物就依各自的方位圖來安排：書桌、座位、自己那一側的床。</translation>
+    </message>
+    <message>
+        <source>Bed, where its head points, best first</source>
+        <translation>床頭朝向，最佳在前</translation>
+    </message>
+    <message>
+        <source>Shared bed, worked out from the two charts</source>
+        <translation>共用的床，綜合兩人的方位圖推算</translation>
+    </message>
+    <message>
+        <source>Desk or work seat, the way you face</source>
+        <translation>書桌或工作座位，面向的方位</translation>
+    </message>
+</context>
+<context>
     <name>ui::CompassChart</name>
     <message>
         <source>N</source>
@@ -907,24 +968,44 @@ Try &apos;%1 --help&apos; for more information.
         <translation>你們二人</translation>
     </message>
     <message>
-        <source>%1: %2 for you, %3 for your partner</source>
-        <translation>%1：對您為%2，對伴侶為%3</translation>
+        <source>Suc|cess</source>
+        <extracomment>A star&apos;s name on the compass chart. A | marks where the word may break with a hyphen when it does not fit on one line; it is never shown. Give a shorter form where the chart needs one.</extracomment>
+        <translation>生氣</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation>%1：%2</translation>
+        <source>Health</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>天醫</translation>
     </message>
     <message>
-        <source>Inner ring: you. Outer ring: your partner. %1 good for both.</source>
-        <translation>內圈為您，外圈為您的伴侶，%1表示對二人皆吉。</translation>
+        <source>Re|la|tion|ship</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>延年</translation>
     </message>
     <message>
-        <source>No direction is favourable to both of you.</source>
-        <translation>沒有對你們二人皆吉的方位。</translation>
+        <source>Per|son|al</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>伏位</translation>
     </message>
     <message>
-        <source>Good for both of you: %1</source>
-        <translation>對你們二人皆吉的方位：%1</translation>
+        <source>Mis|haps</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>禍害</translation>
+    </message>
+    <message>
+        <source>Five Ghosts</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>五鬼</translation>
+    </message>
+    <message>
+        <source>Six Kill|ings</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>六煞</translation>
+    </message>
+    <message>
+        <source>Total Loss</source>
+        <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
+        <translation>絕命</translation>
     </message>
 </context>
 <context>
@@ -940,6 +1021,10 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>Your directions and your partner&apos;s</source>
         <translation>您與伴侶的方位</translation>
+    </message>
+    <message>
+        <source>Your directions and advice</source>
+        <translation>你們的方位與建議</translation>
     </message>
 </context>
 <context>
@@ -979,10 +1064,6 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>Trigram</source>
         <translation>卦象</translation>
-    </message>
-    <message>
-        <source>Colour</source>
-        <translation>顏色</translation>
     </message>
     <message>
         <source>en</source>

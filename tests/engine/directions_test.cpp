@@ -78,6 +78,11 @@ TEST_P(DirectionColumnTest, OnTheCompass) {
                                                  "Six Killings", "Total Loss"};
     const std::array<const char*, 8> clockwise = {"North", "North East", "East", "South East",
                                                   "South", "South West", "West", "North West"};
+    // The rating a partner standing in each direction gets, which grades its shade.
+    const std::array<const char*, 8> ratings = {"Excellent", "Very Good",      "Excellent",
+                                                "Good",      "Unsatisfactory", "Disastrous",
+                                                "Bad",       "Disastrous"};
+    const std::array<int, 8> strengths = {3, 2, 3, 1, 1, 3, 2, 3};
     for (std::size_t row = 0; row < 8; ++row) {
         const auto at =
             std::find(clockwise.begin(), clockwise.end(), std::string(column.directions[row])) -
@@ -86,7 +91,8 @@ TEST_P(DirectionColumnTest, OnTheCompass) {
         EXPECT_EQ(sector.Direction, column.directions[row]);
         EXPECT_EQ(sector.Meaning, meanings[row]);
         EXPECT_EQ(sector.Favourable, row < 4) << meanings[row];
-        EXPECT_EQ(sector.Strength, row < 4 ? 4 - static_cast<int>(row) : static_cast<int>(row) - 3);
+        EXPECT_EQ(sector.Rating, ratings[row]) << meanings[row];
+        EXPECT_EQ(sector.Strength, strengths[row]) << meanings[row];
     }
 }
 
@@ -106,41 +112,101 @@ TEST(Directions, EveryColumnHoldsEachDirectionOnce) {
     }
 }
 
-// The directions favourable to both of a couple.
-struct SharedDirections {
+CoupleReading coupleOf(int self, int partner) {
+    CoupleReading reading;
+    engine::SetPersonProfile(reading, static_cast<std::int16_t>(self), true);
+    engine::SetPersonProfile(reading, static_cast<std::int16_t>(partner), false);
+    engine::SetDirectionsAndPictures(reading);
+    return reading;
+}
+
+std::vector<std::string_view> bedDirections(const compass::CoupleAdvice& advice) {
+    std::vector<std::string_view> directions;
+    for (const compass::SectorForTwo& two : advice.Bed) {
+        directions.push_back(two.Self.Direction);
+    }
+    return directions;
+}
+
+// Every couple of Kua numbers: two of one group share their group's four directions, with a
+// direction that is Success for either never first; two of different groups share none and
+// get two directions, each favourable for one and Mishaps for the other.
+TEST(CoupleAdvice, ForEveryPairOfKuaNumbers) {
+    const std::vector<std::string_view> east = {"North", "East", "South East", "South"};
+    const std::vector<std::string_view> west = {"North East", "South West", "West", "North West"};
+    for (int self = 1; self <= 9; ++self) {
+        for (int partner = 1; partner <= 9; ++partner) {
+            SCOPED_TRACE(testing::Message() << "Kua " << self << " and " << partner);
+            const CoupleReading reading = coupleOf(self, partner);
+            const auto advice = compass::AdviceFor(reading.Self, reading.Partner);
+            ASSERT_TRUE(advice);
+            EXPECT_EQ(advice->SelfDesk, reading.Self.Directions[0]);
+            EXPECT_EQ(advice->PartnerDesk, reading.Partner.Directions[0]);
+            std::vector<std::string_view> bed = bedDirections(*advice);
+            if (reading.Self.Group == reading.Partner.Group) {
+                EXPECT_TRUE(advice->ShareFavourable);
+                EXPECT_NE(bed.front(), advice->SelfDesk);
+                EXPECT_NE(bed.front(), advice->PartnerDesk);
+                std::ranges::sort(bed, [](auto a, auto b) {
+                    return std::ranges::find(compass::kDirections, a) <
+                           std::ranges::find(compass::kDirections, b);
+                });
+                EXPECT_EQ(bed, reading.Self.Group == "East" ? east : west);
+                continue;
+            }
+            EXPECT_FALSE(advice->ShareFavourable);
+            ASSERT_EQ(advice->Bed.size(), 2U);
+            for (const compass::SectorForTwo& two : advice->Bed) {
+                const bool selfFavoured = two.Self.Favourable;
+                EXPECT_NE(selfFavoured, two.Partner.Favourable);
+                EXPECT_EQ((selfFavoured ? two.Partner : two.Self).Meaning, "Mishaps");
+            }
+            EXPECT_NE(advice->Bed[0].Self.Favourable, advice->Bed[1].Self.Favourable);
+        }
+    }
+}
+
+// Couples whose advice the published charts give.
+struct PublishedAdvice {
     int self;
     int partner;
-    std::vector<std::string_view> good;
+    std::vector<std::string_view> bed; // best first
+    std::string_view selfDesk;
+    std::string_view partnerDesk;
 };
 
-class GoodForBothTest : public testing::TestWithParam<SharedDirections> {};
+class PublishedAdviceTest : public testing::TestWithParam<PublishedAdvice> {};
 
-TEST_P(GoodForBothTest, FromBothTables) {
-    const SharedDirections& row = GetParam();
-    CoupleReading reading;
-    engine::SetPersonProfile(reading, static_cast<std::int16_t>(row.self), true);
-    engine::SetPersonProfile(reading, static_cast<std::int16_t>(row.partner), false);
-    engine::SetDirectionsAndPictures(reading);
-    EXPECT_EQ(compass::GoodForBoth(reading.Self, reading.Partner), row.good);
-    EXPECT_EQ(compass::GoodForBoth(reading.Partner, reading.Self), row.good);
+TEST_P(PublishedAdviceTest, MatchesTheCharts) {
+    const PublishedAdvice& row = GetParam();
+    const CoupleReading reading = coupleOf(row.self, row.partner);
+    const auto advice = compass::AdviceFor(reading.Self, reading.Partner);
+    ASSERT_TRUE(advice);
+    EXPECT_EQ(bedDirections(*advice), row.bed);
+    EXPECT_EQ(advice->SelfDesk, row.selfDesk);
+    EXPECT_EQ(advice->PartnerDesk, row.partnerDesk);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Couples, GoodForBothTest,
+    Couples, PublishedAdviceTest,
     testing::Values(
-        // Two of the East group share its four directions.
-        SharedDirections{1, 3, {"North", "East", "South East", "South"}},
-        // The West group's four; Kua 5 reads as Kun.
-        SharedDirections{5, 7, {"North East", "South West", "West", "North West"}},
-        // An East and a West person share none.
-        SharedDirections{4, 6, {}},
-        // The same Kua twice: all four of its own.
-        SharedDirections{9, 9, {"North", "East", "South East", "South"}},
-        // A partner with no reading yet has no directions to share.
-        SharedDirections{1, 0, {}}),
+        // Li and Chen: North is her Relationship and his Health, South East the other way
+        // round; East and South are the Success of one of them.
+        PublishedAdvice{9, 3, {"North", "South East", "East", "South"}, "East", "South"},
+        // Kan and Chien share nothing: South East is his Success and her Mishaps, West hers
+        // and his.
+        PublishedAdvice{1, 6, {"South East", "West"}, "South East", "West"},
+        // Two of the same trigram: Health, Relationship, Personal, then Success.
+        PublishedAdvice{
+            2, 2, {"West", "North West", "South West", "North East"}, "North East", "North East"}),
     [](const auto& info) {
         return "Kua" + std::to_string(info.param.self) + "And" + std::to_string(info.param.partner);
     });
+
+TEST(CoupleAdvice, NoneWithoutBothReadings) {
+    const CoupleReading reading = coupleOf(1, 0);
+    EXPECT_FALSE(compass::AdviceFor(reading.Self, reading.Partner));
+}
 
 struct UnknownValue {
     const char* name;

@@ -2,19 +2,28 @@
 #include "tests/support/clipped_labels.h"
 #include "tests/support/fake_desktop.h"
 #include "translations/translations.h"
+#include "ui/common/advice_words.h"
+#include "ui/common/compass_chart.h"
+#include "ui/common/reading_words.h"
 #include "ui/result/frm_result.h"
+#include "ui/result/reading_page.h"
 
 #include <QAction>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
+#include <QPainterPath>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTest>
 
+#include <cmath>
+#include <map>
 #include <memory>
+#include <numbers>
 
 using engine::CoupleReading;
 using ui::frmFengShuiCompatibilityResult;
@@ -41,6 +50,101 @@ bool hasPicture(const QWidget* window, const QString& name) {
     return label && !label->pixmap().isNull();
 }
 
+// A point at a compass angle, North up and East to the right, as a reader holds a chart.
+QPointF onCompass(const QPointF& centre, qreal radius, qreal degrees) {
+    const qreal angle = degrees * std::numbers::pi / 180.0;
+    return {centre.x() + radius * std::sin(angle), centre.y() - radius * std::cos(angle)};
+}
+
+// One direction's eighth of a ring: the ring cut by a wedge 22.5° either side of the middle.
+QPainterPath ringPiece(const QPointF& centre, qreal inner, qreal outer, int sector) {
+    QPainterPath ring;
+    ring.addEllipse(centre, outer, outer);
+    QPainterPath hole;
+    hole.addEllipse(centre, inner, inner);
+    QPainterPath wedge;
+    wedge.moveTo(centre);
+    for (int step = -4; step <= 4; ++step) {
+        wedge.lineTo(onCompass(centre, outer * 2, 45.0 * sector + 22.5 * step / 4));
+    }
+    wedge.closeSubpath();
+    return ring.subtracted(hole).intersected(wedge);
+}
+
+// What makes a chart's texts hard to read: smaller than the floor, over a sector's border, on a
+// mark or on another text.
+QStringList illegibleTexts(const ui::CompassChart& chart, qreal side, const QFont& font) {
+    const ui::ChartLayout layout = ui::layoutCompass(chart, QRectF(0, 0, side, side), font);
+    QStringList faults;
+    const auto name = [&](const ui::ChartText& t) {
+        return QStringLiteral("'%1' at %2° in ring %3, %4 px (side %5)")
+            .arg(t.text)
+            .arg(t.sector * 45)
+            .arg(t.ring)
+            .arg(t.pixelSize)
+            .arg(side);
+    };
+    QPainterPath rings;
+    rings.addEllipse(layout.centre, layout.outer, layout.outer);
+    const auto outline = [](const ui::ChartText& t) {
+        const QTransform turn = QTransform()
+                                    .translate(t.box.center().x(), t.box.center().y())
+                                    .rotate(t.rotation)
+                                    .translate(-t.box.center().x(), -t.box.center().y());
+        QPainterPath path;
+        path.addPolygon(turn.map(QPolygonF(t.box)));
+        return path;
+    };
+    std::vector<QRectF> marks;
+    for (const ui::ChartText& text : layout.texts) {
+        if (text.kind == ui::ChartText::Kind::Mark) {
+            marks.push_back(text.box);
+        }
+    }
+    for (const ui::ChartText& text : layout.texts) {
+        if (text.pixelSize < ui::kSmallestChartPixels) {
+            faults << name(text) + QStringLiteral(" is too small");
+        }
+        using Kind = ui::ChartText::Kind;
+        if (text.kind == Kind::Star || text.kind == Kind::Mark) {
+            const bool innerRing = text.ring == 0;
+            const qreal inner = innerRing ? layout.hub : layout.middle;
+            const qreal outer = innerRing && layout.middle > 0 ? layout.middle : layout.outer;
+            if (!ringPiece(layout.centre, inner, outer, text.sector).contains(text.box)) {
+                faults << name(text) + QStringLiteral(" crosses its sector's border");
+            }
+        }
+        if (text.kind == Kind::Star &&
+            std::ranges::any_of(marks, [&](const QRectF& m) { return m.intersects(text.box); })) {
+            faults << name(text) + QStringLiteral(" lies on a mark");
+        }
+        if ((text.kind == Kind::Direction || text.kind == Kind::Degrees) &&
+            (rings.intersects(outline(text)) ||
+             !QRectF(0, 0, side, side).contains(outline(text).boundingRect()))) {
+            faults << name(text) + QStringLiteral(" is not on the rim");
+        }
+        for (const ui::ChartText& other : layout.texts) {
+            if (&other != &text && other.kind != Kind::Mark && text.kind != Kind::Mark &&
+                outline(other).intersects(outline(text))) {
+                faults << name(text) + QStringLiteral(" overlaps ") + name(other);
+            }
+        }
+    }
+    return faults;
+}
+
+// The colour that fills most of a sector of a chart drawn with North up.
+QRgb sectorFill(const QImage& image, const ui::ChartLayout& layout, int sector) {
+    std::map<QRgb, int> counts;
+    for (qreal r = layout.hub + 2; r < layout.outer - 2; r += 2) {
+        for (qreal a = -20; a <= 20; a += 2) {
+            const QPoint at = onCompass(layout.centre, r, 45.0 * sector + a).toPoint();
+            ++counts[image.pixel(at)];
+        }
+    }
+    return std::ranges::max_element(counts, {}, [](const auto& c) { return c.second; })->first;
+}
+
 } // namespace
 
 class ResultWindowTest : public QObject {
@@ -62,6 +166,8 @@ private slots:
     void hiddenMakeMoneyEntry();
     void fileMenuEntries();
     void labelsAreNotClipped();
+    void chartTextsAreLegible();
+    void chartShadesFollowThePairRatings();
 
 private:
     test::FakeDesktop desktop_;
@@ -328,6 +434,68 @@ void ResultWindowTest::labelsAreNotClipped() {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const QStringList clipped = test::clippedLabels(&window);
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
+}
+
+// Every chart of every couple, at the sides the tab and the page draw it, in the user's
+// language; the page's rings at least 45 mm across.
+void ResultWindowTest::chartTextsAreLegible() {
+    frmFengShuiCompatibilityResult window(readingOf(9, 3), desktop_);
+    window.show();
+    window.findChild<QTabBar*>("TS")->setCurrentIndex(3);
+    const QSize tabPerson = window.findChild<QWidget*>("chartDirections_0")->size();
+    const QSize tabCouple = window.findChild<QWidget*>("chartDirections_2")->size();
+    QVERIFY(tabPerson.width() >= 240 && tabCouple.width() >= 280);
+    QStringList faults;
+    for (int self = 1; self <= 9; ++self) {
+        for (int partner = 1; partner <= 9; ++partner) {
+            const CoupleReading reading = readingOf(self, partner);
+            const auto couple = ui::coupleChart(reading);
+            QVERIFY(couple);
+            for (const qreal side : {qreal(tabCouple.width()), ui::kPageChartSide}) {
+                faults << illegibleTexts(*couple, side, window.font());
+            }
+        }
+        const auto person = ui::personChart(readingOf(self, 1).Self);
+        QVERIFY(person);
+        faults << illegibleTexts(*person, tabPerson.width(), window.font());
+    }
+    constexpr qreal k45Millimetres = 45 / 25.4 * 96;
+    const QRectF page(0, 0, ui::kPageChartSide, ui::kPageChartSide);
+    QVERIFY(ui::layoutCompass(*ui::coupleChart(readingOf(1, 2)), page, window.font()).outer * 2 >=
+            k45Millimetres);
+    faults.removeDuplicates();
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.mid(0, 20).join(QLatin1Char('\n'))));
+}
+
+// Over all 64 pairs of trigrams: in the user's chart, drawn with North up and East to the
+// right, the partner's own direction has the legend's shade of the pair's rating word.
+void ResultWindowTest::chartShadesFollowThePairRatings() {
+    const QStringList clockwise = {"North", "North East", "East", "South East",
+                                   "South", "South West", "West", "North West"};
+    QPalette palette;
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Text, Qt::black);
+    const std::vector<ui::LegendEntry> legend = ui::ratingLegend(palette);
+    for (const int self : {1, 2, 3, 4, 6, 7, 8, 9}) {
+        const auto chart = ui::personChart(readingOf(self, 1).Self);
+        QVERIFY(chart);
+        QImage image(300, 300, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        ui::paintCompass(painter, QRectF(image.rect()), *chart, palette);
+        painter.end();
+        const ui::ChartLayout layout = ui::layoutCompass(*chart, QRectF(image.rect()), QFont());
+        for (const int partner : {1, 2, 3, 4, 6, 7, 8, 9}) {
+            const CoupleReading reading = readingOf(self, partner);
+            const QString home = QString::fromStdString(reading.Partner.Directions[3]);
+            const auto shade =
+                std::ranges::find(legend, ui::ratingWord(reading.Rating), &ui::LegendEntry::word);
+            QVERIFY(shade != legend.end());
+            QCOMPARE(
+                QColor(sectorFill(image, layout, static_cast<int>(clockwise.indexOf(home)))).name(),
+                shade->shade.name());
+        }
+    }
 }
 
 QTEST_MAIN(ResultWindowTest)

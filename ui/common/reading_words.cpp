@@ -159,6 +159,18 @@ QString shownWord(const std::string& english, const char* kind) {
     return shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
 
+QString directionWord(std::string_view direction) {
+    return shownWord(std::string(direction), "direction");
+}
+
+QString ratingWord(std::string_view rating) {
+    return shownWord(std::string(rating), "rating");
+}
+
+QString starWord(std::string_view star) {
+    return QCoreApplication::translate("frmFengShuiCompatibilityResult", std::string(star).c_str());
+}
+
 QString shownPair(const std::string& pairKey) {
     const std::string::size_type dash = pairKey.find('-');
     if (dash == std::string::npos || !isReadingWord(pairKey.substr(0, dash), "trigram") ||

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <string>
+#include <string_view>
 
 namespace engine {
 struct CoupleReading;
@@ -16,6 +17,12 @@ namespace ui {
 // "trigram", "colour", "direction", "rating") tells apart words spelt alike; the longer texts
 // have none. Paragraphs break at line feeds.
 QString shownWord(const std::string& english, const char* kind = nullptr);
+
+// A direction, a rating and a star (one of the eight meanings of a direction, as the result
+// window's third tab heads its rows) in the user's language.
+QString directionWord(std::string_view direction);
+QString ratingWord(std::string_view rating);
+QString starWord(std::string_view star);
 
 // The pair key, two trigrams joined by a dash, with each trigram shown in the user's language.
 QString shownPair(const std::string& pairKey);

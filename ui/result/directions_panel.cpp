@@ -1,12 +1,16 @@
 #include "ui/result/directions_panel.h"
 
 #include "engine/couple_reading.h"
+#include "ui/common/advice_words.h"
 #include "ui/common/compass_chart.h"
 #include "ui/common/reading_words.h"
-#include "ui/common/widgets.h"
 
 #include <QCoreApplication>
+#include <QGridLayout>
 #include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -23,76 +27,106 @@ QString panelText(const char* text) {
     return QCoreApplication::translate("ui::DirectionsPanel", text);
 }
 
-// Room for each of the three charts side by side, a caption above and a line below.
-constexpr int kCaptionHeight = 16;
-constexpr int kMargin = 6;
-constexpr int kSentenceHeight = 30;
+// The charts' sides at most, in pixels: large enough for every language's words at a size
+// that reads, small enough that the two persons' charts stand side by side.
+constexpr int kPersonChartSide = 290;
+constexpr int kCoupleChartSide = 330;
+constexpr int kSpacing = 6;
+
+QLabel* textLabel(QWidget* parent, const QString& name, const QString& text,
+                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setAlignment(alignment);
+    label->setWordWrap(true);
+    label->setVisible(!text.isEmpty());
+    return label;
+}
+
+QLabel* caption(QWidget* parent, int chart) {
+    QLabel* label = textLabel(parent, QStringLiteral("lblChartCaption_%1").arg(chart),
+                              chartCaption(chart), Qt::AlignCenter);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
+}
 
 } // namespace
 
 DirectionsPanel::DirectionsPanel(const engine::CoupleReading& reading, QWidget* parent)
     : QFrame(parent) {
     setObjectName(QStringLiteral("fraDirections"));
+    scroller_ = new QScrollArea(this);
+    scroller_->setObjectName(QStringLiteral("scrDirections"));
+    scroller_->setAccessibleName(
+        panelText(QT_TRANSLATE_NOOP("ui::DirectionsPanel", "Your directions and advice")));
+    scroller_->setFrameShape(QFrame::NoFrame);
+    scroller_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroller_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    scroller_->setWidgetResizable(true);
+    scroller_->setWidget(buildContents(reading));
+}
+
+QWidget* DirectionsPanel::buildContents(const engine::CoupleReading& reading) {
+    auto* contents = new QWidget;
+    contents->setObjectName(QStringLiteral("wgtDirectionsContents"));
     const std::array<std::optional<CompassChart>, 3> charts = {
         personChart(reading.Self), personChart(reading.Partner), coupleChart(reading)};
     for (std::size_t i = 0; i < charts_.size(); ++i) {
-        captions_[i] = new QLabel(chartCaption(static_cast<int>(i)), this);
-        captions_[i]->setObjectName(QStringLiteral("lblChartCaption_%1").arg(i));
-        captions_[i]->setAlignment(Qt::AlignCenter);
-        QFont bold = captions_[i]->font();
-        bold.setBold(true);
-        captions_[i]->setFont(bold);
-        charts_[i] = new CompassView(this);
+        charts_[i] = new CompassView(contents);
         charts_[i]->setObjectName(QStringLiteral("chartDirections_%1").arg(i));
         charts_[i]->setChart(charts[i], panelText(kChartNames[i]));
     }
-    for (std::size_t i = 0; i < countedYears_.size(); ++i) {
-        countedYears_[i] = new QLabel(countedYearText(reading, static_cast<int>(i)), this);
-        countedYears_[i]->setObjectName(QStringLiteral("lblCountedYear_%1").arg(i));
-        countedYears_[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        countedYears_[i]->setWordWrap(true);
-        countedYears_[i]->setVisible(!countedYears_[i]->text().isEmpty());
+
+    auto* persons = new QGridLayout;
+    persons->setSpacing(kSpacing);
+    for (int i = 0; i < 2; ++i) {
+        persons->addWidget(caption(contents, i), 0, i);
+        persons->addWidget(charts_[static_cast<std::size_t>(i)], 1, i, Qt::AlignHCenter);
+        persons->addWidget(textLabel(contents, QStringLiteral("lblCountedYear_%1").arg(i),
+                                     countedYearText(reading, i), Qt::AlignHCenter | Qt::AlignTop),
+                           2, i);
     }
-    legend_ = new QLabel(coupleChartLegend(), this);
-    legend_->setObjectName(QStringLiteral("lblChartLegend"));
-    legend_->setAlignment(Qt::AlignCenter);
-    legend_->setWordWrap(true);
-    lblGoodForBoth = new QLabel(goodForBothSentence(reading), this);
-    lblGoodForBoth->setObjectName(QStringLiteral("lblGoodForBoth"));
-    lblGoodForBoth->setAlignment(Qt::AlignCenter);
-    lblGoodForBoth->setWordWrap(true);
-    QFont bold = lblGoodForBoth->font();
-    bold.setBold(true);
-    lblGoodForBoth->setFont(bold);
+
+    // Beside the couple's chart: whose ring is whose, the shades, and how to use a chart.
+    const auto advice = adviceWords(reading);
+    auto* beside = new QVBoxLayout;
+    beside->addWidget(textLabel(contents, QStringLiteral("lblChartLegend"),
+                                charts[2] ? ringsLegend(coupleNames(reading)) : QString()));
+    QLabel* shades = textLabel(contents, QStringLiteral("lblRatingLegend"), legendHtml(palette()));
+    shades->setTextFormat(Qt::RichText);
+    beside->addWidget(shades);
+    beside->addWidget(textLabel(contents, QStringLiteral("lblUsage"), usageText()));
+    beside->addStretch();
+    auto* couple = new QHBoxLayout;
+    couple->addWidget(charts_[2], 0, Qt::AlignTop);
+    couple->addLayout(beside, 1);
+
+    QLabel* advised =
+        textLabel(contents, QStringLiteral("lblAdvice"), advice ? adviceHtml(*advice) : QString());
+    advised->setTextFormat(Qt::RichText);
+
+    auto* column = new QVBoxLayout(contents);
+    column->setSpacing(kSpacing);
+    column->addLayout(persons);
+    column->addWidget(caption(contents, 2));
+    column->addLayout(couple);
+    column->addWidget(advised);
+    column->addStretch();
+    return contents;
 }
 
 void DirectionsPanel::resizeEvent(QResizeEvent* event) {
     QFrame::resizeEvent(event);
-    const int column = (width() - 2 * kMargin) / 3;
-    // The texts under the charts keep their lines: in a language that needs more of them the
-    // charts give up the room. A gap between them keeps neighbours from reading as one line.
-    const int textWidth = column - kMargin;
-    int textBelow = legend_->heightForWidth(textWidth);
-    for (const QLabel* counted : countedYears_) {
-        if (!counted->isHidden()) {
-            textBelow = std::max(textBelow, counted->heightForWidth(textWidth));
-        }
-    }
-    const int side = std::min(column - kMargin, height() - kMargin - kCaptionHeight - textBelow -
-                                                    kSentenceHeight - kMargin / 2);
-    for (std::size_t i = 0; i < charts_.size(); ++i) {
-        const int left = kMargin + static_cast<int>(i) * column;
-        captions_[i]->setGeometry(left, kMargin, column, kCaptionHeight);
-        charts_[i]->setGeometry(left + (column - side) / 2, kMargin + kCaptionHeight, side, side);
-    }
-    const int below = kMargin + kCaptionHeight + side;
-    const std::array<QLabel*, 3> texts = {countedYears_[0], countedYears_[1], legend_};
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        texts[i]->setGeometry(kMargin + static_cast<int>(i) * column + kMargin / 2, below,
-                              textWidth, texts[i]->heightForWidth(textWidth));
-    }
-    lblGoodForBoth->setGeometry(kMargin, height() - kSentenceHeight - kMargin / 2,
-                                width() - 2 * kMargin, kSentenceHeight);
+    scroller_->setGeometry(rect());
+    const int width =
+        scroller_->width() - scroller_->verticalScrollBar()->sizeHint().width() - 2 * kSpacing;
+    const int personSide = std::min(kPersonChartSide, (width - kSpacing) / 2);
+    charts_[0]->setFixedSize(personSide, personSide);
+    charts_[1]->setFixedSize(personSide, personSide);
+    const int coupleSide = std::min(kCoupleChartSide, width * 3 / 5);
+    charts_[2]->setFixedSize(coupleSide, coupleSide);
 }
 
 } // namespace ui

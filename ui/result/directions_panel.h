@@ -5,6 +5,7 @@
 #include <array>
 
 class QLabel;
+class QScrollArea;
 
 namespace engine {
 struct CoupleReading;
@@ -14,8 +15,9 @@ namespace ui {
 
 class CompassView;
 
-// The result window's fourth tab: each person's eight directions as a compass, and the
-// couple's, with the directions good for both named in a sentence below.
+// The result window's fourth tab: each person's eight directions as a compass, the couple's
+// with both partners' stars, the shades' legend, and what the two can put where. It scrolls,
+// so that the charts are large enough to read in every language.
 class DirectionsPanel : public QFrame {
     Q_OBJECT
 
@@ -26,11 +28,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    QWidget* buildContents(const engine::CoupleReading& reading);
+
+    QScrollArea* scroller_ = nullptr;
     std::array<CompassView*, 3> charts_{};
-    std::array<QLabel*, 3> captions_{};
-    std::array<QLabel*, 2> countedYears_{}; // under the user's chart and the partner's
-    QLabel* legend_ = nullptr;
-    QLabel* lblGoodForBoth = nullptr;
 };
 
 } // namespace ui

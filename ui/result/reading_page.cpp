@@ -3,6 +3,7 @@
 #include "engine/couple_reading.h"
 #include "platform/page_output.h"
 #include "platform/qt_desktop.h"
+#include "ui/common/advice_words.h"
 #include "ui/common/compass_chart.h"
 #include "ui/common/reading_words.h"
 #include "ui/common/widgets.h"
@@ -11,6 +12,7 @@
 #include <QCoreApplication>
 #include <QLocale>
 #include <QPageLayout>
+#include <QPalette>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextTable>
@@ -55,7 +57,8 @@ constexpr std::array<const char*, 9> kDirectionRows = {
     QT_TRANSLATE_NOOP("frmFengShuiCompatibilityResult", "Total Loss"),
 };
 
-// One row of a person's profile: its heading and what it shows of a person.
+// One row of a person's profile: its heading and what it shows of a person. The colour's row
+// is headed as the window heads it (no heading of its own).
 struct ProfileRow {
     const char* heading;
     QString (*shown)(const engine::PersonReading&);
@@ -70,17 +73,13 @@ const ProfileRow kProfileRows[] = {
      [](const engine::PersonReading& p) { return shownWord(p.Element, "element"); }},
     {QT_TRANSLATE_NOOP("ui::ReadingPage", "Trigram"),
      [](const engine::PersonReading& p) { return shownWord(p.Trigram, "trigram"); }},
-    {QT_TRANSLATE_NOOP("ui::ReadingPage", "Colour"),
-     [](const engine::PersonReading& p) { return shownWord(p.Colour, "colour"); }},
+    {nullptr, [](const engine::PersonReading& p) { return shownWord(p.Colour, "colour"); }},
 };
 // clang-format on
 
-// A compass on paper: 1.5 inches across, three in a row.
-constexpr qreal kCompassSide = 144;
-
-// Picture size on paper: 0.7 inch at the document's 96 units an inch. The pictures are
-// 200 pixels square, so they print at about 285 dots an inch.
-constexpr int kPictureSize = 67;
+// Picture size on paper: 0.6 inch at the document's 96 units an inch, beside a person's
+// profile. The pictures are 200 pixels square, so they print at about 330 dots an inch.
+constexpr int kPictureSize = 58;
 
 // Where Letter is the paper, as the Unicode consortium's locale data (CLDR) has it; A4 is the
 // paper everywhere else.
@@ -128,73 +127,110 @@ QString heading(const engine::CoupleReading& reading, QDate made) {
              escaped(pageText(kDate).arg(shownLocale().toString(made, QLocale::LongFormat))));
 }
 
+// The pair and its rating side by side in one framed row.
 QString pairBox(const engine::CoupleReading& reading) {
     return QStringLiteral(
-               "<table width=\"100%\" border=\"1\" cellpadding=\"8\" cellspacing=\"0\" "
+               "<table width=\"100%\" border=\"1\" cellpadding=\"4\" cellspacing=\"0\" "
                "style=\"border-color:#800000; border-style:solid\" bgcolor=\"#fbf3e4\"><tr>"
-               "<td align=\"center\">%1<br><span style=\"font-size:15pt; font-weight:bold\">"
-               "%2</span><br>%3<br><span style=\"font-size:24pt; font-weight:bold; "
-               "color:#800000\">%4</span></td></tr></table>")
+               "<td align=\"center\" width=\"50%\">%1<br><span style=\"font-size:15pt; "
+               "font-weight:bold\">%2</span></td><td align=\"center\">%3<br><span "
+               "style=\"font-size:20pt; font-weight:bold; color:#800000\">%4</span></td></tr>"
+               "</table>")
         .arg(escaped(windowText(kTrigramCompatibility)), escaped(shownPair(reading.PairKey)),
              escaped(windowText(kInterpretation)), escaped(shownWord(reading.Rating, "rating")));
 }
 
+// Each person's profile: the rows' values with the three pictures beside them, then the
+// element's text and how the Kua number was counted across both columns.
 QString profileTable(QTextDocument& page, const engine::CoupleReading& reading) {
     QString rows = QStringLiteral("<tr><td></td>");
     for (const char* who : kPeople) {
         rows += cell(QStringLiteral("<b>%1</b>").arg(escaped(pageText(who))),
-                     R"(width="42%" bgcolor="#e0e0e0")");
+                     R"(colspan="2" width="42%" bgcolor="#e0e0e0")");
     }
     rows += QStringLiteral("</tr>");
-    for (const ProfileRow& row : kProfileRows) {
-        rows += QStringLiteral("<tr>") + cell(escaped(pageText(row.heading)));
+    const auto rowCount = QString::number(std::size(kProfileRows));
+    for (std::size_t r = 0; r < std::size(kProfileRows); ++r) {
+        const ProfileRow& row = kProfileRows[r];
+        const QString title = row.heading ? pageText(row.heading) : windowText(kDirectionRows[0]);
+        rows += QStringLiteral("<tr>") + cell(escaped(title));
         for (int i = 0; i < 2; ++i) {
-            rows += cell(QStringLiteral("<b>%1</b>").arg(escaped(row.shown(person(reading, i)))));
+            const engine::PersonReading& p = person(reading, i);
+            rows += cell(QStringLiteral("<b>%1</b>").arg(escaped(row.shown(p))),
+                         r == 0 ? R"(width="14%")" : "");
+            if (r == 0) {
+                const QString n = QString::number(i);
+                rows += QStringLiteral("<td rowspan=\"%1\" width=\"28%\" valign=\"middle\">%2</td>")
+                            .arg(rowCount, picture(page, IMGElements, p.ElementPicture,
+                                                   QStringLiteral("element") + n) +
+                                               picture(page, IMGColours, p.ColourPicture,
+                                                       QStringLiteral("colour") + n) +
+                                               picture(page, IMGTrigrams, p.TrigramPicture,
+                                                       QStringLiteral("trigram") + n));
+            }
         }
         rows += QStringLiteral("</tr>");
     }
     rows += QStringLiteral("<tr><td></td>");
     for (int i = 0; i < 2; ++i) {
-        const engine::PersonReading& p = person(reading, i);
-        const QString n = QString::number(i);
-        rows += cell(picture(page, IMGElements, p.ElementPicture, QStringLiteral("element") + n) +
-                     picture(page, IMGColours, p.ColourPicture, QStringLiteral("colour") + n) +
-                     picture(page, IMGTrigrams, p.TrigramPicture, QStringLiteral("trigram") + n));
-    }
-    rows += QStringLiteral("</tr><tr><td></td>");
-    for (int i = 0; i < 2; ++i) {
         rows += cell(QStringLiteral("<span style=\"font-size:8pt\">%1</span>")
-                         .arg(escaped(shownWord(person(reading, i).ElementDescription))));
+                         .arg(escaped(shownWord(person(reading, i).ElementDescription))),
+                     R"(colspan="2")");
     }
     // How each Kua number was counted, in the wide columns, where it takes the fewest lines.
     if (reading.CountedBy) {
         rows += QStringLiteral("</tr><tr><td></td>");
         for (int i = 0; i < 2; ++i) {
             rows += cell(QStringLiteral("<span style=\"font-size:7pt\"><i>%1</i></span>")
-                             .arg(escaped(countedYearText(reading, i))));
+                             .arg(escaped(countedYearText(reading, i))),
+                         R"(colspan="2")");
         }
     }
-    rows += QStringLiteral("</tr><tr><td colspan=\"3\"><b>%1</b></td></tr>")
-                .arg(escaped(pageText(kDirections)));
-    for (std::size_t k = 0; k < kDirectionRows.size(); ++k) {
-        rows += QStringLiteral("<tr>") + cell(escaped(windowText(kDirectionRows[k])));
-        for (int i = 0; i < 2; ++i) {
-            const engine::PersonReading& p = person(reading, i);
-            rows += cell(escaped(k == 0 ? shownWord(p.ListColour, "colour")
-                                        : shownWord(p.Directions[k - 1], "direction")));
-        }
-        rows += QStringLiteral("</tr>");
-    }
+    rows += QStringLiteral("</tr>");
     return QStringLiteral("<table width=\"100%\" cellpadding=\"1\" cellspacing=\"0\">") + rows +
            QStringLiteral("</table>");
 }
 
-// The three compasses in a row under the profiles, with their captions, and the directions
-// good for both below them.
-void addCompasses(QTextDocument& page, const engine::CoupleReading& reading) {
-    const std::array<std::optional<CompassChart>, 3> charts = {
-        personChart(reading.Self), personChart(reading.Partner), coupleChart(reading)};
-    if (!charts[0] && !charts[1]) {
+// The directions' rows in two blocks side by side, the favourable beside the unfavourable, so
+// that the charts below have room: the colour and the four favourable rows on the left.
+QString directionsTable(const engine::CoupleReading& reading) {
+    constexpr std::size_t kLeftRows = 5;
+    const auto block = [&](std::size_t row) {
+        if (row >= kDirectionRows.size()) {
+            return cell(QString()) + cell(QString()) + cell(QString());
+        }
+        QString cells = cell(escaped(windowText(kDirectionRows[row])));
+        for (int i = 0; i < 2; ++i) {
+            const engine::PersonReading& p = person(reading, i);
+            cells += cell(escaped(row == 0 ? shownWord(p.ListColour, "colour")
+                                           : shownWord(p.Directions[row - 1], "direction")));
+        }
+        return cells;
+    };
+    QString heads = QStringLiteral("<tr>");
+    for (int side = 0; side < 2; ++side) {
+        heads += cell(side == 0 ? QStringLiteral("<b>%1</b>").arg(escaped(pageText(kDirections)))
+                                : QString());
+        for (const char* who : kPeople) {
+            heads += cell(QStringLiteral("<b>%1</b>").arg(escaped(pageText(who))),
+                          R"(width="16%" bgcolor="#e0e0e0")");
+        }
+    }
+    QString rows = heads + QStringLiteral("</tr>");
+    for (std::size_t row = 0; row < kLeftRows; ++row) {
+        rows +=
+            QStringLiteral("<tr>") + block(row) + block(row + kLeftRows) + QStringLiteral("</tr>");
+    }
+    return QStringLiteral("<table width=\"100%\" cellpadding=\"1\" cellspacing=\"0\" "
+                          "style=\"margin-top:4px\">") +
+           rows + QStringLiteral("</table>");
+}
+
+// The couple's compass under the directions' table, and beside it the legend of its shades
+// and rings, how to use it, and what the couple can put where.
+void addCompass(QTextDocument& page, const engine::CoupleReading& reading) {
+    const auto chart = coupleChart(reading);
+    if (!chart) {
         return;
     }
     QTextCursor cursor(&page);
@@ -202,30 +238,30 @@ void addCompasses(QTextDocument& page, const engine::CoupleReading& reading) {
     QTextTableFormat grid;
     grid.setWidth(QTextLength(QTextLength::PercentageLength, 100));
     grid.setBorder(0);
-    grid.setCellPadding(1);
-    grid.setTopMargin(4);
-    QTextTable* table = cursor.insertTable(2, 3, grid);
+    grid.setCellPadding(2);
+    grid.setTopMargin(6);
+    QTextTable* table = cursor.insertTable(1, 2, grid);
     QTextBlockFormat centred;
     centred.setAlignment(Qt::AlignHCenter);
     QTextCharFormat bold;
     bold.setFontWeight(QFont::Bold);
-    for (int i = 0; i < 3; ++i) {
-        QTextCursor caption = table->cellAt(0, i).firstCursorPosition();
-        caption.setBlockFormat(centred);
-        caption.insertText(chartCaption(i), bold);
-        QTextCursor chart = table->cellAt(1, i).firstCursorPosition();
-        chart.setBlockFormat(centred);
-        if (charts[static_cast<std::size_t>(i)]) {
-            insertCompass(chart, *charts[static_cast<std::size_t>(i)], kCompassSide);
-        }
+    QTextCursor left = table->cellAt(0, 0).firstCursorPosition();
+    left.setBlockFormat(centred);
+    left.insertText(chartCaption(2), bold);
+    left.insertBlock(centred);
+    insertCompass(left, *chart, kPageChartSide);
+
+    QPalette paper;
+    paper.setColor(QPalette::Base, Qt::white);
+    paper.setColor(QPalette::Text, Qt::black);
+    QString notes = QStringLiteral("<p>%1</p><p>%2</p><p>%3</p>")
+                        .arg(legendHtml(paper), escaped(ringsLegend(coupleNames(reading))),
+                             escaped(usageText()));
+    if (const auto advice = adviceWords(reading)) {
+        notes += adviceHtml(*advice);
     }
-    cursor.movePosition(QTextCursor::End);
-    cursor.insertBlock(centred);
-    cursor.insertText(goodForBothSentence(reading), bold);
-    QTextCharFormat small;
-    small.setFontPointSize(7.5);
-    cursor.insertBlock(centred);
-    cursor.insertText(coupleChartLegend(), small);
+    QTextCursor right = table->cellAt(0, 1).firstCursorPosition();
+    right.insertHtml(QStringLiteral("<div style=\"font-size:8pt\">%1</div>").arg(notes));
 }
 
 } // namespace
@@ -237,8 +273,8 @@ std::unique_ptr<QTextDocument> readingPage(const engine::CoupleReading& reading,
     page->setDefaultFont(font);
     page->setDocumentMargin(0);
     const QString body = profileTable(*page, reading);
-    page->setHtml(heading(reading, made) + pairBox(reading) + QStringLiteral("<br>") + body);
-    addCompasses(*page, reading);
+    page->setHtml(heading(reading, made) + pairBox(reading) + body + directionsTable(reading));
+    addCompass(*page, reading);
     page->setMetaInformation(
         QTextDocument::DocumentTitle,
         pageText(kFor).arg(titledName(reading.Self.Sex == "Male", reading.Self.Name)));

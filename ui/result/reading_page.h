@@ -15,6 +15,10 @@ struct CoupleReading;
 
 namespace ui {
 
+// The couple's compass on the page, in its units (96 an inch): 87 mm across, with both
+// partners' stars in its two rings. Each person's directions stand in the table above it.
+inline constexpr qreal kPageChartSide = 330;
+
 // The reading as a document to keep: one portrait page with the couple's pair and rating,
 // each person's profile, pictures, element text and directions, and the user's name and the
 // date it was made. Every word is the one the result window shows, in the user's language.

@@ -1,0 +1,155 @@
+#include "ui/common/advice_words.h"
+
+#include "engine/couple_reading.h"
+#include "engine/pair_rating.h"
+#include "ui/common/compass_chart.h"
+#include "ui/common/reading_words.h"
+
+#include <QCoreApplication>
+#include <QPalette>
+
+namespace ui {
+namespace {
+
+constexpr const char* kContext = "ui::Advice";
+
+QString adviceText(const char* text) {
+    return QCoreApplication::translate(kContext, text);
+}
+
+//: Something for someone: "Health for Anna", "East for you". %2 is a name, or "you" or "your
+//: partner" as translated here: a construction that takes it unchanged, such as "Anna: Health",
+//: keeps the grammar right.
+constexpr const char* kForWhom = QT_TRANSLATE_NOOP("ui::Advice", "%1 for %2");
+
+QString forWhom(const QString& what, const QString& whom) {
+    return adviceText(kForWhom).arg(what, whom);
+}
+
+QString joined(const QStringList& parts) {
+    return parts.join(QStringLiteral("; "));
+}
+
+// The directions for the head of a shared bed, best first.
+QString bedText(const compass::CoupleAdvice& advice, const CoupleNames& names) {
+    QStringList entries;
+    for (const compass::SectorForTwo& two : advice.Bed) {
+        const QString stars = starsForTwo(two, names);
+        entries << (advice.ShareFavourable
+                        ? directionFor(two.Self.Direction, stars)
+                        //: %1 a direction, %2 whom it favours (a name, or "you" or "your
+                        //: partner" as translated here), %3 the two stars there
+                        : adviceText(QT_TRANSLATE_NOOP("ui::Advice", "%1 favours %2: %3"))
+                              .arg(directionWord(two.Self.Direction),
+                                   two.Self.Favourable ? names.self : names.partner, stars));
+    }
+    return joined(entries);
+}
+
+} // namespace
+
+CoupleNames coupleNames(const engine::CoupleReading& reading) {
+    const QString self = QString::fromStdString(reading.Self.Name).trimmed();
+    const QString partner = QString::fromStdString(reading.Partner.Name).trimmed();
+    //: Names the user where no name is known (a reading opened from a file), inside the
+    //: charts' sentences: "Health for you", "Inner ring: you"
+    const QString you = adviceText(QT_TRANSLATE_NOOP("ui::Advice", "you"));
+    //: Names the partner where no name is known; see "you"
+    const QString yourPartner = adviceText(QT_TRANSLATE_NOOP("ui::Advice", "your partner"));
+    return {self.isEmpty() ? you : self, partner.isEmpty() ? yourPartner : partner};
+}
+
+QString directionFor(std::string_view direction, const QString& what) {
+    //: A direction and what it holds: "North: Relationship for Anna, Health for Ben"
+    return adviceText(QT_TRANSLATE_NOOP("ui::Advice", "%1: %2"))
+        .arg(directionWord(direction), what);
+}
+
+QString starsForTwo(const compass::SectorForTwo& two, const CoupleNames& names) {
+    //: The stars of one direction for the two: "Relationship for Anna, Health for Ben"
+    return adviceText(QT_TRANSLATE_NOOP("ui::Advice", "%1, %2"))
+        .arg(forWhom(starWord(two.Self.Meaning), names.self),
+             forWhom(starWord(two.Partner.Meaning), names.partner));
+}
+
+QString ringsLegend(const CoupleNames& names) {
+    //: %1 and %2 the two names, or "you" and "your partner"; %3 the star that marks a
+    //: direction good for both
+    return adviceText(
+               QT_TRANSLATE_NOOP("ui::Advice", "Inner ring: %1. Outer ring: %2. %3 good for both."))
+        .arg(names.self, names.partner, QString(QChar(0x2605)));
+}
+
+std::vector<LegendEntry> ratingLegend(const QPalette& palette) {
+    std::vector<LegendEntry> entries;
+    const std::size_t half = engine::kRatingScale.size() / 2;
+    for (std::size_t i = 0; i < engine::kRatingScale.size(); ++i) {
+        const std::string_view rating = engine::kRatingScale[i];
+        entries.push_back({ratingWord(rating),
+                           i < half ? QStringLiteral("+") : QStringLiteral("\u2212"),
+                           ratingShade(rating, palette)});
+    }
+    return entries;
+}
+
+QString usageText() {
+    return adviceText(QT_TRANSLATE_NOOP(
+        "ui::Advice", "A direction is the way you face when you sit or work, and the way the "
+                      "head of the bed points. Lay North on the north of your floor plan as a "
+                      "compass measures it, not on the front door."));
+}
+
+std::optional<AdviceWords> adviceWords(const engine::CoupleReading& reading) {
+    const auto advice = compass::AdviceFor(reading.Self, reading.Partner);
+    if (!advice) {
+        return std::nullopt;
+    }
+    const CoupleNames names = coupleNames(reading);
+    AdviceWords words;
+    words.shared =
+        advice->ShareFavourable
+            ? adviceText(QT_TRANSLATE_NOOP("ui::Advice", "You are of one group: your charts "
+                                                         "share its four favourable directions."))
+            : adviceText(QT_TRANSLATE_NOOP(
+                  "ui::Advice",
+                  "You are of different groups: your charts share no favourable direction. "
+                  "Practitioners see this in many couples and do not read it as a verdict on "
+                  "the two of you. Each of you follows your own chart for your own things: "
+                  "desk, seat, your side of the bed."));
+    words.lines.push_back(
+        {advice->ShareFavourable
+             ? adviceText(QT_TRANSLATE_NOOP("ui::Advice", "Bed, where its head points, best "
+                                                          "first"))
+             : adviceText(QT_TRANSLATE_NOOP("ui::Advice", "Shared bed, worked out from the two "
+                                                          "charts")),
+         bedText(*advice, names)});
+    words.lines.push_back(
+        {adviceText(QT_TRANSLATE_NOOP("ui::Advice", "Desk or work seat, the way you face")),
+         joined({forWhom(directionWord(advice->SelfDesk), names.self),
+                 forWhom(directionWord(advice->PartnerDesk), names.partner)})});
+    return words;
+}
+
+QString adviceHtml(const AdviceWords& advice) {
+    QString rows;
+    for (const AdviceLine& line : advice.lines) {
+        rows += QStringLiteral("<tr><td width=\"32%\"><b>%1</b></td><td>%2</td></tr>")
+                    .arg(line.heading.toHtmlEscaped(), line.text.toHtmlEscaped());
+    }
+    return QStringLiteral("<p>%1</p><table width=\"100%\" cellspacing=\"0\" "
+                          "cellpadding=\"2\">%2</table>")
+        .arg(advice.shared.toHtmlEscaped(), rows);
+}
+
+QString legendHtml(const QPalette& palette) {
+    QString html;
+    for (const LegendEntry& entry : ratingLegend(palette)) {
+        html += QStringLiteral("<span style=\"background-color:%1; color:%2\">&nbsp;%3&nbsp;"
+                               "</span>&nbsp;%4 &nbsp; ")
+                    .arg(entry.shade.name(), palette.color(QPalette::Text).name(), entry.mark,
+                         entry.word.toHtmlEscaped());
+    }
+    return html;
+}
+
+} // namespace ui

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "compass/compass.h"
+
+#include <QColor>
+#include <QString>
+
+#include <optional>
+#include <string_view>
+#include <vector>
+
+class QPalette;
+
+namespace engine {
+struct CoupleReading;
+}
+
+namespace ui {
+
+// The two of a couple as a sentence names them: by the names entered, or "you" and "your
+// partner" for a reading that brings no names (one opened from a file).
+struct CoupleNames {
+    QString self;
+    QString partner;
+};
+CoupleNames coupleNames(const engine::CoupleReading& reading);
+
+// A direction and what it holds: "North: Health".
+QString directionFor(std::string_view direction, const QString& what);
+
+// One direction for the two: "Relationship for Anna, Health for Ben".
+QString starsForTwo(const compass::SectorForTwo& two, const CoupleNames& names);
+
+// How to read the couple's chart: "Inner ring: Anna. Outer ring: Ben. ★ good for both."
+QString ringsLegend(const CoupleNames& names);
+
+// The six shades of the charts, from the best rating to the worst, with the rating's word and
+// the mark (+ or −) that tells the sides apart without colour.
+struct LegendEntry {
+    QString word;
+    QString mark;
+    QColor shade;
+};
+std::vector<LegendEntry> ratingLegend(const QPalette& palette);
+
+// What a direction is and how to lay a chart on a plan.
+QString usageText();
+
+// What a couple can do with their charts, as the directions tab and the page show it: a
+// sentence on what the two charts share, then a short table of what goes where.
+struct AdviceLine {
+    QString heading;
+    QString text;
+};
+struct AdviceWords {
+    QString shared;
+    std::vector<AdviceLine> lines;
+};
+std::optional<AdviceWords> adviceWords(const engine::CoupleReading& reading);
+
+// The advice as rich text for a label and for the page: the sentence, then the table.
+QString adviceHtml(const AdviceWords& advice);
+
+// The legend as rich text: a swatch of each shade with its mark and word, in one run.
+QString legendHtml(const QPalette& palette);
+
+} // namespace ui
