@@ -62,10 +62,13 @@ DirectionsPanel::DirectionsPanel(const engine::CoupleReading& reading, QWidget* 
     scroller_->setAccessibleName(
         panelText(QT_TRANSLATE_NOOP("ui::DirectionsPanel", "Your directions and advice")));
     scroller_->setFrameShape(QFrame::NoFrame);
+    // Reached by Tab from the tabs, so that the arrow keys and Page Down scroll it.
+    scroller_->setFocusPolicy(Qt::StrongFocus);
     scroller_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroller_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     scroller_->setWidgetResizable(true);
     scroller_->setWidget(buildContents(reading));
+    setFocusProxy(scroller_);
 }
 
 QWidget* DirectionsPanel::buildContents(const engine::CoupleReading& reading) {

@@ -160,6 +160,8 @@ void frmFengShuiCompatibilityResult::applyLayoutDetails() {
     // The directions' panel lies where the others do and is drawn only when it is in front.
     fraDirections = new DirectionsPanel(reading_, fraResult[0]->parentWidget());
     fraDirections->setGeometry(fraResult[0]->geometry());
+    // Its contents scroll: Tab from the tabs reaches them next, while the tab is in front.
+    QWidget::setTabOrder(ui_->TS, fraDirections);
     for (QFrame* panel : panels()) {
         panel->setAutoFillBackground(true);
         QPalette palette = panel->palette();
