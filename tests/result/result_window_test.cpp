@@ -9,6 +9,7 @@
 #include "ui/result/reading_page.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -380,6 +381,11 @@ void ResultWindowTest::eachTabBringsItsPanelToTheFront() {
     window.findChild<QFrame*>("fraResult_0")->raise();
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
     QCOMPARE(window.frontPanel(), 2);
+    // The directions tab scrolls: Tab from the tabs gives its contents the keyboard.
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(3).center());
+    tabs->setFocus();
+    QTest::keyClick(tabs, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QString("scrDirections"));
 }
 
 void ResultWindowTest::backAndExit() {

@@ -68,7 +68,6 @@ DirectionsPanel::DirectionsPanel(const engine::CoupleReading& reading, QWidget* 
     scroller_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     scroller_->setWidgetResizable(true);
     scroller_->setWidget(buildContents(reading));
-    setFocusProxy(scroller_);
 }
 
 QWidget* DirectionsPanel::buildContents(const engine::CoupleReading& reading) {
@@ -118,6 +117,10 @@ QWidget* DirectionsPanel::buildContents(const engine::CoupleReading& reading) {
     column->addWidget(advised);
     column->addStretch();
     return contents;
+}
+
+QWidget* DirectionsPanel::keyboardEntry() const {
+    return scroller_;
 }
 
 void DirectionsPanel::resizeEvent(QResizeEvent* event) {

@@ -24,6 +24,9 @@ class DirectionsPanel : public QFrame {
 public:
     DirectionsPanel(const engine::CoupleReading& reading, QWidget* parent);
 
+    // What takes the keyboard: the scrolling contents, next after the tabs.
+    QWidget* keyboardEntry() const;
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 

@@ -161,7 +161,7 @@ void frmFengShuiCompatibilityResult::applyLayoutDetails() {
     fraDirections = new DirectionsPanel(reading_, fraResult[0]->parentWidget());
     fraDirections->setGeometry(fraResult[0]->geometry());
     // Its contents scroll: Tab from the tabs reaches them next, while the tab is in front.
-    QWidget::setTabOrder(ui_->TS, fraDirections);
+    QWidget::setTabOrder(ui_->TS, fraDirections->keyboardEntry());
     for (QFrame* panel : panels()) {
         panel->setAutoFillBackground(true);
         QPalette palette = panel->palette();

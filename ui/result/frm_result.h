@@ -20,6 +20,8 @@ class frmFengShuiCompatibilityResult;
 
 namespace ui {
 
+class DirectionsPanel;
+
 // The result window: one reading on three tabs, and a fourth with the directions as compasses. It
 // computes nothing; it shows the record it is given as it stands when the window is built, and it
 // is built anew for every reading.
@@ -66,7 +68,7 @@ private:
     std::unique_ptr<Ui::frmFengShuiCompatibilityResult> ui_;
 
     std::array<QFrame*, 3> fraResult{};
-    QFrame* fraDirections = nullptr;
+    DirectionsPanel* fraDirections = nullptr;
     std::array<QLabel*, 2> lblFengShuiKuaNo{};
     std::array<QLabel*, 2> lblFengShuiColour{};
     std::array<QLabel*, 2> imgColour{};
