@@ -21,18 +21,6 @@ constexpr std::size_t kFavourableCount = 4;
 constexpr std::array<std::string_view, 5> kSleepOrder = {"Health", "Relationship", "Personal",
                                                          "Success", "Mishaps"};
 
-// A rating's strength on its side of the scale: the favourable half counts down from the best,
-// the unfavourable half up to the worst.
-std::optional<int> strengthOf(std::string_view rating) {
-    const auto found = std::find(engine::kRatingScale.begin(), engine::kRatingScale.end(), rating);
-    if (found == engine::kRatingScale.end()) {
-        return std::nullopt;
-    }
-    const auto half = static_cast<int>(engine::kRatingScale.size() / 2);
-    const auto at = static_cast<int>(found - engine::kRatingScale.begin());
-    return at < half ? half - at : at - half + 1;
-}
-
 std::size_t sleepRank(const Sector& sector) {
     return static_cast<std::size_t>(
         std::find(kSleepOrder.begin(), kSleepOrder.end(), sector.Meaning) - kSleepOrder.begin());
@@ -60,6 +48,18 @@ std::string_view successOf(const std::array<Sector, 8>& sectors) {
 
 } // namespace
 
+// The favourable half of the scale counts down from the best, the unfavourable half up to the
+// worst.
+std::optional<RatingGrade> GradeOf(std::string_view rating) {
+    const auto found = std::find(engine::kRatingScale.begin(), engine::kRatingScale.end(), rating);
+    if (found == engine::kRatingScale.end()) {
+        return std::nullopt;
+    }
+    const auto half = static_cast<int>(engine::kRatingScale.size() / 2);
+    const auto at = static_cast<int>(found - engine::kRatingScale.begin());
+    return at < half ? RatingGrade{true, half - at} : RatingGrade{false, at - half + 1};
+}
+
 std::optional<std::array<Sector, 8>> SectorsOf(const engine::PersonReading& person) {
     std::array<Sector, 8> sectors{};
     std::array<bool, 8> filled{};
@@ -72,12 +72,11 @@ std::optional<std::array<Sector, 8>> SectorsOf(const engine::PersonReading& pers
         const auto at = static_cast<std::size_t>(found - kDirections.begin());
         const std::string_view rating =
             engine::PairRating(person.Trigram, engine::TrigramOfDirection(*found));
-        const auto strength = strengthOf(rating);
-        if (filled[at] || !strength) {
+        if (filled[at] || !GradeOf(rating)) {
             return std::nullopt;
         }
         filled[at] = true;
-        sectors[at] = {*found, kMeanings[meaning], rating, meaning < kFavourableCount, *strength};
+        sectors[at] = {*found, kMeanings[meaning], rating, meaning < kFavourableCount};
     }
     return sectors;
 }

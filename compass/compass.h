@@ -15,17 +15,24 @@ inline constexpr std::array<std::string_view, 8> kDirections = {
 
 // What one direction means for a person after the Eight Mansions school: one of the eight
 // meanings (stars), whether it is favourable, and the rating the pair ratings give a partner
-// whose trigram stands there. Strength grades that rating on its side, 1 to 3: Good and
-// Unsatisfactory are 1, Excellent and Disastrous 3.
+// whose trigram stands there.
 struct Sector {
     std::string_view Direction;
     std::string_view Meaning;
     std::string_view Rating;
     bool Favourable = false;
-    int Strength = 0;
 
     friend bool operator==(const Sector&, const Sector&) = default;
 };
+
+// Where a rating ("Excellent" to "Disastrous") lies on its side of the scale: favourable or
+// not, and how strongly, 1 to 3: Good and Unsatisfactory are 1, Excellent and Disastrous 3.
+// Nothing for a word that is no rating.
+struct RatingGrade {
+    bool Favourable = false;
+    int Strength = 0;
+};
+std::optional<RatingGrade> GradeOf(std::string_view rating);
 
 // A person's eight sectors in compass order, from the directions of their reading; nothing
 // when the reading has no eight distinct directions of a known trigram to show.

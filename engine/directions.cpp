@@ -3,6 +3,7 @@
 #include "engine/picture_keys.h"
 
 #include <algorithm>
+#include <array>
 
 namespace engine {
 namespace {
@@ -72,11 +73,6 @@ void SetDirectionsAndPictures(CoupleReading& reading) {
     choosePicture(IMGColours, reading.Partner.Colour, reading.Partner.ColourPicture);
     setTrigramRowsAndPicture(reading.Self);
     setTrigramRowsAndPicture(reading.Partner);
-}
-
-const std::array<std::string_view, 8>* DirectionsOfTrigram(std::string_view trigram) {
-    const DirectionColumn* column = findColumn(trigram);
-    return column == nullptr ? nullptr : &column->Directions;
 }
 
 std::string_view TrigramOfDirection(std::string_view direction) {

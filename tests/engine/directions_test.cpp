@@ -92,7 +92,10 @@ TEST_P(DirectionColumnTest, OnTheCompass) {
         EXPECT_EQ(sector.Meaning, meanings[row]);
         EXPECT_EQ(sector.Favourable, row < 4) << meanings[row];
         EXPECT_EQ(sector.Rating, ratings[row]) << meanings[row];
-        EXPECT_EQ(sector.Strength, strengths[row]) << meanings[row];
+        const auto grade = compass::GradeOf(sector.Rating);
+        ASSERT_TRUE(grade);
+        EXPECT_EQ(grade->Favourable, row < 4) << meanings[row];
+        EXPECT_EQ(grade->Strength, strengths[row]) << meanings[row];
     }
 }
 

@@ -1,6 +1,5 @@
 #include "ui/common/compass_chart.h"
 
-#include "engine/pair_rating.h"
 #include "ui/common/reading_words.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -175,8 +174,8 @@ QStringList wrapped(const QString& text, const QFontMetricsF& metrics, qreal wid
             line.isEmpty() ? piece.text
                            : line + (lineJoins ? QString() : QStringLiteral(" ")) + piece.text;
         // A line that may end at a break mark needs room for its hyphen.
-        const QString widest = candidate + (piece.joinsNext ? QStringLiteral("-") : QString());
-        if (!line.isEmpty() && metrics.horizontalAdvance(widest) > width) {
+        const QString hyphened = candidate + (piece.joinsNext ? QStringLiteral("-") : QString());
+        if (!line.isEmpty() && metrics.horizontalAdvance(hyphened) > width) {
             lines << line + (lineJoins ? QStringLiteral("-") : QString());
             line = piece.text;
         } else {
@@ -502,14 +501,9 @@ ChartLayout layoutCompass(const CompassChart& chart, const QRectF& square, const
 }
 
 QColor ratingShade(std::string_view rating, const QPalette& palette) {
-    const auto at = std::ranges::find(engine::kRatingScale, rating);
-    const auto index = static_cast<int>(at - engine::kRatingScale.begin());
-    const int half = static_cast<int>(engine::kRatingScale.size()) / 2;
-    const bool favourable = index < half;
-    // Strength 0 to 2 on its side: the best and the worst ratings are the darkest.
-    const int strength = favourable ? half - 1 - index : index - half;
-    const QColor hue = favourable ? QColor(0, 150, 60) : QColor(210, 30, 30);
-    return blended(palette.color(QPalette::Base), hue, 0.22 + 0.21 * strength);
+    const compass::RatingGrade grade = compass::GradeOf(rating).value_or(compass::RatingGrade{});
+    const QColor hue = grade.Favourable ? QColor(0, 150, 60) : QColor(210, 30, 30);
+    return blended(palette.color(QPalette::Base), hue, 0.01 + 0.21 * grade.Strength);
 }
 
 void paintCompass(QPainter& painter, const QRectF& square, const CompassChart& chart,
