@@ -142,14 +142,22 @@ QString adviceHtml(const AdviceWords& advice) {
 }
 
 QString legendHtml(const QPalette& palette) {
-    QString html;
-    for (const LegendEntry& entry : ratingLegend(palette)) {
-        html += QStringLiteral("<span style=\"background-color:%1; color:%2\">&nbsp;%3&nbsp;"
-                               "</span>&nbsp;%4 &nbsp; ")
+    // The favourable half on the first row, the unfavourable on the second: a word never
+    // breaks, in a language that may break between any two characters as in any other.
+    const std::vector<LegendEntry> entries = ratingLegend(palette);
+    const std::size_t perRow = entries.size() / 2;
+    QString rows;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const LegendEntry& entry = entries[i];
+        rows += (i % perRow == 0 ? QStringLiteral("<tr>") : QString()) +
+                QStringLiteral("<td style=\"background-color:%1; color:%2\">&nbsp;%3&nbsp;</td>"
+                               "<td>%4&nbsp;&nbsp;</td>")
                     .arg(entry.shade.name(), palette.color(QPalette::Text).name(), entry.mark,
-                         entry.word.toHtmlEscaped());
+                         entry.word.toHtmlEscaped().replace(QLatin1Char(' '),
+                                                            QStringLiteral("&nbsp;"))) +
+                (i % perRow == perRow - 1 ? QStringLiteral("</tr>") : QString());
     }
-    return html;
+    return QStringLiteral("<table cellspacing=\"1\" cellpadding=\"0\">%1</table>").arg(rows);
 }
 
 } // namespace ui

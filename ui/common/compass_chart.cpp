@@ -450,10 +450,7 @@ public:
                     int /*position*/, const QTextFormat& format) override {
         const auto index = static_cast<std::size_t>(format.intProperty(kChartProperty));
         if (index < charts_.size()) {
-            QPalette paper;
-            paper.setColor(QPalette::Base, Qt::white);
-            paper.setColor(QPalette::Text, Qt::black);
-            paintCompass(*painter, rect, charts_[index], paper);
+            paintCompass(*painter, rect, charts_[index], paperPalette());
         }
     }
 
@@ -498,6 +495,13 @@ ChartLayout layoutCompass(const CompassChart& chart, const QRectF& square, const
     }
     layCentre(layout, chart, font, starPixels);
     return layout;
+}
+
+QPalette paperPalette() {
+    QPalette paper;
+    paper.setColor(QPalette::Base, Qt::white);
+    paper.setColor(QPalette::Text, Qt::black);
+    return paper;
 }
 
 QColor ratingShade(std::string_view rating, const QPalette& palette) {

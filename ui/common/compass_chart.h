@@ -69,6 +69,9 @@ ChartLayout layoutCompass(const CompassChart& chart, const QRectF& square, const
 // so that a dark desktop's chart reads as well as a light one's.
 QColor ratingShade(std::string_view rating, const QPalette& palette);
 
+// The colours of a chart on paper: black on white, whatever the desktop's colours.
+QPalette paperPalette();
+
 // The one painting routine of the charts, on screen and on paper: vectors only, North at the
 // top and East at the right, each sector shaded by its rating and marked + or − so that
 // colour is never the only cue.

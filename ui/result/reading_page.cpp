@@ -12,7 +12,6 @@
 #include <QCoreApplication>
 #include <QLocale>
 #include <QPageLayout>
-#include <QPalette>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextTable>
@@ -251,12 +250,9 @@ void addCompass(QTextDocument& page, const engine::CoupleReading& reading) {
     left.insertBlock(centred);
     insertCompass(left, *chart, kPageChartSide);
 
-    QPalette paper;
-    paper.setColor(QPalette::Base, Qt::white);
-    paper.setColor(QPalette::Text, Qt::black);
-    QString notes = QStringLiteral("<p>%1</p><p>%2</p><p>%3</p>")
-                        .arg(legendHtml(paper), escaped(ringsLegend(coupleNames(reading))),
-                             escaped(usageText()));
+    QString notes = legendHtml(paperPalette()) +
+                    QStringLiteral("<p>%1</p><p>%2</p>")
+                        .arg(escaped(ringsLegend(coupleNames(reading))), escaped(usageText()));
     if (const auto advice = adviceWords(reading)) {
         notes += adviceHtml(*advice);
     }
