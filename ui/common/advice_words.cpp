@@ -142,20 +142,19 @@ QString adviceHtml(const AdviceWords& advice) {
 }
 
 QString legendHtml(const QPalette& palette) {
-    // The favourable half on the first row, the unfavourable on the second: a word never
-    // breaks, in a language that may break between any two characters as in any other.
+    // Each favourable shade beside the unfavourable one of the same strength, the strongest on
+    // top: two columns leave every word room to stay whole, in every language.
     const std::vector<LegendEntry> entries = ratingLegend(palette);
-    const std::size_t perRow = entries.size() / 2;
+    const auto swatch = [&](const LegendEntry& entry) {
+        return QStringLiteral("<td style=\"background-color:%1; color:%2\">&nbsp;%3&nbsp;</td>"
+                              "<td>&nbsp;%4&nbsp;&nbsp;</td>")
+            .arg(entry.shade.name(), palette.color(QPalette::Text).name(), entry.mark,
+                 entry.word.toHtmlEscaped().replace(QLatin1Char(' '), QStringLiteral("&nbsp;")));
+    };
     QString rows;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        const LegendEntry& entry = entries[i];
-        rows += (i % perRow == 0 ? QStringLiteral("<tr>") : QString()) +
-                QStringLiteral("<td style=\"background-color:%1; color:%2\">&nbsp;%3&nbsp;</td>"
-                               "<td>%4&nbsp;&nbsp;</td>")
-                    .arg(entry.shade.name(), palette.color(QPalette::Text).name(), entry.mark,
-                         entry.word.toHtmlEscaped().replace(QLatin1Char(' '),
-                                                            QStringLiteral("&nbsp;"))) +
-                (i % perRow == perRow - 1 ? QStringLiteral("</tr>") : QString());
+    for (std::size_t i = 0; i < entries.size() / 2; ++i) {
+        rows += QStringLiteral("<tr>%1%2</tr>")
+                    .arg(swatch(entries[i]), swatch(entries[entries.size() - 1 - i]));
     }
     return QStringLiteral("<table cellspacing=\"1\" cellpadding=\"0\">%1</table>").arg(rows);
 }

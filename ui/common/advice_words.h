@@ -61,8 +61,8 @@ std::optional<AdviceWords> adviceWords(const engine::CoupleReading& reading);
 // The advice as rich text for a label and for the page: the sentence, then the table.
 QString adviceHtml(const AdviceWords& advice);
 
-// The legend as rich text: a swatch of each shade with its mark and word, the favourable
-// row above the unfavourable one.
+// The legend as rich text: a swatch of each shade with its mark and word, each favourable
+// shade beside the unfavourable one of its strength.
 QString legendHtml(const QPalette& palette);
 
 } // namespace ui

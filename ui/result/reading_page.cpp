@@ -239,6 +239,9 @@ void addCompass(QTextDocument& page, const engine::CoupleReading& reading) {
     grid.setBorder(0);
     grid.setCellPadding(2);
     grid.setTopMargin(6);
+    // The chart's column as wide as the chart, so that the text beside it never runs under it.
+    grid.setColumnWidthConstraints({QTextLength(QTextLength::FixedLength, kPageChartSide + 8),
+                                    QTextLength(QTextLength::VariableLength, 0)});
     QTextTable* table = cursor.insertTable(1, 2, grid);
     QTextBlockFormat centred;
     centred.setAlignment(Qt::AlignHCenter);
