@@ -91,14 +91,16 @@ QWidget* DirectionsPanel::buildContents(const engine::CoupleReading& reading) {
                            2, i);
     }
 
-    // Beside the couple's chart: whose ring is whose, the shades, and how to use a chart.
+    // Under the persons' charts, across the tab: the shades of all three charts.
+    QLabel* shades = textLabel(contents, QStringLiteral("lblRatingLegend"), legendHtml(palette()),
+                               Qt::AlignHCenter | Qt::AlignTop);
+    shades->setTextFormat(Qt::RichText);
+
+    // Beside the couple's chart: whose ring is whose, and how to use a chart.
     const auto advice = adviceWords(reading);
     auto* beside = new QVBoxLayout;
     beside->addWidget(textLabel(contents, QStringLiteral("lblChartLegend"),
                                 charts[2] ? ringsLegend(coupleNames(reading)) : QString()));
-    QLabel* shades = textLabel(contents, QStringLiteral("lblRatingLegend"), legendHtml(palette()));
-    shades->setTextFormat(Qt::RichText);
-    beside->addWidget(shades);
     beside->addWidget(textLabel(contents, QStringLiteral("lblUsage"), usageText()));
     beside->addStretch();
     auto* couple = new QHBoxLayout;
@@ -112,6 +114,7 @@ QWidget* DirectionsPanel::buildContents(const engine::CoupleReading& reading) {
     auto* column = new QVBoxLayout(contents);
     column->setSpacing(kSpacing);
     column->addLayout(persons);
+    column->addWidget(shades);
     column->addWidget(caption(contents, 2));
     column->addLayout(couple);
     column->addWidget(advised);
