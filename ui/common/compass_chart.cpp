@@ -118,10 +118,13 @@ qreal distanceToBox(const QPointF& point, const QRectF& box) {
     return std::hypot(dx, dy);
 }
 
+std::array<QPointF, 4> cornersOf(const QRectF& box) {
+    return {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()};
+}
+
 qreal farthestCorner(const QPointF& point, const QRectF& box) {
     qreal farthest = 0;
-    for (const QPointF& corner :
-         {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()}) {
+    for (const QPointF& corner : cornersOf(box)) {
         farthest = std::max(farthest, std::hypot(corner.x() - point.x(), corner.y() - point.y()));
     }
     return farthest;
@@ -137,17 +140,13 @@ bool insideSector(const QRectF& box, const QPointF& centre, qreal inner, qreal o
     const qreal middle = sectorMiddle(sector) * std::numbers::pi / 180.0;
     const qreal side = std::sin(std::numbers::pi / 8);
     const qreal up = std::cos(std::numbers::pi / 8);
-    for (const QPointF& corner :
-         {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()}) {
+    return std::ranges::all_of(cornersOf(box), [&](const QPointF& corner) {
         const qreal x = corner.x() - centre.x();
         const qreal y = centre.y() - corner.y();
         const qreal ahead = x * std::sin(middle) + y * std::cos(middle);
         const qreal across = x * std::cos(middle) - y * std::sin(middle);
-        if (std::abs(across) * up - ahead * side > -gap) {
-            return false;
-        }
-    }
-    return true;
+        return std::abs(across) * up - ahead * side <= -gap;
+    });
 }
 
 // ---- Words that fit. ----
