@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTest>
 
 #include <memory>
@@ -79,6 +80,9 @@ public:
         enter(1, partner);
         press(input(), "cmdProceed");
     }
+
+    // Brings a tab of the result window to the front, as a click on it does.
+    void showTab(int index) const { result()->findChild<QTabBar*>("TS")->setCurrentIndex(index); }
 
     QString shown(const char* label) const {
         const auto* found = result()->findChild<QLabel*>(QLatin1String(label));

@@ -55,7 +55,7 @@ QLabel* caption(QWidget* parent, int chart) {
 } // namespace
 
 DirectionsPanel::DirectionsPanel(const engine::CoupleReading& reading, QWidget* parent)
-    : QFrame(parent) {
+    : QFrame(parent), reading_(reading) {
     setObjectName(QStringLiteral("fraDirections"));
     scroller_ = new QScrollArea(this);
     scroller_->setObjectName(QStringLiteral("scrDirections"));
@@ -67,10 +67,18 @@ DirectionsPanel::DirectionsPanel(const engine::CoupleReading& reading, QWidget* 
     scroller_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroller_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     scroller_->setWidgetResizable(true);
-    scroller_->setWidget(buildContents(reading));
 }
 
-QWidget* DirectionsPanel::buildContents(const engine::CoupleReading& reading) {
+void DirectionsPanel::showEvent(QShowEvent* event) {
+    QFrame::showEvent(event);
+    if (scroller_->widget() == nullptr) {
+        scroller_->setWidget(buildContents());
+        sizeCharts();
+    }
+}
+
+QWidget* DirectionsPanel::buildContents() {
+    const engine::CoupleReading& reading = reading_;
     auto* contents = new QWidget;
     contents->setObjectName(QStringLiteral("wgtDirectionsContents"));
     const std::array<std::optional<CompassChart>, 3> charts = {
@@ -129,6 +137,13 @@ QWidget* DirectionsPanel::keyboardEntry() const {
 void DirectionsPanel::resizeEvent(QResizeEvent* event) {
     QFrame::resizeEvent(event);
     scroller_->setGeometry(rect());
+    sizeCharts();
+}
+
+void DirectionsPanel::sizeCharts() {
+    if (charts_[0] == nullptr) {
+        return;
+    }
     const int width =
         scroller_->width() - scroller_->verticalScrollBar()->sizeHint().width() - 2 * kSpacing;
     const int personSide = std::min(kPersonChartSide, (width - kSpacing) / 2);

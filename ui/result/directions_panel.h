@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/couple_reading.h"
+
 #include <QFrame>
 
 #include <array>
@@ -7,17 +9,14 @@
 class QLabel;
 class QScrollArea;
 
-namespace engine {
-struct CoupleReading;
-}
-
 namespace ui {
 
 class CompassView;
 
 // The result window's fourth tab: each person's eight directions as a compass, the couple's
 // with both partners' stars, the shades' legend, and what the two can put where. It scrolls,
-// so that the charts are large enough to read in every language.
+// so that the charts are large enough to read in every language. Its contents are built when
+// the tab is first shown, so that a reading opens as fast as before the tab had them.
 class DirectionsPanel : public QFrame {
     Q_OBJECT
 
@@ -28,10 +27,14 @@ public:
     QWidget* keyboardEntry() const;
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QWidget* buildContents(const engine::CoupleReading& reading);
+    QWidget* buildContents();
+    void sizeCharts();
+
+    engine::CoupleReading reading_;
 
     QScrollArea* scroller_ = nullptr;
     std::array<CompassView*, 3> charts_{};
