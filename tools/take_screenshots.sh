@@ -179,9 +179,9 @@ capture "$result" result-trigram-compatibility
 xdotool key Right
 capture "$result" result-your-directions
 # The tab scrolls: the wheel brings the couple's chart and the advice under it into view.
-xdotool mousemove --window "$result" 300 200 click --repeat 7 --delay 30 5
+xdotool mousemove --window "$result" 300 200 click --repeat 6 --delay 30 5
 capture "$result" result-your-directions-advice
-xdotool click --repeat 7 --delay 30 4
+xdotool click --repeat 6 --delay 30 4
 
 # File > Export as PDF..., into the throwaway home; the page, turned into a picture, shows what
 # a couple keeps.
