@@ -25,14 +25,18 @@ mkdir -p "$out"
 
 # The access keys the script presses, which the translations choose: the proceed button, the
 # File menu with Export and Exit in it, the Help menu with About in it, the exit screen's Exit.
-# Japanese, Korean and Chinese keep the English letters.
+# Japanese, Korean and Chinese keep the English letters. Every language has its case here.
 case "$language" in
     es) keys=(c a e s y a s) ;;
     pt_BR) keys=(v a e r u s r) ;;
     de) keys=(e d p b h b b) ;;
     fr) keys=(c f e q a p q) ;;
     ru) keys=(Cyrillic_u Cyrillic_ef Cyrillic_e Cyrillic_ve Cyrillic_es Cyrillic_o Cyrillic_ve) ;;
-    *) keys=(f f e x h a x) ;;
+    "" | ja | ko | zh_CN | zh_TW) keys=(f f e x h a x) ;;
+    *)
+        echo "take_screenshots.sh: no access keys known for '$language'" >&2
+        exit 2
+        ;;
 esac
 key_proceed=${keys[0]} key_file=${keys[1]} key_export=${keys[2]} key_exit_item=${keys[3]}
 key_help=${keys[4]} key_about=${keys[5]} key_exit=${keys[6]}
