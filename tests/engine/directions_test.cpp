@@ -1,5 +1,6 @@
 #include "compass/compass.h"
 #include "engine/engine.h"
+#include "tests/engine/school.h"
 
 #include <gtest/gtest.h>
 
@@ -12,115 +13,73 @@
 namespace {
 
 using engine::CoupleReading;
+using school::CoupleOf;
 
-struct DirectionColumn {
-    int kua;
-    const char* listColour;
-    std::array<const char*, 8> directions; // Success .. Total Loss
-    const char* trigramPicture;
-    const char* elementPicture;
-    const char* colourPicture;
-};
+class KuaDirectionsTest : public testing::TestWithParam<int> {};
 
-// clang-format off
-const DirectionColumn kColumns[] = {
-    {1, "Off-White", {"South East", "East", "South", "North", "West", "North East", "North West", "South West"}, "Kan", "Water", "Off White"},
-    {2, "Orange", {"North East", "West", "North West", "South West", "East", "South East", "South", "North"}, "Kun", "Earth", "Black"},
-    {3, "Green", {"South", "North", "South East", "East", "South West", "North West", "North East", "West"}, "Chen", "Wood", "Green"},
-    {4, "Blue", {"North", "South", "East", "South East", "North West", "South West", "West", "North East"}, "Sun", "Wood", "Blue"},
-    {5, "Orange", {"North East", "West", "North West", "South West", "East", "South East", "South", "North"}, "Kun", "Earth", "Orange"},
-    {6, "Gray", {"West", "North East", "South West", "North West", "South East", "East", "North", "South"}, "Chien", "Metal", "Gray"},
-    {7, "Red", {"North West", "South West", "North East", "West", "North", "South", "South East", "East"}, "Tui", "Metal", "Red"},
-    {8, "White", {"South West", "North West", "West", "North East", "South", "North", "East", "South East"}, "Ken", "Earth", "White"},
-    {9, "Purple", {"East", "South East", "North", "South", "North East", "West", "South West", "North West"}, "Li", "Fire", "Purple"},
-};
-// clang-format on
-
-class DirectionColumnTest : public testing::TestWithParam<DirectionColumn> {};
-
-void expectColumn(const engine::PersonReading& person, const DirectionColumn& column) {
-    EXPECT_EQ(person.ListColour, column.listColour);
-    for (std::size_t row = 0; row < 8; ++row) {
-        EXPECT_EQ(person.Directions[row], column.directions[row]) << "row " << row;
-    }
-    EXPECT_EQ(person.TrigramPicture, column.trigramPicture);
-    EXPECT_EQ(person.ElementPicture, column.elementPicture);
-    EXPECT_EQ(person.ColourPicture, column.colourPicture);
+// Each Kua number's eight directions hold what the school says of any chart: each direction
+// once, the favourable four are the group's four, and Personal is where the trigram stands.
+TEST_P(KuaDirectionsTest, KeepTheSchoolsRules) {
+    const engine::PersonReading person = CoupleOf(GetParam(), 1).Self;
+    std::array<std::string_view, 4> favourable = {};
+    std::copy_n(person.Directions.begin(), 4, favourable.begin());
+    std::array<std::string_view, 4> groups = school::kGroupDirections.at(person.Group);
+    std::ranges::sort(favourable);
+    std::ranges::sort(groups);
+    EXPECT_EQ(favourable, groups);
+    std::array<std::string, 8> sorted = person.Directions;
+    std::ranges::sort(sorted);
+    EXPECT_EQ(std::ranges::unique(sorted).begin(), sorted.end());
+    EXPECT_EQ(school::kTrigramIn.at(person.Directions[3]), person.Trigram);
+    EXPECT_EQ(engine::TrigramOfDirection(person.Directions[3]), person.Trigram);
+    // The pictures are named by the values they show; the list's colour is the profile's,
+    // but for Kan's spelling and Kun's, which Kua 2 shares with Kua 5.
+    EXPECT_EQ(person.TrigramPicture, person.Trigram);
+    EXPECT_EQ(person.ElementPicture, person.Element);
+    EXPECT_EQ(person.ColourPicture, person.Colour);
+    const char* listColour = person.Trigram == "Kan"   ? "Off-White"
+                             : person.Trigram == "Kun" ? "Orange"
+                                                       : person.Colour.c_str();
+    EXPECT_EQ(person.ListColour, listColour);
 }
 
-TEST_P(DirectionColumnTest, ForTheUserAndForThePartner) {
-    const DirectionColumn& column = GetParam();
-    const int otherKua = column.kua == 9 ? 1 : 9;
-    CoupleReading reading;
-    engine::SetPersonProfile(reading, static_cast<std::int16_t>(column.kua), true);
-    engine::SetPersonProfile(reading, static_cast<std::int16_t>(otherKua), false);
-    engine::SetDirectionsAndPictures(reading);
-    expectColumn(reading.Self, column);
-
-    CoupleReading swapped;
-    engine::SetPersonProfile(swapped, static_cast<std::int16_t>(otherKua), true);
-    engine::SetPersonProfile(swapped, static_cast<std::int16_t>(column.kua), false);
-    engine::SetDirectionsAndPictures(swapped);
-    expectColumn(swapped.Partner, column);
-}
-
-// The compass of the same person: each meaning sits at the direction the column gives it, on
-// its side of the reading.
-TEST_P(DirectionColumnTest, OnTheCompass) {
-    const DirectionColumn& column = GetParam();
-    CoupleReading reading;
-    engine::SetPersonProfile(reading, static_cast<std::int16_t>(column.kua), true);
-    engine::SetDirectionsAndPictures(reading);
-    const auto sectors = compass::SectorsOf(reading.Self);
+// The compass of the same person: each meaning sits at its direction, graded by the rating a
+// partner standing there gets.
+TEST_P(KuaDirectionsTest, OnTheCompass) {
+    const engine::PersonReading person = CoupleOf(GetParam(), 1).Self;
+    const auto sectors = compass::SectorsOf(person);
     ASSERT_TRUE(sectors);
-    const std::array<const char*, 8> meanings = {"Success",      "Health",    "Relationship",
-                                                 "Personal",     "Mishaps",   "Five Ghosts",
-                                                 "Six Killings", "Total Loss"};
-    const std::array<const char*, 8> clockwise = {"North", "North East", "East", "South East",
-                                                  "South", "South West", "West", "North West"};
-    // The rating a partner standing in each direction gets, which grades its shade.
-    const std::array<const char*, 8> ratings = {"Excellent", "Very Good",      "Excellent",
-                                                "Good",      "Unsatisfactory", "Disastrous",
-                                                "Bad",       "Disastrous"};
     const std::array<int, 8> strengths = {3, 2, 3, 1, 1, 3, 2, 3};
     for (std::size_t row = 0; row < 8; ++row) {
-        const auto at =
-            std::find(clockwise.begin(), clockwise.end(), std::string(column.directions[row])) -
-            clockwise.begin();
+        const auto at = std::ranges::find(compass::kDirections, person.Directions[row]) -
+                        compass::kDirections.begin();
         const compass::Sector& sector = (*sectors)[static_cast<std::size_t>(at)];
-        EXPECT_EQ(sector.Direction, column.directions[row]);
-        EXPECT_EQ(sector.Meaning, meanings[row]);
-        EXPECT_EQ(sector.Favourable, row < 4) << meanings[row];
-        EXPECT_EQ(sector.Rating, ratings[row]) << meanings[row];
+        SCOPED_TRACE(school::kMeanings[row]);
+        EXPECT_EQ(sector.Direction, person.Directions[row]);
+        EXPECT_EQ(sector.Meaning, school::kMeanings[row]);
+        EXPECT_EQ(sector.Favourable, row < 4);
+        EXPECT_EQ(sector.Rating, school::kRatingOfMeaning[row]);
         const auto grade = compass::GradeOf(sector.Rating);
         ASSERT_TRUE(grade);
-        EXPECT_EQ(grade->Favourable, row < 4) << meanings[row];
-        EXPECT_EQ(grade->Strength, strengths[row]) << meanings[row];
+        EXPECT_EQ(grade->Favourable, row < 4);
+        EXPECT_EQ(grade->Strength, strengths[row]);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(NineKuaNumbers, DirectionColumnTest, testing::ValuesIn(kColumns),
-                         [](const auto& info) { return "Kua" + std::to_string(info.param.kua); });
+INSTANTIATE_TEST_SUITE_P(NineKuaNumbers, KuaDirectionsTest, testing::Range(1, 10),
+                         [](const auto& info) { return "Kua" + std::to_string(info.param); });
 
-TEST(Directions, EveryColumnHoldsEachDirectionOnce) {
-    for (const DirectionColumn& column : kColumns) {
-        CoupleReading reading;
-        engine::SetPersonProfile(reading, static_cast<std::int16_t>(column.kua), true);
-        engine::SetDirectionsAndPictures(reading);
-        std::array<std::string, 8> sorted = reading.Self.Directions;
-        std::sort(sorted.begin(), sorted.end());
-        EXPECT_EQ(sorted,
-                  (std::array<std::string, 8>{"East", "North", "North East", "North West", "South",
-                                              "South East", "South West", "West"}));
+// Two trigrams stand in each other's charts under the same star: Kan in Li's Relationship and
+// Li in Kan's, and so on for all 64 pairs.
+TEST(Directions, TwoTrigramsShareTheirStar) {
+    for (int self = 1; self <= 9; ++self) {
+        for (int partner = 1; partner <= 9; ++partner) {
+            const CoupleReading reading = CoupleOf(self, partner);
+            EXPECT_EQ(school::RowOf(reading.Self, reading.Partner.Trigram),
+                      school::RowOf(reading.Partner, reading.Self.Trigram))
+                << reading.Self.Trigram << " and " << reading.Partner.Trigram;
+        }
     }
-}
-
-CoupleReading coupleOf(int self, int partner) {
-    CoupleReading reading;
-    engine::SetPersonProfile(reading, static_cast<std::int16_t>(self), true);
-    engine::SetPersonProfile(reading, static_cast<std::int16_t>(partner), false);
-    engine::SetDirectionsAndPictures(reading);
-    return reading;
 }
 
 std::vector<std::string_view> bedDirections(const compass::CoupleAdvice& advice) {
@@ -140,7 +99,7 @@ TEST(CoupleAdvice, ForEveryPairOfKuaNumbers) {
     for (int self = 1; self <= 9; ++self) {
         for (int partner = 1; partner <= 9; ++partner) {
             SCOPED_TRACE(testing::Message() << "Kua " << self << " and " << partner);
-            const CoupleReading reading = coupleOf(self, partner);
+            const CoupleReading reading = CoupleOf(self, partner);
             const auto advice = compass::AdviceFor(reading.Self, reading.Partner);
             ASSERT_TRUE(advice);
             EXPECT_EQ(advice->SelfDesk, reading.Self.Directions[0]);
@@ -182,7 +141,7 @@ class PublishedAdviceTest : public testing::TestWithParam<PublishedAdvice> {};
 
 TEST_P(PublishedAdviceTest, MatchesTheCharts) {
     const PublishedAdvice& row = GetParam();
-    const CoupleReading reading = coupleOf(row.self, row.partner);
+    const CoupleReading reading = CoupleOf(row.self, row.partner);
     const auto advice = compass::AdviceFor(reading.Self, reading.Partner);
     ASSERT_TRUE(advice);
     EXPECT_EQ(bedDirections(*advice), row.bed);
@@ -207,7 +166,7 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST(CoupleAdvice, NoneWithoutBothReadings) {
-    const CoupleReading reading = coupleOf(1, 0);
+    const CoupleReading reading = CoupleOf(1, 0);
     EXPECT_FALSE(compass::AdviceFor(reading.Self, reading.Partner));
 }
 

@@ -1,9 +1,8 @@
 #include "engine/engine.h"
+#include "tests/engine/school.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <map>
 #include <string>
 
 namespace {
@@ -11,35 +10,20 @@ namespace {
 using engine::CoupleReading;
 using engine::RatePair;
 
-const std::array<std::string, 8> kTrigrams = {"Chen",  "Sun", "Kan", "Li",
-                                              "Chien", "Kun", "Ken", "Tui"};
-
-// The compatibility codes, rows by the user's trigram, columns by the partner's.
-const std::array<std::array<std::string, 8>, 8> kCodes = {{
-    {"F4", "F2", "F3", "F1", "H3", "H1", "H2", "H4"},
-    {"F2", "F4", "F1", "F3", "H1", "H3", "H4", "H2"},
-    {"F3", "F1", "F4", "F2", "H2", "H4", "H3", "H1"},
-    {"F1", "F3", "F2", "F4", "H4", "H2", "H1", "H3"},
-    {"H3", "H1", "H2", "H4", "F4", "F2", "F3", "F1"},
-    {"H1", "H3", "H4", "H2", "F2", "F4", "F1", "F3"},
-    {"H2", "H4", "H3", "H1", "F3", "F1", "F4", "F2"},
-    {"H4", "H2", "H1", "H3", "F1", "F3", "F2", "F4"},
-}};
-
-const std::map<std::string, std::string> kWordByCode = {
-    {"F1", "Excellent"},      {"F2", "Excellent"}, {"F3", "Very Good"},  {"F4", "Good"},
-    {"H1", "Unsatisfactory"}, {"H2", "Bad"},       {"H3", "Disastrous"}, {"H4", "Disastrous"},
-};
-
-TEST(RatePair, AllSixtyFourPairs) {
-    for (std::size_t i = 0; i < 8; ++i) {
-        for (std::size_t j = 0; j < 8; ++j) {
-            CoupleReading reading;
-            RatePair(reading, kTrigrams[i], kTrigrams[j]);
-            const std::string key = kTrigrams[i] + "-" + kTrigrams[j];
-            SCOPED_TRACE(key);
-            EXPECT_EQ(reading.PairKey, key);
-            EXPECT_EQ(reading.Rating, kWordByCode.at(kCodes[i][j]));
+// A pair's rating follows from the star under which the partner's trigram stands in the
+// user's chart, for all 64 pairs: so a slip in either table shows here.
+TEST(RatePair, FollowsThePartnersPlaceInTheUsersChart) {
+    for (int self = 1; self <= 9; ++self) {
+        for (int partner = 1; partner <= 9; ++partner) {
+            CoupleReading reading = school::CoupleOf(self, partner);
+            const std::string& selfTrigram = reading.Self.Trigram;
+            const std::string& partnerTrigram = reading.Partner.Trigram;
+            SCOPED_TRACE(selfTrigram + " with " + partnerTrigram);
+            const std::size_t row = school::RowOf(reading.Self, partnerTrigram);
+            ASSERT_LT(row, school::kMeanings.size());
+            RatePair(reading, selfTrigram, partnerTrigram);
+            EXPECT_EQ(reading.PairKey, selfTrigram + "-" + partnerTrigram);
+            EXPECT_EQ(reading.Rating, school::kRatingOfMeaning[row]);
         }
     }
 }
