@@ -184,12 +184,12 @@ void ReadingFlowTest::everyNewResultWindowOpensOnTheFirstTab() {
     program_->proceed(kJohn, kMary);
     auto* tabs = program_->result()->findChild<QTabBar*>("TS");
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
-    QCOMPARE(program_->result()->frontPanel(), 2);
+    QCOMPARE(test::shownPanel(program_->result()), 2);
     program_->press(program_->result(), "cmdBack");
 
     program_->proceed(kMary, kJohn);
     QCOMPARE(program_->result()->findChild<QTabBar*>("TS")->currentIndex(), 0);
-    QCOMPARE(program_->result()->frontPanel(), 0);
+    QCOMPARE(test::shownPanel(program_->result()), 0);
     QCOMPARE(program_->shown("lblFengShuiKuaNo_0"), QString("5"));
 }
 

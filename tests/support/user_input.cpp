@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QRadioButton>
+#include <QStackedWidget>
 #include <QTest>
 
 namespace test {
@@ -50,6 +51,20 @@ void enterPerson(QWidget* input, int index, const Person& person) {
     pick(input, "cboDate_" + n, person.day);
     pickMonth(input, "cboMonth_" + n, person.month);
     pick(input, "cboYear_" + n, person.year);
+}
+
+int shownPanel(const QWidget* result) {
+    const auto* stack = result->findChild<QStackedWidget*>(QStringLiteral("stkPanels"));
+    int shown = -1;
+    for (int page = 0; stack && page < stack->count(); ++page) {
+        if (stack->widget(page)->isVisibleTo(result)) {
+            if (shown >= 0) {
+                return -1;
+            }
+            shown = page;
+        }
+    }
+    return shown;
 }
 
 QString http(const char* host, const char* path) {

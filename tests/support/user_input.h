@@ -1,7 +1,7 @@
 #pragma once
 
-// What a user types into the input window, and the addresses a click hands to the browser, as
-// the window and shell tests spell them.
+// What a user types into the input window, sees of the result window, and the addresses a click
+// hands to the browser, as the window and shell tests spell them.
 
 #include <QString>
 
@@ -20,6 +20,10 @@ struct Person {
 
 // Fills in one frame of an input window as a user does: 0 the user's, 1 the partner's.
 void enterPerson(QWidget* input, int index, const Person& person);
+
+// The panel of a result window that its user sees: the index of the one page of its stack
+// that is visible, or -1 when none or more than one is.
+int shownPanel(const QWidget* result);
 
 // "http://", the host and the path: an address as the program opens it.
 QString http(const char* host, const char* path = "");

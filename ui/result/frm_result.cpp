@@ -14,10 +14,12 @@
 #include "ui_frm_result.h"
 
 #include <QCloseEvent>
+#include <QStackedWidget>
 #include <QTabBar>
 #include <QTextDocument>
 
 #include <algorithm>
+#include <utility>
 
 namespace ui {
 namespace {
@@ -46,13 +48,6 @@ constexpr FontRule kFonts[] = {
     {"cmdPrint",           8.25,  true},
 };
 // clang-format on
-
-constexpr const char* kTabTexts[] = {
-    QT_TRANSLATE_NOOP("ui::frmFengShuiCompatibilityResult", "Your Kua Number"),
-    QT_TRANSLATE_NOOP("ui::frmFengShuiCompatibilityResult", "Your Partner's Kua Number"),
-    QT_TRANSLATE_NOOP("ui::frmFengShuiCompatibilityResult", "Trigram Compatibility"),
-    QT_TRANSLATE_NOOP("ui::frmFengShuiCompatibilityResult", "Your Directions"),
-};
 
 // A key that finds no picture leaves the picture box as it was. The key is the reading's word
 // of that kind, so a screen reader names the picture in the user's language.
@@ -85,10 +80,7 @@ frmFengShuiCompatibilityResult::frmFengShuiCompatibilityResult(const engine::Cou
     // first stop of the tab order is the forum link, where Enter would open the browser.
     ui_->TS->setFocus();
     connectWebCommands(this, desktop_);
-    connect(ui_->TS, &QTabBar::currentChanged, this,
-            &frmFengShuiCompatibilityResult::bringPanelToFront);
-    connect(ui_->TS, &QTabBar::tabBarClicked, this,
-            [this] { bringPanelToFront(ui_->TS->currentIndex()); });
+    connect(ui_->TS, &QTabBar::currentChanged, ui_->stkPanels, &QStackedWidget::setCurrentIndex);
     connect(ui_->cmdBack, &QPushButton::clicked, this,
             &frmFengShuiCompatibilityResult::backRequested);
     connect(ui_->mnuBack, &QAction::triggered, this,
@@ -105,22 +97,6 @@ frmFengShuiCompatibilityResult::frmFengShuiCompatibilityResult(const engine::Cou
 }
 
 frmFengShuiCompatibilityResult::~frmFengShuiCompatibilityResult() = default;
-
-int frmFengShuiCompatibilityResult::frontPanel() const {
-    // The panels overlap exactly; the one latest among its parent's children is in front.
-    const QObjectList& stack = fraResult[0]->parentWidget()->children();
-    const std::array<QFrame*, 4> all = panels();
-    int front = -1;
-    qsizetype frontPosition = -1;
-    for (int i = 0; i < static_cast<int>(all.size()); ++i) {
-        const qsizetype position = stack.indexOf(all[static_cast<std::size_t>(i)]);
-        if (position > frontPosition) {
-            front = i;
-            frontPosition = position;
-        }
-    }
-    return front;
-}
 
 void frmFengShuiCompatibilityResult::closeEvent(QCloseEvent* event) {
     emit closed();
@@ -153,21 +129,27 @@ void frmFengShuiCompatibilityResult::applyLayoutDetails() {
     // One line across the window: as tall as the font needs, so the underline is not cut.
     ui_->Label14->resize(ui_->Label14->width(),
                          std::max(ui_->Label14->height(), ui_->Label14->sizeHint().height()));
-    for (const char* text : kTabTexts) {
+    fraDirections = new DirectionsPanel(reading_, ui_->stkPanels);
+    // Each tab and its panel, in order: the panel becomes a page of the stack, which shows only
+    // the page of the current tab (the others are hidden, so screen readers meet only it). The
+    // form lays its three panels where the stack stands.
+    const std::pair<const char*, QFrame*> tabs[] = {
+        {QT_TR_NOOP("Your Kua Number"), fraResult[0]},
+        {QT_TR_NOOP("Your Partner's Kua Number"), fraResult[1]},
+        {QT_TR_NOOP("Trigram Compatibility"), fraResult[2]},
+        {QT_TR_NOOP("Your Directions"), fraDirections},
+    };
+    for (const auto& [text, panel] : tabs) {
         ui_->TS->addTab(tr(text));
-    }
-    fitTabs(ui_->TS);
-    // The directions' panel lies where the others do and is drawn only when it is in front.
-    fraDirections = new DirectionsPanel(reading_, fraResult[0]->parentWidget());
-    fraDirections->setGeometry(fraResult[0]->geometry());
-    // Its contents scroll: Tab from the tabs reaches them next, while the tab is in front.
-    QWidget::setTabOrder(ui_->TS, fraDirections->keyboardEntry());
-    for (QFrame* panel : panels()) {
+        ui_->stkPanels->addWidget(panel);
         panel->setAutoFillBackground(true);
         QPalette palette = panel->palette();
         palette.setColor(QPalette::Window, QColor(224, 224, 224));
         panel->setPalette(palette);
     }
+    fitTabs(ui_->TS);
+    // The directions scroll: Tab from the tabs reaches them next, while their tab is in front.
+    QWidget::setTabOrder(ui_->TS, fraDirections->keyboardEntry());
     // The promotion labels lie on top of each other, the fully branded offer in front.
     bringToFront(ui_->lblFullBrand, {ui_->lblCobrand, ui_->lblFullBrand});
     // A longer word for Save takes the room between the offer and the button.
@@ -193,7 +175,6 @@ void frmFengShuiCompatibilityResult::applyLayoutDetails() {
 void frmFengShuiCompatibilityResult::load() {
     setSizedText(lblName[0], titledName(reading_.Self.Sex == "Male", reading_.Self.Name));
     ui_->TS->setCurrentIndex(0);
-    bringPanelToFront(0);
 }
 
 void frmFengShuiCompatibilityResult::showReading() {
@@ -286,18 +267,6 @@ void frmFengShuiCompatibilityResult::writeChosenFile(
     if (!reason.isEmpty()) {
         desktop_.showMessage(this, failure.arg(reason), platform::MessageIcon::Critical);
     }
-}
-
-void frmFengShuiCompatibilityResult::bringPanelToFront(int index) {
-    const std::array<QFrame*, 4> all = panels();
-    if (index >= 0 && index < static_cast<int>(all.size())) {
-        bringToFront(all[static_cast<std::size_t>(index)],
-                     {fraResult[0], fraResult[1], fraResult[2], fraDirections});
-    }
-}
-
-std::array<QFrame*, 4> frmFengShuiCompatibilityResult::panels() const {
-    return {fraResult[0], fraResult[1], fraResult[2], fraDirections};
 }
 
 } // namespace ui

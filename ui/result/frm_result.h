@@ -22,9 +22,9 @@ namespace ui {
 
 class DirectionsPanel;
 
-// The result window: one reading on three tabs, and a fourth with the directions as compasses. It
-// computes nothing; it shows the record it is given as it stands when the window is built, and it
-// is built anew for every reading.
+// The result window: one reading on three tabs, and a fourth with the directions as compasses,
+// each tab's panel a page of one stack. It computes nothing; it shows the record it is given as it
+// stands when the window is built, and it is built anew for every reading.
 class frmFengShuiCompatibilityResult : public QMainWindow {
     Q_OBJECT
 
@@ -32,9 +32,6 @@ public:
     frmFengShuiCompatibilityResult(const engine::CoupleReading& reading, platform::Desktop& desktop,
                                    QWidget* parent = nullptr);
     ~frmFengShuiCompatibilityResult() override;
-
-    // The panel that is in front, 0 to 3.
-    int frontPanel() const;
 
 signals:
     void backRequested();
@@ -53,9 +50,6 @@ private:
     void showReading();
     void showPerson(int i);
     void showTrigramRows(int i);
-    void bringPanelToFront(int index);
-    // The four panels in the order of their tabs.
-    std::array<QFrame*, 4> panels() const;
     void save();
     void printReading();
     void exportPdf();
