@@ -3,9 +3,12 @@
 #include <algorithm>
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStyle>
+#include <QStyleOption>
 #include <QTextBoundaryFinder>
 
 namespace test {
@@ -13,36 +16,42 @@ namespace {
 
 constexpr int kLeading = 2;
 
-// What a control's text needs: a label its size hint (its height for its width when it
-// wraps); a push button its text between the style's margins; a radio button its indicator, the
-// spacing and its text.
-QSize neededBy(const QWidget* control) {
-    if (const auto* label = qobject_cast<const QLabel*>(control)) {
-        if (!label->wordWrap()) {
-            return label->sizeHint();
-        }
-        // A wrapped label needs its height for its width, and room for its longest word,
-        // which no wrapping breaks (in Chinese and Japanese a line may break anywhere).
-        int longest = 0;
-        QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, label->text());
-        for (qsizetype start = 0; breaks.toNextBoundary() >= 0; start = breaks.position()) {
-            const QString word = label->text().mid(start, breaks.position() - start).trimmed();
-            longest = std::max(longest, label->fontMetrics().horizontalAdvance(word));
-        }
-        return {std::max(label->width() - 2 * label->margin(), longest) + 2 * label->margin(),
-                label->heightForWidth(label->width())};
+// What a label's text needs: its size hint, or its height for its width when it wraps.
+QSize neededBy(const QLabel* label) {
+    if (!label->wordWrap()) {
+        return label->sizeHint();
     }
-    const auto* button = static_cast<const QAbstractButton*>(control);
-    const QStyle* style = button->style();
-    const int text =
-        button->fontMetrics().horizontalAdvance(QString(button->text()).remove(QLatin1Char('&')));
-    const int height = button->fontMetrics().height();
-    if (qobject_cast<const QPushButton*>(button)) {
-        return {text + 2 * style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button), height};
+    // A wrapped label needs its height for its width, and room for its longest word, which no
+    // wrapping breaks (in Chinese and Japanese a line may break anywhere).
+    int longest = 0;
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, label->text());
+    for (qsizetype start = 0; breaks.toNextBoundary() >= 0; start = breaks.position()) {
+        const QString word = label->text().mid(start, breaks.position() - start).trimmed();
+        longest = std::max(longest, label->fontMetrics().horizontalAdvance(word));
     }
-    return {style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button) +
-                style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button) + text,
-            height};
+    return {std::max(label->width() - 2 * label->margin(), longest) + 2 * label->margin(),
+            label->heightForWidth(label->width())};
+}
+
+// Where the style draws a button's label when the button shows the part shown (in the button's
+// own coordinates): a push button's inside its bevel, a radio button's or a check box's beside
+// its indicator. Asked of the style, so that a wrong sum in the code that fits the buttons
+// cannot pass here as well.
+QRect labelRoom(const QAbstractButton* button, const QRect& shown) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.rect = shown;
+    option.text = button->text();
+    QStyle::SubElement element = QStyle::SE_PushButtonContents;
+    if (qobject_cast<const QRadioButton*>(button)) {
+        element = QStyle::SE_RadioButtonContents;
+    } else if (qobject_cast<const QCheckBox*>(button)) {
+        element = QStyle::SE_CheckBoxContents;
+    } else if (const auto* push = qobject_cast<const QPushButton*>(button);
+               push && (push->isDefault() || push->autoDefault())) {
+        option.features |= QStyleOptionButton::AutoDefaultButton;
+    }
+    return button->style()->subElementRect(element, &option, button);
 }
 
 bool hasText(const QWidget* control) {
@@ -61,8 +70,23 @@ QStringList clippedLabels(const QWidget* window) {
         if (!hasText(control) || !control->isVisibleTo(window)) {
             continue;
         }
-        const QSize needed = neededBy(control);
         const QRect visible = control->geometry().intersected(control->parentWidget()->rect());
+        if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
+            const QRect room = labelRoom(button, visible.translated(-control->pos()));
+            const QRect text = button->style()->itemTextRect(
+                button->fontMetrics(), room, Qt::AlignCenter | Qt::TextShowMnemonic, true,
+                button->text());
+            if (!room.contains(text)) {
+                clipped << QStringLiteral("%1 draws its text in %2x%3, needs %4x%5")
+                               .arg(control->objectName())
+                               .arg(room.width())
+                               .arg(room.height())
+                               .arg(text.width())
+                               .arg(text.height());
+            }
+            continue;
+        }
+        const QSize needed = neededBy(static_cast<const QLabel*>(control));
         if (visible.width() < needed.width() || visible.height() < needed.height()) {
             clipped << QStringLiteral("%1 needs %2x%3, shows %4x%5")
                            .arg(control->objectName())

@@ -218,14 +218,15 @@ int widthNeeded(const QWidget* control) {
     if (button == nullptr) {
         return control->width();
     }
-    const QStyle* style = button->style();
+    if (!qobject_cast<const QPushButton*>(button)) {
+        // The style's own size for a radio button: its circle, the spacing, the text and the
+        // focus frame drawn around the text.
+        return button->sizeHint().width();
+    }
+    // A push button's own size hint holds a minimum width that would widen every button.
     const int text =
         button->fontMetrics().horizontalAdvance(QString(button->text()).remove(QLatin1Char('&')));
-    if (qobject_cast<const QPushButton*>(button)) {
-        return text + 2 * style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
-    }
-    return style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button) +
-           style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button) + text;
+    return text + 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
 }
 
 void fitRow(std::initializer_list<QWidget*> row) {

@@ -53,7 +53,7 @@ void sizeToText(QLabel* label);
 // its text fits, so a language whose words fit looks as the form was drawn.
 //
 // The width a control's text needs: a label's own, a button's text between the style's margins,
-// a radio button's circle, spacing and text.
+// a radio button's as its style sizes it.
 int widthNeeded(const QWidget* control);
 // Widens the controls of one row whose texts need more room, each up to the next one, the last
 // up to the edge of their frame.
