@@ -73,9 +73,9 @@ QStringList clippedLabels(const QWidget* window) {
         const QRect visible = control->geometry().intersected(control->parentWidget()->rect());
         if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
             const QRect room = labelRoom(button, visible.translated(-control->pos()));
-            const QRect text = button->style()->itemTextRect(
-                button->fontMetrics(), room, Qt::AlignCenter | Qt::TextShowMnemonic, true,
-                button->text());
+            const QRect text = button->style()->itemTextRect(button->fontMetrics(), room,
+                                                             Qt::AlignCenter | Qt::TextShowMnemonic,
+                                                             true, button->text());
             if (!room.contains(text)) {
                 clipped << QStringLiteral("%1 draws its text in %2x%3, needs %4x%5")
                                .arg(control->objectName())
