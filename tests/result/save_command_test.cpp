@@ -134,7 +134,8 @@ void SaveCommandTest::asksWithTheSaveDialogOfOurFiles() {
     QCOMPARE(desktop.saveRequests.size(), std::size_t{2});
     const platform::FileDialogOptions& options = desktop.saveRequests.front().options;
     QCOMPARE(options.title, QString("Feng Shui Compatibility"));
-    QVERIFY(options.filter.contains("*.fsc"));
+    // The filter's name is the program's old words, kept on purpose.
+    QCOMPARE(options.filter, QString("Rich Text Format (*.fsc)"));
     QCOMPARE(options.defaultSuffix, QString("fsc"));
     QVERIFY(options.confirmOverwrite);
     QVERIFY(!options.fileMustExist);

@@ -34,7 +34,9 @@ constexpr PersonChecks kPersonChecks[] = {
      QT_TRANSLATE_NOOP("ui::frmMain", "Please Specify Your Partner's Sex")},
 };
 
-// The two date faults are told apart by one blank before the "!".
+// The two date faults are told apart by one blank before the "!": February's and a 30-day
+// month's. They are the program's own texts from its first version, which users and their
+// translators have met as they stand, so they stay two texts rather than one corrected one.
 constexpr const char* kFebruaryFault =
     QT_TRANSLATE_NOOP("ui::frmMain", "Please Enter Correct Date Or Month!");
 constexpr const char* kThirtyDayMonthFault =
@@ -186,7 +188,10 @@ void frmMain::onProceed() {
     }
     reading_.Self.Name = txtName[0]->text().trimmed().toStdString();
     reading_.Partner.Name = txtName[1]->text().trimmed().toStdString();
-    // One button of each pair decides; validation has made sure one of the two is chosen.
+    // One button of each pair decides; validation has made sure one of the two is chosen. Both
+    // frames show Male first, but the partner's buttons are numbered Female (2) then Male (3):
+    // the numbers are the form's from its first version, and scripts and tests that name the
+    // buttons rely on them, so the mapping is turned here instead of renaming the buttons.
     reading_.Self.Sex = optSex[0]->isChecked() ? "Male" : "Female";
     reading_.Partner.Sex = optSex[2]->isChecked() ? "Female" : "Male";
     storeBirthDate(reading_.Self, 0);

@@ -215,6 +215,9 @@ void frmFengShuiCompatibilityResult::showTrigramRows(int i) {
     makeRoomForColumn(names, values);
 }
 
+// The dialog's filter has called a saved reading "Rich Text Format" since the program's first
+// version, although the file holds two Kua numbers and no text. It is kept word for word as the
+// text users and translators know; what matters, the "*.fsc" pattern, is right.
 void frmFengShuiCompatibilityResult::save() {
     writeChosenFile(
         {.title = tr("Feng Shui Compatibility"),
