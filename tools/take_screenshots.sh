@@ -27,10 +27,10 @@ mkdir -p "$out"
 # File menu with Export and Exit in it, the Help menu with About in it, the exit screen's Exit.
 # Japanese, Korean and Chinese keep the English letters. Every language has its case here.
 case "$language" in
-    es) keys=(c a e s y a s) ;;
+    es) keys=(c a e s u a s) ;;
     pt_BR) keys=(v a e r u s r) ;;
-    de) keys=(e d p b h b b) ;;
-    fr) keys=(c f e q a p q) ;;
+    de) keys=(e d p b h udiaeresis b) ;;
+    fr) keys=(c f x q a p q) ;;
     ru) keys=(Cyrillic_u Cyrillic_ef Cyrillic_e Cyrillic_ve Cyrillic_es Cyrillic_o Cyrillic_ve) ;;
     "" | ja | ko | zh_CN | zh_TW) keys=(f f e x h a x) ;;
     *)

@@ -54,7 +54,7 @@
 Element Water is compatible with elements Tree and Metal.<byte value="xd"/>
 <byte value="xd"/>
 Element Water is not compatible with elements Fire and Soil</source>
-        <translation>Sie werden wie das Wasser fließen. Sie sind von Natur aus flexibel und anpassungsfähig. Sie wirken vielleicht beständig, sind in Wirklichkeit aber rastlos. Sie werden eine gute Führungskraft sein, denn Sie sind selbstsicher und klar in Ihren Entscheidungen. Sie haben eine magnetische Ausstrahlung.<byte value="xd"/>
+        <translation>Sie sind wie das Wasser: immer im Fluss. Von Natur aus sind Sie flexibel und anpassungsfähig. Sie wirken vielleicht beständig, sind in Wirklichkeit aber rastlos. Sie werden eine gute Führungskraft sein, denn Sie sind selbstsicher und klar in Ihren Entscheidungen. Sie haben eine magnetische Ausstrahlung.<byte value="xd"/>
 <byte value="xd"/>
 Das Element Wasser harmoniert mit den Elementen Baum und Metall.<byte value="xd"/>
 <byte value="xd"/>
@@ -310,11 +310,11 @@ Das Element Feuer harmoniert nicht mit den Elementen Metall und Boden.</translat
     </message>
     <message>
         <source>Mr. %1</source>
-        <translation>Herr %1</translation>
+        <translation>Herr&#xa0;%1</translation>
     </message>
     <message>
         <source>Ms. %1</source>
-        <translation>Frau %1</translation>
+        <translation>Frau&#xa0;%1</translation>
     </message>
 </context>
 <context>
@@ -480,11 +480,11 @@ Stöbern Sie im gesamten Katalog unter %1 und wählen Sie die Programme aus, die
     </message>
     <message>
         <source>Your are a</source>
-        <translation>Sie gehören zur</translation>
+        <translation>Ihre Gruppe:</translation>
     </message>
     <message>
         <source>Group Person</source>
-        <translation>Gruppe</translation>
+        <translation>nach der Kua-Zahl</translation>
     </message>
     <message>
         <source> Feng Shui Kua Number </source>
@@ -544,7 +544,7 @@ Stöbern Sie im gesamten Katalog unter %1 und wählen Sie die Programme aus, die
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>Co-Branding dieser Software für Ihre Website: Steigern Sie Treue und Besucherzahlen. Platzieren Sie hier Name und Link Ihrer Website. Details unter „Hilfe“. Hier klicken für mehr zum Co-Branding.</translation>
+        <translation>Co-Branding dieser Software für Ihre Website: Steigern Sie Besuchertreue und Besucherzahlen. Platzieren Sie hier Name und Link Ihrer Website. Details unter „Hilfe“. Hier klicken für mehr zum Co-Branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -584,7 +584,7 @@ Stöbern Sie im gesamten Katalog unter %1 und wählen Sie die Programme aus, die
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation>Ü&amp;ber die Software</translation>
+        <translation>&amp;Über die Software</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
@@ -711,7 +711,7 @@ Stöbern Sie im gesamten Katalog unter %1 und wählen Sie die Programme aus, die
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>Co-Branding dieser Software für Ihre Website: Steigern Sie Treue und Besucherzahlen. Platzieren Sie hier Name und Link Ihrer Website. Details unter „Hilfe“. Hier klicken für mehr zum Co-Branding.</translation>
+        <translation>Co-Branding dieser Software für Ihre Website: Steigern Sie Besuchertreue und Besucherzahlen. Platzieren Sie hier Name und Link Ihrer Website. Details unter „Hilfe“. Hier klicken für mehr zum Co-Branding.</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -731,11 +731,11 @@ Stöbern Sie im gesamten Katalog unter %1 und wählen Sie die Programme aus, die
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation>Ü&amp;ber die Software</translation>
+        <translation>&amp;Über die Software</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation>&amp;Spenden</translation>
+        <translation>S&amp;penden</translation>
     </message>
     <message>
         <source>&amp;Make Money Online</source>
@@ -800,6 +800,15 @@ Try &apos;%1 --help&apos; for more information.
         <translation>%1: Es kann immer nur eine Deutung geöffnet werden; ignoriert: %2
 </translation>
     </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Zeigt Hilfe zu den Kommandozeilenoptionen an.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <extracomment>The name --help gives the file argument, written as the language writes such a placeholder (in capitals where it has them)</extracomment>
+        <translation>DATEI</translation>
+    </message>
 </context>
 <context>
     <name>shell::frmExit</name>
@@ -813,7 +822,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Enjoyed this program? Support the discussion forum behind it by visiting %1 regularly.</source>
-        <translation>Hat Ihnen dieses Programm gefallen? Unterstützen Sie das Diskussionsforum dahinter, indem Sie regelmäßig %1 besuchen.</translation>
+        <translation>Hat Ihnen dieses Programm gefallen? Unterstützen Sie das zugehörige Diskussionsforum, indem Sie regelmäßig %1 besuchen.</translation>
     </message>
     <message>
         <source>Help our discussion forum grow: make %1 one of the sites you visit regularly.</source>
@@ -911,6 +920,46 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>Desk or work seat, the way you face</source>
         <translation>Schreibtisch oder Arbeitsplatz, Blickrichtung</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <comment>inside a sentence</comment>
+        <translation>Norden</translation>
+    </message>
+    <message>
+        <source>North East</source>
+        <comment>inside a sentence</comment>
+        <translation>Nordosten</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <comment>inside a sentence</comment>
+        <translation>Osten</translation>
+    </message>
+    <message>
+        <source>South East</source>
+        <comment>inside a sentence</comment>
+        <translation>Südosten</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <comment>inside a sentence</comment>
+        <translation>Süden</translation>
+    </message>
+    <message>
+        <source>South West</source>
+        <comment>inside a sentence</comment>
+        <translation>Südwesten</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <comment>inside a sentence</comment>
+        <translation>Westen</translation>
+    </message>
+    <message>
+        <source>North West</source>
+        <comment>inside a sentence</comment>
+        <translation>Nordwesten</translation>
     </message>
 </context>
 <context>
@@ -1200,15 +1249,15 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation>Bitte geben Sie einen gültigen Tag oder Monat ein!</translation>
+        <translation>Bitte wählen Sie einen gültigen Tag oder Monat.</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation>Bitte geben Sie einen gültigen Tag oder Monat ein!</translation>
+        <translation>Bitte wählen Sie einen gültigen Tag oder Monat.</translation>
     </message>
     <message>
         <source>Select the source file</source>
-        <translation>Quelldatei auswählen</translation>
+        <translation>Gespeicherte Deutung öffnen</translation>
     </message>
     <message>
         <source>Feng Shui Compatibility (*.fsc)</source>

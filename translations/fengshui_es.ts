@@ -90,7 +90,7 @@ El elemento Metal no es compatible con los elementos Fuego y Madera.    </transl
 Element Wood is compatible with elements Water and Fire.<byte value="xd"/>
 <byte value="xd"/>
 Element Wood is not compatible with elements Fire and Tree.</source>
-        <translation>Usted se entrega a su trabajo y siempre cumple sus compromisos. Conserva siempre un corazón joven y aspira a llegar a lo más alto y a extenderse.<byte value="xd"/>
+        <translation>Usted se entrega a su trabajo y siempre cumple sus compromisos. Conserva siempre un corazón joven y aspira a llegar a lo más alto y a expandirse.<byte value="xd"/>
 <byte value="xd"/>
 El elemento Madera es compatible con los elementos Agua y Fuego.<byte value="xd"/>
 <byte value="xd"/>
@@ -375,7 +375,7 @@ El elemento Fuego no es compatible con los elementos Metal y Suelo.</translation
     </message>
     <message>
         <source>Refer A Friend</source>
-        <translation>Recomiende a un amigo</translation>
+        <translation>Recomendar a un amigo</translation>
     </message>
     <message>
         <source>Your Name</source>
@@ -468,7 +468,7 @@ Explore el catálogo completo en %1 y elija los programas que más le convengan.
     </message>
     <message>
         <source>Kua or Gua Number calculated according to the Eight Mansions School of Feng Shui helps one attain prosperity and everlasting success. It is calculated on basis of your birth and gender details.</source>
-        <translation>El número Kua o Gua, calculado según la escuela de las Ocho Mansiones del feng shui, ayuda a alcanzar la prosperidad y un éxito duradero. Se calcula a partir de sus datos de nacimiento y de sexo.</translation>
+        <translation>El número Kua o Gua, calculado según la escuela de las Ocho Mansiones del feng shui, ayuda a alcanzar la prosperidad y un éxito duradero. Se calcula a partir de su fecha de nacimiento y su sexo.</translation>
     </message>
     <message>
         <source>Your Color is:</source>
@@ -540,7 +540,7 @@ Explore el catálogo completo en %1 y elija los programas que más le convengan.
     </message>
     <message>
         <source>Compatibility Interpretation</source>
-        <translation>Interpretación</translation>
+        <translation>Valoración</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
@@ -564,7 +564,7 @@ Explore el catálogo completo en %1 y elija los programas que más le convengan.
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>A&amp;yuda</translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -615,7 +615,7 @@ Explore el catálogo completo en %1 y elija los programas que más le convengan.
     </message>
     <message>
         <source>VA Zuvo Dada Vuvizoreduror is based on the calculation of Kua or Gua numbers of two people. The Kua or Gua Number is calculated according to the Eight Mansions School of Feng Shui. This number helps one attain prosperity and everlasting success. It is calculated on the basis of your birth and gender details.</source>
-        <translation>VA Zuvo Dada Vuvizoreduror se basa en el cálculo de los números Kua o Gua de dos personas. El número Kua o Gua se calcula según la escuela de las Ocho Mansiones del feng shui. Este número ayuda a alcanzar la prosperidad y un éxito duradero. Se calcula a partir de sus datos de nacimiento y de sexo.</translation>
+        <translation>VA Zuvo Dada Vuvizoreduror se basa en el cálculo de los números Kua o Gua de dos personas. El número Kua o Gua se calcula según la escuela de las Ocho Mansiones del feng shui. Este número ayuda a alcanzar la prosperidad y un éxito duradero. Se calcula a partir de su fecha de nacimiento y su sexo.</translation>
     </message>
     <message>
         <source>VA Zuvo Dada Vuvizoreduror is based on the principle that the Kua number for a person helps one analyze their destiny and defines their auspicious and inauspicious directions. People of compatible direction groups get along well with each while those of opposing direction groups do not. VA Zuvo Dada Vuvizoreduror helps you analyze your relationship on the basis of this school of Feng Shui.</source>
@@ -715,7 +715,7 @@ Explore el catálogo completo en %1 y elija los programas que más le convengan.
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>A&amp;yuda</translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
@@ -754,7 +754,7 @@ Explore el catálogo completo en %1 y elija los programas que más le convengan.
     <name>platform</name>
     <message>
         <source>The page could not be drawn.</source>
-        <translation>No se pudo dibujar la página.</translation>
+        <translation>No se pudo generar la página.</translation>
     </message>
     <message>
         <source>The printing module could not be loaded: %1</source>
@@ -765,7 +765,7 @@ Explore el catálogo completo en %1 y elija los programas que más le convengan.
     <name>shell::Application</name>
     <message>
         <source>Application is already running</source>
-        <translation>El programa ya se está ejecutando</translation>
+        <translation>El programa ya se está ejecutando.</translation>
     </message>
     <message>
         <source>Please Check The File.</source>
@@ -791,7 +791,7 @@ Explore el catálogo completo en %1 y elija los programas que más le convengan.
 Try &apos;%1 --help&apos; for more information.
 </source>
         <translation>%1: %2
-Pruebe &apos;%1 --help&apos; para obtener más información.
+Pruebe «%1 --help» para obtener más información.
 </translation>
     </message>
     <message>
@@ -799,6 +799,15 @@ Pruebe &apos;%1 --help&apos; para obtener más información.
 </source>
         <translation>%1: solo se puede abrir una lectura a la vez; se omite: %2
 </translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Muestra la ayuda sobre las opciones de la línea de comandos.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <extracomment>The name --help gives the file argument, written as the language writes such a placeholder (in capitals where it has them)</extracomment>
+        <translation>ARCHIVO</translation>
     </message>
 </context>
 <context>
@@ -821,35 +830,35 @@ Pruebe &apos;%1 --help&apos; para obtener más información.
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation>Escriba su nombre</translation>
+        <translation>Escriba su nombre.</translation>
     </message>
     <message>
         <source>Please Enter Your Email</source>
-        <translation>Escriba su correo electrónico</translation>
+        <translation>Escriba su correo electrónico.</translation>
     </message>
     <message>
         <source>Please Enter Your Message</source>
-        <translation>Escriba su mensaje</translation>
+        <translation>Escriba su mensaje.</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Name</source>
-        <translation>Escriba el nombre de su amigo</translation>
+        <translation>Escriba el nombre de su amigo.</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Email</source>
-        <translation>Escriba el correo electrónico de su amigo</translation>
+        <translation>Escriba el correo electrónico de su amigo.</translation>
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>
-        <translation>La dirección de correo electrónico no puede contener espacios</translation>
+        <translation>La dirección de correo electrónico no puede contener espacios.</translation>
     </message>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
-        <translation>Escriba dos direcciones de correo electrónico distintas</translation>
+        <translation>Escriba dos direcciones de correo electrónico distintas.</translation>
     </message>
     <message>
         <source>Please Enter Proper Email Address</source>
-        <translation>Escriba una dirección de correo electrónico válida</translation>
+        <translation>Escriba una dirección de correo electrónico válida.</translation>
     </message>
 </context>
 <context>
@@ -911,6 +920,46 @@ Pruebe &apos;%1 --help&apos; para obtener más información.
     <message>
         <source>Desk or work seat, the way you face</source>
         <translation>Escritorio o puesto de trabajo, hacia dónde se mira</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <comment>inside a sentence</comment>
+        <translation>norte</translation>
+    </message>
+    <message>
+        <source>North East</source>
+        <comment>inside a sentence</comment>
+        <translation>noreste</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <comment>inside a sentence</comment>
+        <translation>este</translation>
+    </message>
+    <message>
+        <source>South East</source>
+        <comment>inside a sentence</comment>
+        <translation>sureste</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <comment>inside a sentence</comment>
+        <translation>sur</translation>
+    </message>
+    <message>
+        <source>South West</source>
+        <comment>inside a sentence</comment>
+        <translation>suroeste</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <comment>inside a sentence</comment>
+        <translation>oeste</translation>
+    </message>
+    <message>
+        <source>North West</source>
+        <comment>inside a sentence</comment>
+        <translation>noroeste</translation>
     </message>
 </context>
 <context>
@@ -1184,19 +1233,19 @@ Pruebe &apos;%1 --help&apos; para obtener más información.
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation>Escriba su nombre</translation>
+        <translation>Escriba su nombre.</translation>
     </message>
     <message>
         <source>Please Specify Your Sex</source>
-        <translation>Indique su sexo</translation>
+        <translation>Indique su sexo.</translation>
     </message>
     <message>
         <source>Please Enter Your Partner&apos;s Name</source>
-        <translation>Escriba el nombre de su pareja</translation>
+        <translation>Escriba el nombre de su pareja.</translation>
     </message>
     <message>
         <source>Please Specify Your Partner&apos;s Sex</source>
-        <translation>Indique el sexo de su pareja</translation>
+        <translation>Indique el sexo de su pareja.</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
@@ -1208,7 +1257,7 @@ Pruebe &apos;%1 --help&apos; para obtener más información.
     </message>
     <message>
         <source>Select the source file</source>
-        <translation>Seleccione el archivo de origen</translation>
+        <translation>Abrir una lectura guardada</translation>
     </message>
     <message>
         <source>Feng Shui Compatibility (*.fsc)</source>

@@ -310,11 +310,11 @@ L&apos;élément Feu n&apos;est pas compatible avec les éléments Métal et Sol
     </message>
     <message>
         <source>Mr. %1</source>
-        <translation>M. %1</translation>
+        <translation>M.&#xa0;%1</translation>
     </message>
     <message>
         <source>Ms. %1</source>
-        <translation>Mme %1</translation>
+        <translation>Mme&#xa0;%1</translation>
     </message>
 </context>
 <context>
@@ -348,7 +348,7 @@ L&apos;élément Feu n&apos;est pas compatible avec les éléments Métal et Sol
     </message>
     <message>
         <source>Click here for more details</source>
-        <translation>Cliquez ici pour les détails</translation>
+        <translation>En savoir plus</translation>
     </message>
     <message>
         <source>OK</source>
@@ -460,7 +460,7 @@ Parcourez tout le catalogue sur %1 et choisissez les programmes qui vous convien
     </message>
     <message>
         <source>Feng Shui Kua Number </source>
-        <translation>Nombre Kua feng shui </translation>
+        <translation>Nombre Kua en feng shui </translation>
     </message>
     <message>
         <source>Your Kua Number is: </source>
@@ -488,7 +488,7 @@ Parcourez tout le catalogue sur %1 et choisissez les programmes qui vous convien
     </message>
     <message>
         <source> Feng Shui Kua Number </source>
-        <translation> Nombre Kua feng shui </translation>
+        <translation> Nombre Kua en feng shui </translation>
     </message>
     <message>
         <source>Trigram Compatibility</source>
@@ -516,7 +516,7 @@ Parcourez tout le catalogue sur %1 et choisissez les programmes qui vous convien
     </message>
     <message>
         <source>Personal</source>
-        <translation>Épanouissement</translation>
+        <translation>Sérénité</translation>
     </message>
     <message>
         <source>Mishaps</source>
@@ -544,7 +544,7 @@ Parcourez tout le catalogue sur %1 et choisissez les programmes qui vous convien
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>Ce logiciel aux couleurs de votre site&#xa0;: plus de fidélité et de trafic. Placez ici le nom et le lien de votre site. Voir l&apos;«&#xa0;Aide&#xa0;». Cliquez ici pour en savoir plus sur le co-marquage.</translation>
+        <translation>Ce logiciel aux couleurs de votre site&#xa0;: plus de fidélité et de trafic. Placez ici le nom et le lien de votre site. Voir le menu «&#xa0;Aide&#xa0;». Cliquez ici pour en savoir plus sur le co-marquage.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -552,7 +552,7 @@ Parcourez tout le catalogue sur %1 et choisissez les programmes qui vous convien
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation>Enregi&amp;strer</translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>&amp;Back</source>
@@ -600,7 +600,7 @@ Parcourez tout le catalogue sur %1 et choisissez les programmes qui vous convien
     </message>
     <message>
         <source>&amp;Export as PDF...</source>
-        <translation>&amp;Exporter au format PDF...</translation>
+        <translation>E&amp;xporter au format PDF...</translation>
     </message>
 </context>
 <context>
@@ -711,7 +711,7 @@ Parcourez tout le catalogue sur %1 et choisissez les programmes qui vous convien
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>Ce logiciel aux couleurs de votre site&#xa0;: plus de fidélité et de trafic. Placez ici le nom et le lien de votre site. Voir l&apos;«&#xa0;Aide&#xa0;». Cliquez ici pour en savoir plus sur le co-marquage.</translation>
+        <translation>Ce logiciel aux couleurs de votre site&#xa0;: plus de fidélité et de trafic. Placez ici le nom et le lien de votre site. Voir le menu «&#xa0;Aide&#xa0;». Cliquez ici pour en savoir plus sur le co-marquage.</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -765,7 +765,7 @@ Parcourez tout le catalogue sur %1 et choisissez les programmes qui vous convien
     <name>shell::Application</name>
     <message>
         <source>Application is already running</source>
-        <translation>Le programme est déjà en cours d&apos;exécution</translation>
+        <translation>Le programme est déjà en cours d&apos;exécution.</translation>
     </message>
     <message>
         <source>Please Check The File.</source>
@@ -780,7 +780,7 @@ Parcourez tout le catalogue sur %1 et choisissez les programmes qui vous convien
     <name>shell::CommandLine</name>
     <message>
         <source>Gives a couple a Feng Shui compatibility reading after the Eight Mansions school.</source>
-        <translation>Donne à un couple une lecture de compatibilité feng shui selon l&apos;école des Huit Demeures.</translation>
+        <translation>Établit la compatibilité feng shui d&apos;un couple selon l&apos;école des Huit Demeures.</translation>
     </message>
     <message>
         <source>A saved reading (.fsc) to open.</source>
@@ -799,6 +799,15 @@ Essayez «&#xa0;%1 --help&#xa0;» pour plus d&apos;informations.
 </source>
         <translation>%1&#xa0;: une seule lecture peut être ouverte à la fois&#xa0;; ignoré&#xa0;: %2
 </translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Afficher l&apos;aide sur les options de la ligne de commande.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <extracomment>The name --help gives the file argument, written as the language writes such a placeholder (in capitals where it has them)</extracomment>
+        <translation>FICHIER</translation>
     </message>
 </context>
 <context>
@@ -821,35 +830,35 @@ Essayez «&#xa0;%1 --help&#xa0;» pour plus d&apos;informations.
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation>Veuillez saisir votre nom</translation>
+        <translation>Veuillez saisir votre nom.</translation>
     </message>
     <message>
         <source>Please Enter Your Email</source>
-        <translation>Veuillez saisir votre adresse e-mail</translation>
+        <translation>Veuillez saisir votre adresse e-mail.</translation>
     </message>
     <message>
         <source>Please Enter Your Message</source>
-        <translation>Veuillez saisir votre message</translation>
+        <translation>Veuillez saisir votre message.</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Name</source>
-        <translation>Veuillez saisir le nom de votre ami</translation>
+        <translation>Veuillez saisir le nom de votre ami.</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Email</source>
-        <translation>Veuillez saisir l&apos;adresse e-mail de votre ami</translation>
+        <translation>Veuillez saisir l&apos;adresse e-mail de votre ami.</translation>
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>
-        <translation>L&apos;adresse e-mail ne peut pas contenir d&apos;espace</translation>
+        <translation>L&apos;adresse e-mail ne peut pas contenir d&apos;espace.</translation>
     </message>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
-        <translation>Veuillez saisir deux adresses e-mail différentes</translation>
+        <translation>Veuillez saisir deux adresses e-mail différentes.</translation>
     </message>
     <message>
         <source>Please Enter Proper Email Address</source>
-        <translation>Veuillez saisir une adresse e-mail valide</translation>
+        <translation>Veuillez saisir une adresse e-mail valide.</translation>
     </message>
 </context>
 <context>
@@ -911,6 +920,46 @@ Essayez «&#xa0;%1 --help&#xa0;» pour plus d&apos;informations.
     <message>
         <source>Desk or work seat, the way you face</source>
         <translation>Bureau ou poste de travail, direction du regard</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <comment>inside a sentence</comment>
+        <translation>nord</translation>
+    </message>
+    <message>
+        <source>North East</source>
+        <comment>inside a sentence</comment>
+        <translation>nord-est</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <comment>inside a sentence</comment>
+        <translation>est</translation>
+    </message>
+    <message>
+        <source>South East</source>
+        <comment>inside a sentence</comment>
+        <translation>sud-est</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <comment>inside a sentence</comment>
+        <translation>sud</translation>
+    </message>
+    <message>
+        <source>South West</source>
+        <comment>inside a sentence</comment>
+        <translation>sud-ouest</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <comment>inside a sentence</comment>
+        <translation>ouest</translation>
+    </message>
+    <message>
+        <source>North West</source>
+        <comment>inside a sentence</comment>
+        <translation>nord-ouest</translation>
     </message>
 </context>
 <context>
@@ -985,7 +1034,7 @@ Essayez «&#xa0;%1 --help&#xa0;» pour plus d&apos;informations.
     <message>
         <source>Per|son|al</source>
         <extracomment>A star&apos;s name on the compass chart; see Suc|cess</extracomment>
-        <translation>Épa|nouis|se|ment</translation>
+        <translation>Sé|ré|ni|té</translation>
     </message>
     <message>
         <source>Mis|haps</source>
@@ -1184,31 +1233,31 @@ Essayez «&#xa0;%1 --help&#xa0;» pour plus d&apos;informations.
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation>Veuillez saisir votre nom</translation>
+        <translation>Veuillez saisir votre nom.</translation>
     </message>
     <message>
         <source>Please Specify Your Sex</source>
-        <translation>Veuillez indiquer votre sexe</translation>
+        <translation>Veuillez indiquer votre sexe.</translation>
     </message>
     <message>
         <source>Please Enter Your Partner&apos;s Name</source>
-        <translation>Veuillez saisir le nom de votre partenaire</translation>
+        <translation>Veuillez saisir le nom de votre partenaire.</translation>
     </message>
     <message>
         <source>Please Specify Your Partner&apos;s Sex</source>
-        <translation>Veuillez indiquer le sexe de votre partenaire</translation>
+        <translation>Veuillez indiquer le sexe de votre partenaire.</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation>Veuillez saisir un jour ou un mois valide&#xa0;!</translation>
+        <translation>Veuillez choisir un jour ou un mois valide.</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation>Veuillez saisir un jour ou un mois valide&#xa0;!</translation>
+        <translation>Veuillez choisir un jour ou un mois valide.</translation>
     </message>
     <message>
         <source>Select the source file</source>
-        <translation>Sélectionner le fichier source</translation>
+        <translation>Ouvrir une lecture enregistrée</translation>
     </message>
     <message>
         <source>Feng Shui Compatibility (*.fsc)</source>

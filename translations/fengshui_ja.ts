@@ -54,11 +54,11 @@
 Element Water is compatible with elements Tree and Metal.<byte value="xd"/>
 <byte value="xd"/>
 Element Water is not compatible with elements Fire and Soil</source>
-        <translation>あなたは水のように流れていく人です。柔軟で順応性のある性格です。安定しているように見えても、実際は落ち着きがありません。自分の決断に自信があり、迷いがないので、良いリーダーになるでしょう。人を惹きつける魅力的な人柄です。<byte value="xd"/>
+        <translation>あなたは水のように流れていく人です。柔軟で順応性のある性格です。安定しているように見えても、実際は落ち着きがありません。自分の決断に自信があり、迷いがないので、良いリーダーになるでしょう。人を引きつける魅力的な人柄です。<byte value="xd"/>
 <byte value="xd"/>
 五行の水は、樹および金と相性が良いです。<byte value="xd"/>
 <byte value="xd"/>
-五行の水は、火および土壌と相性が良くありません</translation>
+五行の水は、火および土壌と相性が良くありません。</translation>
     </message>
     <message>
         <source>You are grounded and have strong roots that spread throughout the soil. You are very loyal and dependable. At the same time you can be stubborn and stick to your decisions. You can be the best friend or the worst enemy.<byte value="xd"/>
@@ -306,7 +306,7 @@ Element Fire is not compatible with elements Metal and Soil.</source>
     <message>
         <source>%1-%2</source>
         <extracomment>The pair of trigrams, the user&apos;s first: &quot;Kun-Kun&quot;</extracomment>
-        <translation>%1-%2</translation>
+        <translation>%1・%2</translation>
     </message>
     <message>
         <source>Mr. %1</source>
@@ -336,7 +336,7 @@ Element Fire is not compatible with elements Metal and Soil.</source>
     </message>
     <message>
         <source>VA Zuvo Dada Vuvizoreduror is based on the compatibility of Kua or Gua numbers of two people according to the Eight Mansions School of Feng Shui. This software shows how your personal trigram reflects how you affect or get affected by other people.</source>
-        <translation>VA Zuvo Dada Vuvizoreduror は、八宅風水に基づく二人のクアナンバー（命卦）の相性をもとにしています。このソフトウェアは、あなたが他の人に与える影響と他の人から受ける影響が、あなた個人の本命卦にどう表れるかを示します。</translation>
+        <translation>VA Zuvo Dada Vuvizoreduror は、八宅風水による二人のクアナンバー（命卦）の相性をもとにしています。このソフトウェアは、あなたが他の人に与える影響と他の人から受ける影響が、あなた個人の本命卦にどう表れるかを示します。</translation>
     </message>
     <message>
         <source>Visit us at %1</source>
@@ -367,7 +367,7 @@ Element Fire is not compatible with elements Metal and Soil.</source>
     </message>
     <message>
         <source>Yes, take me to the discussion forum at %1</source>
-        <translation>はい、%1 のディスカッションフォーラムを開きます</translation>
+        <translation>はい、%1 のフォーラムを開きます</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -379,35 +379,35 @@ Element Fire is not compatible with elements Metal and Soil.</source>
     </message>
     <message>
         <source>Your Name</source>
-        <translation>あなたの名前</translation>
+        <translation>お名前</translation>
     </message>
     <message>
         <source>Your name</source>
-        <translation>あなたの名前</translation>
+        <translation>お名前</translation>
     </message>
     <message>
         <source>Your Email Address</source>
-        <translation>あなたのメールアドレス</translation>
+        <translation>メールアドレス</translation>
     </message>
     <message>
         <source>Your email address</source>
-        <translation>あなたのメールアドレス</translation>
+        <translation>メールアドレス</translation>
     </message>
     <message>
         <source>Friend&apos;s Name</source>
-        <translation>友人の名前</translation>
+        <translation>ご友人のお名前</translation>
     </message>
     <message>
         <source>Friend&apos;s name</source>
-        <translation>友人の名前</translation>
+        <translation>ご友人のお名前</translation>
     </message>
     <message>
         <source>Friend&apos;s Email Address</source>
-        <translation>友人のメールアドレス</translation>
+        <translation>ご友人のメールアドレス</translation>
     </message>
     <message>
         <source>Friend&apos;s email address</source>
-        <translation>友人のメールアドレス</translation>
+        <translation>ご友人のメールアドレス</translation>
     </message>
     <message>
         <source>Refer A Friend &amp;Now</source>
@@ -456,7 +456,7 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>Join our discussion forum at %1</source>
-        <translation>%1 のディスカッションフォーラムにご参加ください</translation>
+        <translation>%1 のフォーラムにご参加ください</translation>
     </message>
     <message>
         <source>Feng Shui Kua Number </source>
@@ -611,7 +611,7 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>Join our discussion forum at %1</source>
-        <translation>%1 のディスカッションフォーラムにご参加ください</translation>
+        <translation>%1 のフォーラムにご参加ください</translation>
     </message>
     <message>
         <source>VA Zuvo Dada Vuvizoreduror is based on the calculation of Kua or Gua numbers of two people. The Kua or Gua Number is calculated according to the Eight Mansions School of Feng Shui. This number helps one attain prosperity and everlasting success. It is calculated on the basis of your birth and gender details.</source>
@@ -800,12 +800,21 @@ Try &apos;%1 --help&apos; for more information.
         <translation>%1: 一度に開ける鑑定は 1 つだけです。無視されたファイル: %2
 </translation>
     </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>コマンドラインオプションのヘルプを表示する。</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <extracomment>The name --help gives the file argument, written as the language writes such a placeholder (in capitals where it has them)</extracomment>
+        <translation>ファイル</translation>
+    </message>
 </context>
 <context>
     <name>shell::frmExit</name>
     <message>
         <source>Please support our discussion forum: visit %1 regularly and join the conversation.</source>
-        <translation>ディスカッションフォーラムへのご支援をお願いします。%1 に定期的にアクセスして、会話にご参加ください。</translation>
+        <translation>フォーラムへのご支援をお願いします。%1 に定期的にアクセスして、議論にご参加ください。</translation>
     </message>
     <message>
         <source>The forum at %1 lives on its visitors. Drop in now and then to keep it going.</source>
@@ -813,11 +822,11 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Enjoyed this program? Support the discussion forum behind it by visiting %1 regularly.</source>
-        <translation>このプログラムはお楽しみいただけましたか？&#x3000;%1 に定期的にアクセスして、このプログラムを支えるディスカッションフォーラムを応援してください。</translation>
+        <translation>このプログラムはお楽しみいただけましたか？&#x3000;%1 に定期的にアクセスして、このプログラムを支えるフォーラムを応援してください。</translation>
     </message>
     <message>
         <source>Help our discussion forum grow: make %1 one of the sites you visit regularly.</source>
-        <translation>ディスカッションフォーラムの成長にご協力ください。%1 を、定期的に訪れるサイトのひとつに加えてください。</translation>
+        <translation>フォーラムの成長にご協力ください。%1 を、定期的に訪れるサイトのひとつに加えてください。</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
@@ -911,6 +920,46 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>Desk or work seat, the way you face</source>
         <translation>机・作業席（顔を向ける方位）</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <comment>inside a sentence</comment>
+        <translation>北</translation>
+    </message>
+    <message>
+        <source>North East</source>
+        <comment>inside a sentence</comment>
+        <translation>北東</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <comment>inside a sentence</comment>
+        <translation>東</translation>
+    </message>
+    <message>
+        <source>South East</source>
+        <comment>inside a sentence</comment>
+        <translation>南東</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <comment>inside a sentence</comment>
+        <translation>南</translation>
+    </message>
+    <message>
+        <source>South West</source>
+        <comment>inside a sentence</comment>
+        <translation>南西</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <comment>inside a sentence</comment>
+        <translation>西</translation>
+    </message>
+    <message>
+        <source>North West</source>
+        <comment>inside a sentence</comment>
+        <translation>北西</translation>
     </message>
 </context>
 <context>
@@ -1200,11 +1249,11 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation>正しい日付または月を入力してください！</translation>
+        <translation>日付が正しくありません。日と月を確認してください。</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation>正しい日付または月を入力してください！</translation>
+        <translation>日付が正しくありません。日と月を確認してください。</translation>
     </message>
     <message>
         <source>Select the source file</source>
@@ -1212,7 +1261,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Feng Shui Compatibility (*.fsc)</source>
-        <translation>風水相性 (*.fsc)</translation>
+        <translation>風水相性鑑定 (*.fsc)</translation>
     </message>
 </context>
 </TS>

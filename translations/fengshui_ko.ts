@@ -27,26 +27,26 @@
     </message>
     <message>
         <source>Counted from 1 March, your Kua number would be %1.</source>
-        <translation>3월 1일부터 한 해를 세면 귀하의 본명괘 숫자는 %1입니다.</translation>
+        <translation>3월 1일부터 한 해를 세면 본인의 본명궁 숫자는 %1입니다.</translation>
     </message>
     <message>
         <source>Counted from 1 March, your partner&apos;s Kua number would be %1.</source>
-        <translation>3월 1일부터 한 해를 세면 상대방의 본명괘 숫자는 %1입니다.</translation>
+        <translation>3월 1일부터 한 해를 세면 상대방의 본명궁 숫자는 %1입니다.</translation>
     </message>
     <message>
         <source>Counted from Li Chun, your Kua number would be %1.</source>
-        <translation>입춘부터 한 해를 세면 귀하의 본명괘 숫자는 %1입니다.</translation>
+        <translation>입춘부터 한 해를 세면 본인의 본명궁 숫자는 %1입니다.</translation>
     </message>
     <message>
         <source>Counted from Li Chun, your partner&apos;s Kua number would be %1.</source>
-        <translation>입춘부터 한 해를 세면 상대방의 본명괘 숫자는 %1입니다.</translation>
+        <translation>입춘부터 한 해를 세면 상대방의 본명궁 숫자는 %1입니다.</translation>
     </message>
 </context>
 <context>
     <name>ReadingWords</name>
     <message>
         <source>No character reading is known for this Kua number.</source>
-        <translation>이 본명괘에 해당하는 성격 풀이가 없습니다.</translation>
+        <translation>이 본명궁 숫자에 해당하는 성격 풀이가 없습니다.</translation>
     </message>
     <message>
         <source>You will flow like water. You have a flexible and adjusting nature. You may seem stable but in reality you are restless. You will make a good leader, as you are confident and clear about your decisions. You have a magnetic personality.<byte value="xd"/>
@@ -54,11 +54,11 @@
 Element Water is compatible with elements Tree and Metal.<byte value="xd"/>
 <byte value="xd"/>
 Element Water is not compatible with elements Fire and Soil</source>
-        <translation>귀하는 물처럼 흘러갑니다. 유연하고 상황에 잘 적응하는 성품을 지니고 있습니다. 겉으로는 안정되어 보이지만 실제로는 마음이 늘 들떠 있습니다. 자신감이 있고 결정이 분명하므로 좋은 지도자가 될 것입니다. 사람을 끌어당기는 매력적인 성격을 지니고 있습니다.<byte value="xd"/>
+        <translation>물처럼 흘러가는 사람입니다. 유연하고 상황에 잘 적응하는 성품을 지니고 있습니다. 겉으로는 안정되어 보이지만 실제로는 마음이 늘 들떠 있습니다. 자신감이 있고 결정이 분명하므로 좋은 지도자가 될 것입니다. 사람을 끌어당기는 매력적인 성격을 지니고 있습니다.<byte value="xd"/>
 <byte value="xd"/>
 수(水) 오행은 나무 오행 및 금(金) 오행과 궁합이 맞습니다.<byte value="xd"/>
 <byte value="xd"/>
-수(水) 오행은 화(火) 오행 및 흙 오행과 궁합이 맞지 않습니다</translation>
+수(水) 오행은 화(火) 오행 및 흙 오행과 궁합이 맞지 않습니다.</translation>
     </message>
     <message>
         <source>You are grounded and have strong roots that spread throughout the soil. You are very loyal and dependable. At the same time you can be stubborn and stick to your decisions. You can be the best friend or the worst enemy.<byte value="xd"/>
@@ -66,7 +66,7 @@ Element Water is not compatible with elements Fire and Soil</source>
 Element Earth is compatible with elements Fire and Metal.<byte value="xd"/>
 <byte value="xd"/>
 Element Earth is compatible with elements Wood and Water.</source>
-        <translation>귀하는 현실에 발을 굳게 딛고 있으며, 흙 속 곳곳으로 뻗어 나간 튼튼한 뿌리를 지니고 있습니다. 매우 충직하고 믿음직합니다. 한편으로는 고집이 세어 한번 내린 결정을 굽히지 않기도 합니다. 가장 좋은 친구가 될 수도 있고 가장 무서운 적이 될 수도 있습니다.<byte value="xd"/>
+        <translation>현실에 발을 굳게 딛고 있으며, 흙 속 곳곳으로 뻗어 나간 튼튼한 뿌리를 지니고 있습니다. 매우 충직하고 믿음직합니다. 한편으로는 고집이 세어 한번 내린 결정을 굽히지 않기도 합니다. 가장 좋은 친구가 될 수도 있고 가장 무서운 적이 될 수도 있습니다.<byte value="xd"/>
 <byte value="xd"/>
 토(土) 오행은 화(火) 오행 및 금(金) 오행과 궁합이 맞습니다.<byte value="xd"/>
 <byte value="xd"/>
@@ -78,7 +78,7 @@ Element Earth is compatible with elements Wood and Water.</source>
 Element Metal is compatible with elements Water and Soil.<byte value="xd"/>
 <byte value="xd"/>
 Element Metal is not compatible with elements Fire and Wood.    </source>
-        <translation>귀하는 깊이 생각하는 사람이며, 무엇이든 스스로 알아내야 한다고 믿습니다. 천성적으로 절제력이 있고 체계적입니다. 양보다 질을 더 중요하게 여깁니다.<byte value="xd"/>
+        <translation>깊이 생각하는 사람이며, 무엇이든 스스로 알아내야 한다고 믿습니다. 천성적으로 절제력이 있고 체계적입니다. 양보다 질을 더 중요하게 여깁니다.<byte value="xd"/>
 <byte value="xd"/>
 금(金) 오행은 수(水) 오행 및 흙 오행과 궁합이 맞습니다.<byte value="xd"/>
 <byte value="xd"/>
@@ -90,7 +90,7 @@ Element Metal is not compatible with elements Fire and Wood.    </source>
 Element Wood is compatible with elements Water and Fire.<byte value="xd"/>
 <byte value="xd"/>
 Element Wood is not compatible with elements Fire and Tree.</source>
-        <translation>귀하는 자신의 일에 헌신하며 약속한 일은 언제나 지킵니다. 늘 젊은 마음을 지니고 있으며, 정상에 올라 널리 뻗어 나가는 것을 목표로 삼습니다.<byte value="xd"/>
+        <translation>자신의 일에 헌신하며 약속한 일은 언제나 지킵니다. 늘 젊은 마음을 지니고 있으며, 정상에 올라 널리 뻗어 나가는 것을 목표로 삼습니다.<byte value="xd"/>
 <byte value="xd"/>
 목(木) 오행은 수(水) 오행 및 화(火) 오행과 궁합이 맞습니다.<byte value="xd"/>
 <byte value="xd"/>
@@ -102,7 +102,7 @@ Element Wood is not compatible with elements Fire and Tree.</source>
 Element Fire is compatible with elements Wood and Soil.<byte value="xd"/>
 <byte value="xd"/>
 Element Fire is not compatible with elements Metal and Soil.</source>
-        <translation>귀하의 내면에는 열정과 불꽃이 뜨겁게 타오르고 있습니다. 매력적인 성격을 지니고 있으며 무슨 일이든 늘 의욕적으로 임합니다. 주위에 사람들이 있어야 하며 외로움을 싫어합니다.<byte value="xd"/>
+        <translation>내면에 열정과 불꽃이 뜨겁게 타오르고 있습니다. 매력적인 성격을 지니고 있으며 무슨 일이든 늘 의욕적으로 임합니다. 주위에 사람들이 있어야 하며 외로움을 싫어합니다.<byte value="xd"/>
 <byte value="xd"/>
 화(火) 오행은 목(木) 오행 및 흙 오행과 궁합이 맞습니다.<byte value="xd"/>
 <byte value="xd"/>
@@ -111,12 +111,12 @@ Element Fire is not compatible with elements Metal and Soil.</source>
     <message>
         <source>East</source>
         <comment>group</comment>
-        <translation>동사명</translation>
+        <translation>동사명(東四命)</translation>
     </message>
     <message>
         <source>West</source>
         <comment>group</comment>
-        <translation>서사명</translation>
+        <translation>서사명(西四命)</translation>
     </message>
     <message>
         <source>Water</source>
@@ -181,7 +181,7 @@ Element Fire is not compatible with elements Metal and Soil.</source>
     <message>
         <source>Li</source>
         <comment>trigram</comment>
-        <translation>리(離)</translation>
+        <translation>이(離)</translation>
     </message>
     <message>
         <source>Off White</source>
@@ -196,22 +196,22 @@ Element Fire is not compatible with elements Metal and Soil.</source>
     <message>
         <source>Black</source>
         <comment>colour</comment>
-        <translation>검정</translation>
+        <translation>검은색</translation>
     </message>
     <message>
         <source>Green</source>
         <comment>colour</comment>
-        <translation>초록</translation>
+        <translation>초록색</translation>
     </message>
     <message>
         <source>Blue</source>
         <comment>colour</comment>
-        <translation>파랑</translation>
+        <translation>파란색</translation>
     </message>
     <message>
         <source>Orange</source>
         <comment>colour</comment>
-        <translation>주황</translation>
+        <translation>주황색</translation>
     </message>
     <message>
         <source>Gray</source>
@@ -221,7 +221,7 @@ Element Fire is not compatible with elements Metal and Soil.</source>
     <message>
         <source>Red</source>
         <comment>colour</comment>
-        <translation>빨강</translation>
+        <translation>빨간색</translation>
     </message>
     <message>
         <source>White</source>
@@ -231,7 +231,7 @@ Element Fire is not compatible with elements Metal and Soil.</source>
     <message>
         <source>Purple</source>
         <comment>colour</comment>
-        <translation>보라</translation>
+        <translation>보라색</translation>
     </message>
     <message>
         <source>North</source>
@@ -336,7 +336,7 @@ Element Fire is not compatible with elements Metal and Soil.</source>
     </message>
     <message>
         <source>VA Zuvo Dada Vuvizoreduror is based on the compatibility of Kua or Gua numbers of two people according to the Eight Mansions School of Feng Shui. This software shows how your personal trigram reflects how you affect or get affected by other people.</source>
-        <translation>VA Zuvo Dada Vuvizoreduror는 팔택풍수에 따른 두 사람의 본명괘(Kua 또는 Gua) 궁합을 바탕으로 합니다. 이 소프트웨어는 귀하가 다른 사람과 어떻게 영향을 주고받는지를 귀하의 개인 괘로 보여 줍니다.</translation>
+        <translation>VA Zuvo Dada Vuvizoreduror는 팔택풍수에 따른 두 사람의 본명궁(本命宮) 궁합을 바탕으로 합니다. 이 소프트웨어는 다른 사람과 영향을 주고받는 모습이 본인의 괘에 어떻게 나타나는지 보여 줍니다.</translation>
     </message>
     <message>
         <source>Visit us at %1</source>
@@ -344,7 +344,7 @@ Element Fire is not compatible with elements Metal and Soil.</source>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>재택 창업 기회. 직접 인터넷 사업을 시작하여 온라인으로 수익을 올리십시오. 귀하의 웹사이트 브랜드를 완전히 입힌 이 소프트웨어를 받아 보십시오.</translation>
+        <translation>재택 창업 기회. 직접 인터넷 사업을 시작하여 온라인으로 수익을 올리세요. 운영하시는 웹사이트의 브랜드를 완전히 입힌 이 소프트웨어를 받아 보세요.</translation>
     </message>
     <message>
         <source>Click here for more details</source>
@@ -437,7 +437,7 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
 
 프로그램마다 간단한 설명과 그림, 다운로드 링크가 담긴 전용 페이지가 있으므로, 내려받기 전에 어떤 프로그램인지 확인할 수 있습니다.
 
-%1에서 전체 목록을 둘러보시고 마음에 드는 프로그램을 골라 보십시오.</translation>
+%1에서 전체 목록을 둘러보시고 마음에 드는 프로그램을 골라 보세요.</translation>
     </message>
     <message>
         <source>Visit the program catalogue</source>
@@ -456,31 +456,31 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>Join our discussion forum at %1</source>
-        <translation>토론 포럼에 참여하십시오: %1</translation>
+        <translation>토론 포럼에 참여하세요: %1</translation>
     </message>
     <message>
         <source>Feng Shui Kua Number </source>
-        <translation>풍수 본명괘 </translation>
+        <translation>풍수 본명궁 </translation>
     </message>
     <message>
         <source>Your Kua Number is: </source>
-        <translation>귀하의 본명괘 숫자: </translation>
+        <translation>본명궁 숫자: </translation>
     </message>
     <message>
         <source>Kua or Gua Number calculated according to the Eight Mansions School of Feng Shui helps one attain prosperity and everlasting success. It is calculated on basis of your birth and gender details.</source>
-        <translation>팔택풍수에 따라 계산한 본명괘(Kua 또는 Gua)는 번영과 영원한 성공을 얻는 데 도움이 됩니다. 본명괘는 귀하의 출생 정보와 성별을 바탕으로 계산합니다.</translation>
+        <translation>팔택풍수에 따라 계산한 본명궁은 번영과 영원한 성공을 얻는 데 도움이 됩니다. 본명궁은 출생 정보와 성별을 바탕으로 계산합니다.</translation>
     </message>
     <message>
         <source>Your Color is:</source>
-        <translation>귀하의 색상:</translation>
+        <translation>색상:</translation>
     </message>
     <message>
         <source>Your Element is: </source>
-        <translation>귀하의 오행: </translation>
+        <translation>오행: </translation>
     </message>
     <message>
         <source>Your are a</source>
-        <translation>귀하는</translation>
+        <translation>본명궁으로 보면</translation>
     </message>
     <message>
         <source>Group Person</source>
@@ -488,7 +488,7 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source> Feng Shui Kua Number </source>
-        <translation> 풍수 본명괘 </translation>
+        <translation> 풍수 본명궁 </translation>
     </message>
     <message>
         <source>Trigram Compatibility</source>
@@ -496,7 +496,7 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>Your Trigram</source>
-        <translation>귀하의 괘</translation>
+        <translation>본인의 괘</translation>
     </message>
     <message>
         <source>Color</source>
@@ -544,11 +544,11 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>이 소프트웨어를 귀하의 사이트에 맞게 공동 브랜딩하십시오. 방문자의 충성도와 방문 수를 높이십시오. 여기에 귀하의 사이트 이름과 링크를 넣으십시오. 자세한 내용은 “도움말”을 참조하십시오. 공동 브랜딩에 대해 더 알아보려면 여기를 클릭하십시오.</translation>
+        <translation>이 소프트웨어를 운영하시는 사이트에 맞게 공동 브랜딩하세요. 방문자의 충성도와 방문 수를 높이세요. 여기에 사이트 이름과 링크를 넣으세요. 자세한 내용은 “도움말”을 참조하세요. 공동 브랜딩에 대해 더 알아보려면 여기를 클릭하세요.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>재택 창업 기회. 직접 인터넷 사업을 시작하여 온라인으로 수익을 올리십시오. 귀하의 웹사이트 브랜드를 완전히 입힌 이 소프트웨어를 받아 보십시오. 자세한 내용을 보려면 여기를 클릭하십시오.</translation>
+        <translation>재택 창업 기회. 직접 인터넷 사업을 시작하여 온라인으로 수익을 올리세요. 운영하시는 웹사이트의 브랜드를 완전히 입힌 이 소프트웨어를 받아 보세요. 자세한 내용을 보려면 여기를 클릭하세요.</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -611,15 +611,15 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>Join our discussion forum at %1</source>
-        <translation>토론 포럼에 참여하십시오: %1</translation>
+        <translation>토론 포럼에 참여하세요: %1</translation>
     </message>
     <message>
         <source>VA Zuvo Dada Vuvizoreduror is based on the calculation of Kua or Gua numbers of two people. The Kua or Gua Number is calculated according to the Eight Mansions School of Feng Shui. This number helps one attain prosperity and everlasting success. It is calculated on the basis of your birth and gender details.</source>
-        <translation>VA Zuvo Dada Vuvizoreduror는 두 사람의 본명괘(Kua 또는 Gua) 계산을 바탕으로 합니다. 본명괘는 팔택풍수에 따라 계산하며, 번영과 영원한 성공을 얻는 데 도움이 됩니다. 본명괘 계산에는 귀하의 출생 정보와 성별이 쓰입니다.</translation>
+        <translation>VA Zuvo Dada Vuvizoreduror는 두 사람의 본명궁(本命宮) 계산을 바탕으로 합니다. 본명궁은 팔택풍수에 따라 계산하며, 번영과 영원한 성공을 얻는 데 도움이 됩니다. 본명궁 계산에는 출생 정보와 성별이 쓰입니다.</translation>
     </message>
     <message>
         <source>VA Zuvo Dada Vuvizoreduror is based on the principle that the Kua number for a person helps one analyze their destiny and defines their auspicious and inauspicious directions. People of compatible direction groups get along well with each while those of opposing direction groups do not. VA Zuvo Dada Vuvizoreduror helps you analyze your relationship on the basis of this school of Feng Shui.</source>
-        <translation>VA Zuvo Dada Vuvizoreduror는 한 사람의 본명괘가 그 사람의 운명을 분석하는 데 도움을 주고 길한 방위와 흉한 방위를 정해 준다는 원리에 기초합니다. 방위 그룹이 서로 맞는 사람들은 잘 어울리지만, 방위 그룹이 서로 반대인 사람들은 그렇지 않습니다. VA Zuvo Dada Vuvizoreduror는 이 풍수 유파에 따라 두 분의 관계를 분석해 드립니다.</translation>
+        <translation>VA Zuvo Dada Vuvizoreduror는 한 사람의 본명궁이 그 사람의 운명을 분석하는 데 도움을 주고 길한 방위와 흉한 방위를 정해 준다는 원리에 기초합니다. 방위 그룹이 서로 맞는 사람들은 잘 어울리지만, 방위 그룹이 서로 반대인 사람들은 그렇지 않습니다. VA Zuvo Dada Vuvizoreduror는 이 풍수 유파에 따라 두 분의 관계를 분석해 드립니다.</translation>
     </message>
     <message>
         <source>&amp;Open Previously Saved Reading</source>
@@ -627,7 +627,7 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>Your Details Please</source>
-        <translation>본인 정보를 입력하십시오</translation>
+        <translation>본인 정보를 입력하세요</translation>
     </message>
     <message>
         <source>Name</source>
@@ -675,7 +675,7 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>Your Partner&apos;s Details Please</source>
-        <translation>상대방 정보를 입력하십시오</translation>
+        <translation>상대방 정보를 입력하세요</translation>
     </message>
     <message>
         <source>Your partner&apos;s name</source>
@@ -707,11 +707,11 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>재택 창업 기회. 직접 인터넷 사업을 시작하여 온라인으로 수익을 올리십시오. 귀하의 웹사이트 브랜드를 완전히 입힌 이 소프트웨어를 받아 보십시오. 자세한 내용을 보려면 여기를 클릭하십시오.</translation>
+        <translation>재택 창업 기회. 직접 인터넷 사업을 시작하여 온라인으로 수익을 올리세요. 운영하시는 웹사이트의 브랜드를 완전히 입힌 이 소프트웨어를 받아 보세요. 자세한 내용을 보려면 여기를 클릭하세요.</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>이 소프트웨어를 귀하의 사이트에 맞게 공동 브랜딩하십시오. 방문자의 충성도와 방문 수를 높이십시오. 여기에 귀하의 사이트 이름과 링크를 넣으십시오. 자세한 내용은 “도움말”을 참조하십시오. 공동 브랜딩에 대해 더 알아보려면 여기를 클릭하십시오.</translation>
+        <translation>이 소프트웨어를 운영하시는 사이트에 맞게 공동 브랜딩하세요. 방문자의 충성도와 방문 수를 높이세요. 여기에 사이트 이름과 링크를 넣으세요. 자세한 내용은 “도움말”을 참조하세요. 공동 브랜딩에 대해 더 알아보려면 여기를 클릭하세요.</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -769,11 +769,11 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>Please Check The File.</source>
-        <translation>파일을 확인하십시오.</translation>
+        <translation>파일을 확인하세요.</translation>
     </message>
     <message>
         <source>The file did not arrive in time. Please try again later.</source>
-        <translation>파일을 제시간에 읽지 못했습니다. 잠시 후 다시 시도하십시오.</translation>
+        <translation>파일을 제시간에 읽지 못했습니다. 잠시 후 다시 시도하세요.</translation>
     </message>
 </context>
 <context>
@@ -791,7 +791,7 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
 Try &apos;%1 --help&apos; for more information.
 </source>
         <translation>%1: %2
-자세한 내용은 &apos;%1 --help&apos;를 실행하십시오.
+자세한 내용은 &apos;%1 --help&apos;를 실행하세요.
 </translation>
     </message>
     <message>
@@ -800,44 +800,53 @@ Try &apos;%1 --help&apos; for more information.
         <translation>%1: 풀이는 한 번에 하나만 열 수 있습니다. 무시된 파일: %2
 </translation>
     </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>명령행 옵션 도움말을 표시합니다.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <extracomment>The name --help gives the file argument, written as the language writes such a placeholder (in capitals where it has them)</extracomment>
+        <translation>파일</translation>
+    </message>
 </context>
 <context>
     <name>shell::frmExit</name>
     <message>
         <source>Please support our discussion forum: visit %1 regularly and join the conversation.</source>
-        <translation>토론 포럼을 응원해 주십시오. %1에 자주 들러 대화에 함께해 주십시오.</translation>
+        <translation>토론 포럼을 응원해 주세요. %1에 자주 들러 대화에 함께해 주세요.</translation>
     </message>
     <message>
         <source>The forum at %1 lives on its visitors. Drop in now and then to keep it going.</source>
-        <translation>%1의 포럼은 방문자 덕분에 유지됩니다. 포럼이 계속 이어지도록 가끔씩 들러 주십시오.</translation>
+        <translation>%1의 포럼은 방문자 덕분에 유지됩니다. 포럼이 계속 이어지도록 가끔씩 들러 주세요.</translation>
     </message>
     <message>
         <source>Enjoyed this program? Support the discussion forum behind it by visiting %1 regularly.</source>
-        <translation>이 프로그램이 마음에 드셨습니까? %1에 자주 방문하여 이 프로그램을 뒷받침하는 토론 포럼을 응원해 주십시오.</translation>
+        <translation>이 프로그램이 마음에 드셨나요? %1에 자주 방문하여 이 프로그램을 뒷받침하는 토론 포럼을 응원해 주세요.</translation>
     </message>
     <message>
         <source>Help our discussion forum grow: make %1 one of the sites you visit regularly.</source>
-        <translation>토론 포럼이 성장하도록 도와주십시오. 자주 방문하는 사이트에 %1도 추가해 주십시오.</translation>
+        <translation>토론 포럼이 성장하도록 도와주세요. 자주 방문하는 사이트에 %1도 추가해 주세요.</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation>본인 이름을 입력하십시오.</translation>
+        <translation>본인 이름을 입력하세요.</translation>
     </message>
     <message>
         <source>Please Enter Your Email</source>
-        <translation>본인 이메일 주소를 입력하십시오.</translation>
+        <translation>본인 이메일 주소를 입력하세요.</translation>
     </message>
     <message>
         <source>Please Enter Your Message</source>
-        <translation>메시지를 입력하십시오.</translation>
+        <translation>메시지를 입력하세요.</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Name</source>
-        <translation>친구 이름을 입력하십시오.</translation>
+        <translation>친구 이름을 입력하세요.</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Email</source>
-        <translation>친구 이메일 주소를 입력하십시오.</translation>
+        <translation>친구 이메일 주소를 입력하세요.</translation>
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>
@@ -845,11 +854,11 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
-        <translation>서로 다른 이메일 주소를 입력하십시오.</translation>
+        <translation>서로 다른 이메일 주소를 입력하세요.</translation>
     </message>
     <message>
         <source>Please Enter Proper Email Address</source>
-        <translation>올바른 이메일 주소를 입력하십시오.</translation>
+        <translation>올바른 이메일 주소를 입력하세요.</translation>
     </message>
 </context>
 <context>
@@ -886,11 +895,11 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>Inner ring: %1. Outer ring: %2. %3 good for both.</source>
         <extracomment>%1 and %2 the two names, or &quot;you&quot; and &quot;your partner&quot;; %3 the star that marks a direction good for both</extracomment>
-        <translation>안쪽 고리: %1. 바깥쪽 고리: %2. %3 두 분 모두에게 길한 방위.</translation>
+        <translation>%3 표시는 두 분 모두에게 길한 방위입니다. 안쪽 원은 %1, 바깥쪽 원은 %2입니다.</translation>
     </message>
     <message>
         <source>A direction is the way you face when you sit or work, and the way the head of the bed points. Lay North on the north of your floor plan as a compass measures it, not on the front door.</source>
-        <translation>방위란 앉거나 일할 때 바라보는 방향과 침대 머리 쪽이 향하는 방향을 말합니다. 방위도의 북쪽은 현관이 아니라 나침반으로 잰 평면도의 북쪽에 맞추십시오.</translation>
+        <translation>방위란 앉거나 일할 때 바라보는 방향과 침대 머리 쪽이 향하는 방향을 말합니다. 방위도의 북쪽은 현관이 아니라 나침반으로 잰 평면도의 북쪽에 맞추세요.</translation>
     </message>
     <message>
         <source>You are of one group: your charts share its four favourable directions.</source>
@@ -911,6 +920,46 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>Desk or work seat, the way you face</source>
         <translation>책상이나 작업 자리, 바라보는 방향</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <comment>inside a sentence</comment>
+        <translation>북</translation>
+    </message>
+    <message>
+        <source>North East</source>
+        <comment>inside a sentence</comment>
+        <translation>북동</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <comment>inside a sentence</comment>
+        <translation>동</translation>
+    </message>
+    <message>
+        <source>South East</source>
+        <comment>inside a sentence</comment>
+        <translation>남동</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <comment>inside a sentence</comment>
+        <translation>남</translation>
+    </message>
+    <message>
+        <source>South West</source>
+        <comment>inside a sentence</comment>
+        <translation>남서</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <comment>inside a sentence</comment>
+        <translation>서</translation>
+    </message>
+    <message>
+        <source>North West</source>
+        <comment>inside a sentence</comment>
+        <translation>북서</translation>
     </message>
 </context>
 <context>
@@ -1051,7 +1100,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Kua Number</source>
-        <translation>본명괘 숫자</translation>
+        <translation>본명궁 숫자</translation>
     </message>
     <message>
         <source>Group</source>
@@ -1075,11 +1124,11 @@ Try &apos;%1 --help&apos; for more information.
     <name>ui::frmFengShuiCompatibilityResult</name>
     <message>
         <source>Your Kua Number</source>
-        <translation>귀하의 본명괘</translation>
+        <translation>본인의 본명궁</translation>
     </message>
     <message>
         <source>Your Partner&apos;s Kua Number</source>
-        <translation>상대방의 본명괘</translation>
+        <translation>상대방의 본명궁</translation>
     </message>
     <message>
         <source>Trigram Compatibility</source>
@@ -1184,27 +1233,27 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation>본인 이름을 입력하십시오.</translation>
+        <translation>본인 이름을 입력하세요.</translation>
     </message>
     <message>
         <source>Please Specify Your Sex</source>
-        <translation>본인 성별을 선택하십시오.</translation>
+        <translation>본인 성별을 선택하세요.</translation>
     </message>
     <message>
         <source>Please Enter Your Partner&apos;s Name</source>
-        <translation>상대방 이름을 입력하십시오.</translation>
+        <translation>상대방 이름을 입력하세요.</translation>
     </message>
     <message>
         <source>Please Specify Your Partner&apos;s Sex</source>
-        <translation>상대방 성별을 선택하십시오.</translation>
+        <translation>상대방 성별을 선택하세요.</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation>올바른 날짜 또는 월을 입력하십시오!</translation>
+        <translation>날짜가 올바르지 않습니다. 일과 월을 확인하세요.</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation>올바른 날짜 또는 월을 입력하십시오!</translation>
+        <translation>날짜가 올바르지 않습니다. 일과 월을 확인하세요.</translation>
     </message>
     <message>
         <source>Select the source file</source>
@@ -1212,7 +1261,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Feng Shui Compatibility (*.fsc)</source>
-        <translation>풍수 궁합 (*.fsc)</translation>
+        <translation>풍수 궁합 풀이 (*.fsc)</translation>
     </message>
 </context>
 </TS>

@@ -102,7 +102,7 @@ O elemento Madeira não é compatível com os elementos Fogo e Árvore.</transla
 Element Fire is compatible with elements Wood and Soil.<byte value="xd"/>
 <byte value="xd"/>
 Element Fire is not compatible with elements Metal and Soil.</source>
-        <translation>Você tem muita paixão e um fogo que arde dentro de si. Tem uma personalidade atraente e sempre faz as coisas com entusiasmo. Precisa de gente por perto e detesta a solidão.<byte value="xd"/>
+        <translation>Você tem muita paixão e um fogo que arde dentro de você. Tem uma personalidade atraente e sempre faz as coisas com entusiasmo. Precisa de gente por perto e detesta a solidão.<byte value="xd"/>
 <byte value="xd"/>
 O elemento Fogo é compatível com os elementos Madeira e Solo.<byte value="xd"/>
 <byte value="xd"/>
@@ -433,7 +433,7 @@ O elemento Fogo não é compatível com os elementos Metal e Solo.</translation>
 Every program has a page of its own with a short description, a picture and a download link, so you can see what it does before you fetch it.
 
 Browse the whole catalogue at %1 and pick the programs that suit you.</source>
-        <translation>Além deste programa, publicamos vários outros pequenos programas para casa e escritório. Todos são gratuitos para experimentar, rápidos de instalar e fáceis de usar.
+        <translation>Além deste programa, publicamos vários outros pequenos programas para casa e escritório. Todos podem ser experimentados gratuitamente, são rápidos de instalar e fáceis de usar.
 
 Cada programa tem uma página própria com uma breve descrição, uma imagem e um link para download, para que você veja o que ele faz antes de baixá-lo.
 
@@ -544,7 +544,7 @@ Consulte o catálogo completo em %1 e escolha os programas que combinam com voc�
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>Ponha a marca do seu site neste programa. Aumente a fidelidade e o tráfego do site. Coloque aqui o nome e o link do seu site. Detalhes na “Ajuda”. Clique aqui e saiba mais sobre co-branding.</translation>
+        <translation>Personalize este programa com a marca do seu site. Aumente a fidelidade e o tráfego do site. Coloque aqui o nome e o link do seu site. Detalhes na “Ajuda”. Clique aqui e saiba mais sobre co-branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -711,7 +711,7 @@ Consulte o catálogo completo em %1 e escolha os programas que combinam com voc�
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>Ponha a marca do seu site neste programa. Aumente a fidelidade e o tráfego do site. Coloque aqui o nome e o link do seu site. Detalhes na “Ajuda”. Clique aqui e saiba mais sobre co-branding.</translation>
+        <translation>Personalize este programa com a marca do seu site. Aumente a fidelidade e o tráfego do site. Coloque aqui o nome e o link do seu site. Detalhes na “Ajuda”. Clique aqui e saiba mais sobre co-branding.</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -754,7 +754,7 @@ Consulte o catálogo completo em %1 e escolha os programas que combinam com voc�
     <name>platform</name>
     <message>
         <source>The page could not be drawn.</source>
-        <translation>Não foi possível desenhar a página.</translation>
+        <translation>Não foi possível gerar a página.</translation>
     </message>
     <message>
         <source>The printing module could not be loaded: %1</source>
@@ -791,7 +791,7 @@ Consulte o catálogo completo em %1 e escolha os programas que combinam com voc�
 Try &apos;%1 --help&apos; for more information.
 </source>
         <translation>%1: %2
-Experimente &quot;%1 --help&quot; para mais informações.
+Experimente “%1 --help” para mais informações.
 </translation>
     </message>
     <message>
@@ -799,6 +799,15 @@ Experimente &quot;%1 --help&quot; para mais informações.
 </source>
         <translation>%1: só é possível abrir uma leitura por vez; o restante foi ignorado: %2
 </translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Mostra a ajuda sobre as opções da linha de comando.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <extracomment>The name --help gives the file argument, written as the language writes such a placeholder (in capitals where it has them)</extracomment>
+        <translation>ARQUIVO</translation>
     </message>
 </context>
 <context>
@@ -911,6 +920,46 @@ Experimente &quot;%1 --help&quot; para mais informações.
     <message>
         <source>Desk or work seat, the way you face</source>
         <translation>Mesa ou posto de trabalho, para onde se olha</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <comment>inside a sentence</comment>
+        <translation>norte</translation>
+    </message>
+    <message>
+        <source>North East</source>
+        <comment>inside a sentence</comment>
+        <translation>nordeste</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <comment>inside a sentence</comment>
+        <translation>leste</translation>
+    </message>
+    <message>
+        <source>South East</source>
+        <comment>inside a sentence</comment>
+        <translation>sudeste</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <comment>inside a sentence</comment>
+        <translation>sul</translation>
+    </message>
+    <message>
+        <source>South West</source>
+        <comment>inside a sentence</comment>
+        <translation>sudoeste</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <comment>inside a sentence</comment>
+        <translation>oeste</translation>
+    </message>
+    <message>
+        <source>North West</source>
+        <comment>inside a sentence</comment>
+        <translation>noroeste</translation>
     </message>
 </context>
 <context>
@@ -1208,7 +1257,7 @@ Experimente &quot;%1 --help&quot; para mais informações.
     </message>
     <message>
         <source>Select the source file</source>
-        <translation>Selecione o arquivo de origem</translation>
+        <translation>Abrir leitura salva</translation>
     </message>
     <message>
         <source>Feng Shui Compatibility (*.fsc)</source>

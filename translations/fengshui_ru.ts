@@ -54,7 +54,7 @@
 Element Water is compatible with elements Tree and Metal.<byte value="xd"/>
 <byte value="xd"/>
 Element Water is not compatible with elements Fire and Soil</source>
-        <translation>Вы будете течь, как вода. У Вас гибкий характер, Вы легко приспосабливаетесь. Вы можете выглядеть уравновешенно, но на деле Вы неугомонны. Из Вас выйдет хороший руководитель: Вы уверены в себе и принимаете чёткие решения. Вы — притягательная личность.<byte value="xd"/>
+        <translation>Вы подвижны и переменчивы, как вода. У Вас гибкий характер, Вы легко приспосабливаетесь. Вы можете выглядеть уравновешенно, но на деле Вы неугомонны. Из Вас выйдет хороший руководитель: Вы уверены в себе и принимаете чёткие решения. Вы — притягательная личность.<byte value="xd"/>
 <byte value="xd"/>
 Стихия Вода совместима со стихиями Древо и Металл.<byte value="xd"/>
 <byte value="xd"/>
@@ -310,18 +310,18 @@ Element Fire is not compatible with elements Metal and Soil.</source>
     </message>
     <message>
         <source>Mr. %1</source>
-        <translation>г-н %1</translation>
+        <translation>%1</translation>
     </message>
     <message>
         <source>Ms. %1</source>
-        <translation>г-жа %1</translation>
+        <translation>%1</translation>
     </message>
 </context>
 <context>
     <name>UpdateReminder</name>
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
-        <translation>Возможно, для этой программы доступно обновление.<byte value="xd"/>Вы хотите проверить наличие обновлений?</translation>
+        <translation>Возможно, для этой программы доступно обновление.<byte value="xd"/>Проверить наличие обновлений?</translation>
     </message>
 </context>
 <context>
@@ -544,7 +544,7 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>Программа под брендом Вашего сайта. Рост лояльности и посещаемости. Здесь — название и ссылка сайта. См. меню «Справка». Подробнее о совместном брендинге — щёлкните здесь.</translation>
+        <translation>Программа под брендом Вашего сайта. Рост лояльности и посещаемости. Разместите здесь название сайта и ссылку на него. См. меню «Справка». Подробнее о совместном брендинге — щёлкните здесь.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -711,7 +711,7 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>Программа под брендом Вашего сайта. Рост лояльности и посещаемости. Здесь — название и ссылка сайта. См. меню «Справка». Подробнее о совместном брендинге — щёлкните здесь.</translation>
+        <translation>Программа под брендом Вашего сайта. Рост лояльности и посещаемости. Разместите здесь название сайта и ссылку на него. См. меню «Справка». Подробнее о совместном брендинге — щёлкните здесь.</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -765,15 +765,15 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     <name>shell::Application</name>
     <message>
         <source>Application is already running</source>
-        <translation>Программа уже запущена</translation>
+        <translation>Программа уже запущена.</translation>
     </message>
     <message>
         <source>Please Check The File.</source>
-        <translation>Пожалуйста, проверьте файл.</translation>
+        <translation>Проверьте файл.</translation>
     </message>
     <message>
         <source>The file did not arrive in time. Please try again later.</source>
-        <translation>Файл не удалось получить вовремя. Пожалуйста, повторите попытку позже.</translation>
+        <translation>Файл не удалось получить вовремя. Повторите попытку позже.</translation>
     </message>
 </context>
 <context>
@@ -800,6 +800,15 @@ Try &apos;%1 --help&apos; for more information.
         <translation>%1: одновременно открывается только одно толкование; пропущено: %2
 </translation>
     </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Вывод справки по параметрам командной строки.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <extracomment>The name --help gives the file argument, written as the language writes such a placeholder (in capitals where it has them)</extracomment>
+        <translation>ФАЙЛ</translation>
+    </message>
 </context>
 <context>
     <name>shell::frmExit</name>
@@ -821,35 +830,35 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation>Пожалуйста, введите Ваше имя</translation>
+        <translation>Введите Ваше имя.</translation>
     </message>
     <message>
         <source>Please Enter Your Email</source>
-        <translation>Пожалуйста, введите Ваш адрес электронной почты</translation>
+        <translation>Введите Ваш адрес электронной почты.</translation>
     </message>
     <message>
         <source>Please Enter Your Message</source>
-        <translation>Пожалуйста, введите Ваше сообщение</translation>
+        <translation>Введите Ваше сообщение.</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Name</source>
-        <translation>Пожалуйста, введите имя Вашего друга</translation>
+        <translation>Введите имя Вашего друга.</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Email</source>
-        <translation>Пожалуйста, введите адрес электронной почты Вашего друга</translation>
+        <translation>Введите адрес электронной почты Вашего друга.</translation>
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>
-        <translation>Адрес электронной почты не может содержать пробелы</translation>
+        <translation>Адрес электронной почты не может содержать пробелы.</translation>
     </message>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
-        <translation>Пожалуйста, введите два разных адреса электронной почты</translation>
+        <translation>Введите два разных адреса электронной почты.</translation>
     </message>
     <message>
         <source>Please Enter Proper Email Address</source>
-        <translation>Пожалуйста, введите правильный адрес электронной почты</translation>
+        <translation>Введите правильный адрес электронной почты.</translation>
     </message>
 </context>
 <context>
@@ -911,6 +920,46 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>Desk or work seat, the way you face</source>
         <translation>Стол или рабочее место: направление взгляда</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <comment>inside a sentence</comment>
+        <translation>север</translation>
+    </message>
+    <message>
+        <source>North East</source>
+        <comment>inside a sentence</comment>
+        <translation>северо-восток</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <comment>inside a sentence</comment>
+        <translation>восток</translation>
+    </message>
+    <message>
+        <source>South East</source>
+        <comment>inside a sentence</comment>
+        <translation>юго-восток</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <comment>inside a sentence</comment>
+        <translation>юг</translation>
+    </message>
+    <message>
+        <source>South West</source>
+        <comment>inside a sentence</comment>
+        <translation>юго-запад</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <comment>inside a sentence</comment>
+        <translation>запад</translation>
+    </message>
+    <message>
+        <source>North West</source>
+        <comment>inside a sentence</comment>
+        <translation>северо-запад</translation>
     </message>
 </context>
 <context>
@@ -1184,31 +1233,31 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation>Пожалуйста, введите Ваше имя</translation>
+        <translation>Введите Ваше имя.</translation>
     </message>
     <message>
         <source>Please Specify Your Sex</source>
-        <translation>Пожалуйста, укажите Ваш пол</translation>
+        <translation>Укажите Ваш пол.</translation>
     </message>
     <message>
         <source>Please Enter Your Partner&apos;s Name</source>
-        <translation>Пожалуйста, введите имя Вашего партнёра</translation>
+        <translation>Введите имя Вашего партнёра.</translation>
     </message>
     <message>
         <source>Please Specify Your Partner&apos;s Sex</source>
-        <translation>Пожалуйста, укажите пол Вашего партнёра</translation>
+        <translation>Укажите пол Вашего партнёра.</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation>Пожалуйста, укажите правильный день или месяц!</translation>
+        <translation>Укажите правильный день или месяц.</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation>Пожалуйста, укажите правильный день или месяц!</translation>
+        <translation>Укажите правильный день или месяц.</translation>
     </message>
     <message>
         <source>Select the source file</source>
-        <translation>Выберите исходный файл</translation>
+        <translation>Открыть сохранённое толкование</translation>
     </message>
     <message>
         <source>Feng Shui Compatibility (*.fsc)</source>

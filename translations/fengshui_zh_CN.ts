@@ -46,7 +46,7 @@
     <name>ReadingWords</name>
     <message>
         <source>No character reading is known for this Kua number.</source>
-        <translation>此命卦数没有已知的性格解读。</translation>
+        <translation>暂无此命卦数的性格解读。</translation>
     </message>
     <message>
         <source>You will flow like water. You have a flexible and adjusting nature. You may seem stable but in reality you are restless. You will make a good leader, as you are confident and clear about your decisions. You have a magnetic personality.<byte value="xd"/>
@@ -54,11 +54,11 @@
 Element Water is compatible with elements Tree and Metal.<byte value="xd"/>
 <byte value="xd"/>
 Element Water is not compatible with elements Fire and Soil</source>
-        <translation>您会像水一样流动。您天性灵活，善于调整。您看似稳定，实则不安分。您对自己的决定充满自信、清楚明确，因此会成为一位好领导。您的个性富有魅力。<byte value="xd"/>
+        <translation>您如水一般随势而动，天性灵活，善于应变；看似沉稳，实则内心不安分。您对自己的决定充满自信、心中有数，因此能成为出色的领导者。您的个性极具吸引力。<byte value="xd"/>
 <byte value="xd"/>
-水元素与树元素和金元素相合。<byte value="xd"/>
+五行中，水与树、金相合。<byte value="xd"/>
 <byte value="xd"/>
-水元素与火元素和土壤元素不相合</translation>
+五行中，水与火、土壤不相合。</translation>
     </message>
     <message>
         <source>You are grounded and have strong roots that spread throughout the soil. You are very loyal and dependable. At the same time you can be stubborn and stick to your decisions. You can be the best friend or the worst enemy.<byte value="xd"/>
@@ -66,11 +66,11 @@ Element Water is not compatible with elements Fire and Soil</source>
 Element Earth is compatible with elements Fire and Metal.<byte value="xd"/>
 <byte value="xd"/>
 Element Earth is compatible with elements Wood and Water.</source>
-        <translation>您脚踏实地，根基深厚，根系遍布土壤。您非常忠诚可靠。同时，您也可能固执己见，坚持自己的决定。您可以是最好的朋友，也可以是最可怕的敌人。<byte value="xd"/>
+        <translation>您脚踏实地，根基深厚，根系遍布土壤。为人非常忠诚可靠，但有时也会固执己见，一旦做出决定便不轻易改变。您可以是最好的朋友，也可能是最可怕的敌人。<byte value="xd"/>
 <byte value="xd"/>
-土元素与火元素和金元素相合。<byte value="xd"/>
+五行中，土与火、金相合。<byte value="xd"/>
 <byte value="xd"/>
-土元素与木元素和水元素相合。</translation>
+五行中，土与木、水相合。</translation>
     </message>
     <message>
         <source>You are a deep thinker and believe in discovering things for yourself. You are disciplined and methodical by nature. You believe more in quality than quantity.<byte value="xd"/>
@@ -78,11 +78,11 @@ Element Earth is compatible with elements Wood and Water.</source>
 Element Metal is compatible with elements Water and Soil.<byte value="xd"/>
 <byte value="xd"/>
 Element Metal is not compatible with elements Fire and Wood.    </source>
-        <translation>您是一位深刻的思考者，相信凡事要亲自去发现。您天性自律，做事有条不紊。您更看重质量而非数量。<byte value="xd"/>
+        <translation>您善于深入思考，凡事喜欢亲自探究。天性自律，做事有条不紊。比起数量，您更看重质量。<byte value="xd"/>
 <byte value="xd"/>
-金元素与水元素和土壤元素相合。<byte value="xd"/>
+五行中，金与水、土壤相合。<byte value="xd"/>
 <byte value="xd"/>
-金元素与火元素和木元素不相合。    </translation>
+五行中，金与火、木不相合。    </translation>
     </message>
     <message>
         <source>You are committed to your work and always fulfill your commitments. You are always young at heart and aim to reach the top and spread out.<byte value="xd"/>
@@ -90,11 +90,11 @@ Element Metal is not compatible with elements Fire and Wood.    </source>
 Element Wood is compatible with elements Water and Fire.<byte value="xd"/>
 <byte value="xd"/>
 Element Wood is not compatible with elements Fire and Tree.</source>
-        <translation>您全心投入工作，总能履行自己的承诺。您永远保持一颗年轻的心，志在登上顶峰并向四方伸展。<byte value="xd"/>
+        <translation>您全心投入工作，总能履行自己的承诺。永远保持一颗年轻的心，志在登上顶峰、向四方伸展。<byte value="xd"/>
 <byte value="xd"/>
-木元素与水元素和火元素相合。<byte value="xd"/>
+五行中，木与水、火相合。<byte value="xd"/>
 <byte value="xd"/>
-木元素与火元素和树元素不相合。</translation>
+五行中，木与火、树不相合。</translation>
     </message>
     <message>
         <source>You have a lot of passion and fire burning inside you. You have an attractive personality and are always enthusiastic about doing things. You need to be surrounded by people and hate loneliness.<byte value="xd"/>
@@ -102,11 +102,11 @@ Element Wood is not compatible with elements Fire and Tree.</source>
 Element Fire is compatible with elements Wood and Soil.<byte value="xd"/>
 <byte value="xd"/>
 Element Fire is not compatible with elements Metal and Soil.</source>
-        <translation>您内心燃烧着满腔的热情与火焰。您个性迷人，做事总是热情洋溢。您需要有人相伴，讨厌孤独。<byte value="xd"/>
+        <translation>您内心燃烧着满腔的热情与火焰。个性迷人，做事总是热情洋溢。您需要有人相伴，讨厌孤独。<byte value="xd"/>
 <byte value="xd"/>
-火元素与木元素和土壤元素相合。<byte value="xd"/>
+五行中，火与木、土壤相合。<byte value="xd"/>
 <byte value="xd"/>
-火元素与金元素和土壤元素不相合。</translation>
+五行中，火与金、土壤不相合。</translation>
     </message>
     <message>
         <source>East</source>
@@ -281,7 +281,7 @@ Element Fire is not compatible with elements Metal and Soil.</source>
     <message>
         <source>Very Good</source>
         <comment>rating</comment>
-        <translation>很好</translation>
+        <translation>甚佳</translation>
     </message>
     <message>
         <source>Good</source>
@@ -301,12 +301,12 @@ Element Fire is not compatible with elements Metal and Soil.</source>
     <message>
         <source>Disastrous</source>
         <comment>rating</comment>
-        <translation>大凶</translation>
+        <translation>极差</translation>
     </message>
     <message>
         <source>%1-%2</source>
         <extracomment>The pair of trigrams, the user&apos;s first: &quot;Kun-Kun&quot;</extracomment>
-        <translation>%1-%2</translation>
+        <translation>%1与%2</translation>
     </message>
     <message>
         <source>Mr. %1</source>
@@ -336,7 +336,7 @@ Element Fire is not compatible with elements Metal and Soil.</source>
     </message>
     <message>
         <source>VA Zuvo Dada Vuvizoreduror is based on the compatibility of Kua or Gua numbers of two people according to the Eight Mansions School of Feng Shui. This software shows how your personal trigram reflects how you affect or get affected by other people.</source>
-        <translation>VA Zuvo Dada Vuvizoreduror 依据风水八宅派，以两人命卦（Kua 或 Gua）数的相合程度为基础。本软件向您展示，您的个人卦象如何反映您对他人的影响以及他人对您的影响。</translation>
+        <translation>VA Zuvo Dada Vuvizoreduror 依据风水八宅派，以两人命卦数的相合程度为基础。本软件向您展示您的命卦如何反映您对他人的影响，以及他人对您的影响。</translation>
     </message>
     <message>
         <source>Visit us at %1</source>
@@ -367,7 +367,7 @@ Element Fire is not compatible with elements Metal and Soil.</source>
     </message>
     <message>
         <source>Yes, take me to the discussion forum at %1</source>
-        <translation>是的，带我去 %1 上的讨论论坛</translation>
+        <translation>是的，带我去 %1 上的论坛</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -456,7 +456,7 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>Join our discussion forum at %1</source>
-        <translation>加入我们的讨论论坛：%1</translation>
+        <translation>加入我们的论坛：%1</translation>
     </message>
     <message>
         <source>Feng Shui Kua Number </source>
@@ -464,11 +464,11 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>Your Kua Number is: </source>
-        <translation>您的命卦数为： </translation>
+        <translation>您的命卦数为：</translation>
     </message>
     <message>
         <source>Kua or Gua Number calculated according to the Eight Mansions School of Feng Shui helps one attain prosperity and everlasting success. It is calculated on basis of your birth and gender details.</source>
-        <translation>依据风水八宅派计算出的命卦（Kua 或 Gua）数，可助人获得财富与长久的成功。它根据您的出生和性别信息计算得出。</translation>
+        <translation>依据风水八宅派计算出的命卦数，可助人获得财富与长久的成功。命卦数根据您的出生日期和性别推算而得。</translation>
     </message>
     <message>
         <source>Your Color is:</source>
@@ -476,7 +476,7 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>Your Element is: </source>
-        <translation>您的元素为： </translation>
+        <translation>您的五行属性为：</translation>
     </message>
     <message>
         <source>Your are a</source>
@@ -492,11 +492,11 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>Trigram Compatibility</source>
-        <translation>卦象相合度</translation>
+        <translation>命卦相合度</translation>
     </message>
     <message>
         <source>Your Trigram</source>
-        <translation>您的卦象</translation>
+        <translation>您的命卦</translation>
     </message>
     <message>
         <source>Color</source>
@@ -536,7 +536,7 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>Your Partner&apos;s Trigram</source>
-        <translation>伴侣的卦象</translation>
+        <translation>伴侣的命卦</translation>
     </message>
     <message>
         <source>Compatibility Interpretation</source>
@@ -544,7 +544,7 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>为您的网站联合定制本软件。提升网站的用户忠诚度和访问量。在此处放上您网站的名称 &amp; 链接。详情请参阅“帮助”。点击此处了解联合品牌的更多信息。</translation>
+        <translation>为您的网站定制本软件的联合品牌版，提升网站的用户忠诚度和访问量。在此处放上您网站的名称和链接。详情请参阅“帮助”。点击此处了解联合品牌的更多信息。</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -611,15 +611,15 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>Join our discussion forum at %1</source>
-        <translation>加入我们的讨论论坛：%1</translation>
+        <translation>加入我们的论坛：%1</translation>
     </message>
     <message>
         <source>VA Zuvo Dada Vuvizoreduror is based on the calculation of Kua or Gua numbers of two people. The Kua or Gua Number is calculated according to the Eight Mansions School of Feng Shui. This number helps one attain prosperity and everlasting success. It is calculated on the basis of your birth and gender details.</source>
-        <translation>VA Zuvo Dada Vuvizoreduror 以计算两人的命卦（Kua 或 Gua）数为基础。命卦（Kua 或 Gua）数依据风水八宅派计算。此数可助人获得财富与长久的成功。它根据您的出生和性别信息计算得出。</translation>
+        <translation>VA Zuvo Dada Vuvizoreduror 以计算两人的命卦数为基础。命卦数依据风水八宅派计算，可助人获得财富与长久的成功，由您的出生日期和性别推算而得。</translation>
     </message>
     <message>
         <source>VA Zuvo Dada Vuvizoreduror is based on the principle that the Kua number for a person helps one analyze their destiny and defines their auspicious and inauspicious directions. People of compatible direction groups get along well with each while those of opposing direction groups do not. VA Zuvo Dada Vuvizoreduror helps you analyze your relationship on the basis of this school of Feng Shui.</source>
-        <translation>VA Zuvo Dada Vuvizoreduror 所依据的原理是：一个人的命卦数有助于分析其命运，并确定其吉方与凶方。方位组相合的人彼此相处融洽，而方位组相对立的人则不然。VA Zuvo Dada Vuvizoreduror 依据这一风水流派，帮助您分析你们的关系。</translation>
+        <translation>VA Zuvo Dada Vuvizoreduror 所依据的原理是：一个人的命卦数有助于分析其命运，并确定其吉方与凶方。同属东四命或同属西四命的人彼此相处融洽，分属两组的人则不然。VA Zuvo Dada Vuvizoreduror 依据这一风水流派，帮助您分析两人的关系。</translation>
     </message>
     <message>
         <source>&amp;Open Previously Saved Reading</source>
@@ -703,7 +703,7 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>&amp;Find Our Feng Shui Compatibility</source>
-        <translation>查看我们的风水相合度(&amp;F)</translation>
+        <translation>查看双方的风水相合度(&amp;F)</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -711,7 +711,7 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>为您的网站联合定制本软件。提升网站的用户忠诚度和访问量。在此处放上您网站的名称 &amp; 链接。详情请参阅“帮助”。点击此处了解联合品牌的更多信息。</translation>
+        <translation>为您的网站定制本软件的联合品牌版，提升网站的用户忠诚度和访问量。在此处放上您网站的名称和链接。详情请参阅“帮助”。点击此处了解联合品牌的更多信息。</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -800,12 +800,21 @@ Try &apos;%1 --help&apos; for more information.
         <translation>%1：一次只能打开一份解读；已忽略：%2
 </translation>
     </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>显示命令行选项的帮助。</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <extracomment>The name --help gives the file argument, written as the language writes such a placeholder (in capitals where it has them)</extracomment>
+        <translation>文件</translation>
+    </message>
 </context>
 <context>
     <name>shell::frmExit</name>
     <message>
         <source>Please support our discussion forum: visit %1 regularly and join the conversation.</source>
-        <translation>请支持我们的讨论论坛：经常访问 %1，参与交流。</translation>
+        <translation>请支持我们的论坛：经常访问 %1，参与交流。</translation>
     </message>
     <message>
         <source>The forum at %1 lives on its visitors. Drop in now and then to keep it going.</source>
@@ -813,11 +822,11 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Enjoyed this program? Support the discussion forum behind it by visiting %1 regularly.</source>
-        <translation>喜欢这个程序吗？请经常访问 %1，支持它背后的讨论论坛。</translation>
+        <translation>喜欢这个程序吗？请经常访问 %1，支持它背后的论坛。</translation>
     </message>
     <message>
         <source>Help our discussion forum grow: make %1 one of the sites you visit regularly.</source>
-        <translation>帮助我们的讨论论坛成长：把 %1 列为您经常访问的网站之一。</translation>
+        <translation>帮助我们的论坛成长：把 %1 列为您经常访问的网站之一。</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
@@ -886,7 +895,7 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>Inner ring: %1. Outer ring: %2. %3 good for both.</source>
         <extracomment>%1 and %2 the two names, or &quot;you&quot; and &quot;your partner&quot;; %3 the star that marks a direction good for both</extracomment>
-        <translation>内圈为%1，外圈为%2，%3表示对二人皆吉。</translation>
+        <translation>内圈为%1，外圈为%2，%3表示对双方皆吉。</translation>
     </message>
     <message>
         <source>A direction is the way you face when you sit or work, and the way the head of the bed points. Lay North on the north of your floor plan as a compass measures it, not on the front door.</source>
@@ -894,11 +903,11 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>You are of one group: your charts share its four favourable directions.</source>
-        <translation>你们同属一个命组：两张方位图共有该命组的四个吉方。</translation>
+        <translation>双方同属一组：两张方位图共有该组的四个吉方。</translation>
     </message>
     <message>
         <source>You are of different groups: your charts share no favourable direction. Practitioners see this in many couples and do not read it as a verdict on the two of you. Each of you follows your own chart for your own things: desk, seat, your side of the bed.</source>
-        <translation>你们分属不同命组：两张方位图没有共同的吉方。风水师在许多伴侣身上都会看到这种情况，并不把它看作对你们二人的评判。各自的事物就按各自的方位图来安排：书桌、座位、自己那一侧的床。</translation>
+        <translation>双方分属不同的组：两张方位图没有共同的吉方。风水师在许多伴侣身上都会看到这种情况，并不把它看作对两人关系的评判。各自的事物就按各自的方位图来安排：书桌、座位、自己那一侧的床。</translation>
     </message>
     <message>
         <source>Bed, where its head points, best first</source>
@@ -911,6 +920,46 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>Desk or work seat, the way you face</source>
         <translation>书桌或工位，面朝的方向</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <comment>inside a sentence</comment>
+        <translation>北</translation>
+    </message>
+    <message>
+        <source>North East</source>
+        <comment>inside a sentence</comment>
+        <translation>东北</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <comment>inside a sentence</comment>
+        <translation>东</translation>
+    </message>
+    <message>
+        <source>South East</source>
+        <comment>inside a sentence</comment>
+        <translation>东南</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <comment>inside a sentence</comment>
+        <translation>南</translation>
+    </message>
+    <message>
+        <source>South West</source>
+        <comment>inside a sentence</comment>
+        <translation>西南</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <comment>inside a sentence</comment>
+        <translation>西</translation>
+    </message>
+    <message>
+        <source>North West</source>
+        <comment>inside a sentence</comment>
+        <translation>西北</translation>
     </message>
 </context>
 <context>
@@ -965,7 +1014,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Both of You</source>
-        <translation>你们二人</translation>
+        <translation>双方</translation>
     </message>
     <message>
         <source>Suc|cess</source>
@@ -1024,7 +1073,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Your directions and advice</source>
-        <translation>你们的方位与建议</translation>
+        <translation>双方的方位与建议</translation>
     </message>
 </context>
 <context>
@@ -1055,15 +1104,15 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Group</source>
-        <translation>命组</translation>
+        <translation>组别</translation>
     </message>
     <message>
         <source>Element</source>
-        <translation>元素</translation>
+        <translation>五行</translation>
     </message>
     <message>
         <source>Trigram</source>
-        <translation>卦象</translation>
+        <translation>命卦</translation>
     </message>
     <message>
         <source>en</source>
@@ -1083,7 +1132,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Trigram Compatibility</source>
-        <translation>卦象相合度</translation>
+        <translation>命卦相合度</translation>
     </message>
     <message>
         <source>%1 picture</source>
@@ -1129,7 +1178,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Your Directions</source>
-        <translation>你们的方位</translation>
+        <translation>双方的方位</translation>
     </message>
 </context>
 <context>
@@ -1204,11 +1253,11 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation>请输入正确的日期或月份 ！</translation>
+        <translation>请输入正确的日期或月份！</translation>
     </message>
     <message>
         <source>Select the source file</source>
-        <translation>选择源文件</translation>
+        <translation>选择要打开的文件</translation>
     </message>
     <message>
         <source>Feng Shui Compatibility (*.fsc)</source>

@@ -46,7 +46,7 @@
     <name>ReadingWords</name>
     <message>
         <source>No character reading is known for this Kua number.</source>
-        <translation>此命卦數沒有已知的性格解讀。</translation>
+        <translation>目前沒有此命卦數的性格解讀。</translation>
     </message>
     <message>
         <source>You will flow like water. You have a flexible and adjusting nature. You may seem stable but in reality you are restless. You will make a good leader, as you are confident and clear about your decisions. You have a magnetic personality.<byte value="xd"/>
@@ -54,11 +54,11 @@
 Element Water is compatible with elements Tree and Metal.<byte value="xd"/>
 <byte value="xd"/>
 Element Water is not compatible with elements Fire and Soil</source>
-        <translation>您會像水一樣流動。您天性靈活，善於調適。您看似穩定，其實內心靜不下來。您對自己的決定充滿自信、清楚明確，因此會是一位好的領導者。您的個性極具吸引力。<byte value="xd"/>
+        <translation>您像水一樣隨勢而動，天性靈活，善於調適；看似穩定，其實內心靜不下來。您對自己的決定充滿自信、清楚明確，因此能成為出色的領導者。您的個性極具吸引力。<byte value="xd"/>
 <byte value="xd"/>
-水元素與樹元素和金元素相合。<byte value="xd"/>
+五行中，水與樹、金相合。<byte value="xd"/>
 <byte value="xd"/>
-水元素與火元素和土壤元素不相合</translation>
+五行中，水與火、土壤不相合。</translation>
     </message>
     <message>
         <source>You are grounded and have strong roots that spread throughout the soil. You are very loyal and dependable. At the same time you can be stubborn and stick to your decisions. You can be the best friend or the worst enemy.<byte value="xd"/>
@@ -66,11 +66,11 @@ Element Water is not compatible with elements Fire and Soil</source>
 Element Earth is compatible with elements Fire and Metal.<byte value="xd"/>
 <byte value="xd"/>
 Element Earth is compatible with elements Wood and Water.</source>
-        <translation>您腳踏實地，擁有深植土壤、向四方延伸的強健根系。您非常忠誠可靠。同時，您也可能很固執，堅守自己的決定。您可以是最好的朋友，也可以是最可怕的敵人。<byte value="xd"/>
+        <translation>您腳踏實地，擁有深植土壤、向四方延伸的強健根系。為人非常忠誠可靠，但有時也很固執，一旦決定就堅持到底。您可以是最好的朋友，也可能是最可怕的敵人。<byte value="xd"/>
 <byte value="xd"/>
-土元素與火元素和金元素相合。<byte value="xd"/>
+五行中，土與火、金相合。<byte value="xd"/>
 <byte value="xd"/>
-土元素與木元素和水元素相合。</translation>
+五行中，土與木、水相合。</translation>
     </message>
     <message>
         <source>You are a deep thinker and believe in discovering things for yourself. You are disciplined and methodical by nature. You believe more in quality than quantity.<byte value="xd"/>
@@ -78,11 +78,11 @@ Element Earth is compatible with elements Wood and Water.</source>
 Element Metal is compatible with elements Water and Soil.<byte value="xd"/>
 <byte value="xd"/>
 Element Metal is not compatible with elements Fire and Wood.    </source>
-        <translation>您是一位思考深刻的人，相信凡事要親自去發掘。您天性自律，做事有條不紊。您重視品質更勝於數量。<byte value="xd"/>
+        <translation>您善於深入思考，凡事喜歡親自去發掘。天性自律，做事有條不紊。比起數量，您更重視品質。<byte value="xd"/>
 <byte value="xd"/>
-金元素與水元素和土壤元素相合。<byte value="xd"/>
+五行中，金與水、土壤相合。<byte value="xd"/>
 <byte value="xd"/>
-金元素與火元素和木元素不相合。    </translation>
+五行中，金與火、木不相合。    </translation>
     </message>
     <message>
         <source>You are committed to your work and always fulfill your commitments. You are always young at heart and aim to reach the top and spread out.<byte value="xd"/>
@@ -90,11 +90,11 @@ Element Metal is not compatible with elements Fire and Wood.    </source>
 Element Wood is compatible with elements Water and Fire.<byte value="xd"/>
 <byte value="xd"/>
 Element Wood is not compatible with elements Fire and Tree.</source>
-        <translation>您全心投入工作，總是信守自己的承諾。您永遠保有一顆年輕的心，志在攀上頂峰、向四面伸展。<byte value="xd"/>
+        <translation>您全心投入工作，總是信守自己的承諾。永遠保有一顆年輕的心，志在攀上頂峰、向四面伸展。<byte value="xd"/>
 <byte value="xd"/>
-木元素與水元素和火元素相合。<byte value="xd"/>
+五行中，木與水、火相合。<byte value="xd"/>
 <byte value="xd"/>
-木元素與火元素和樹元素不相合。</translation>
+五行中，木與火、樹不相合。</translation>
     </message>
     <message>
         <source>You have a lot of passion and fire burning inside you. You have an attractive personality and are always enthusiastic about doing things. You need to be surrounded by people and hate loneliness.<byte value="xd"/>
@@ -102,11 +102,11 @@ Element Wood is not compatible with elements Fire and Tree.</source>
 Element Fire is compatible with elements Wood and Soil.<byte value="xd"/>
 <byte value="xd"/>
 Element Fire is not compatible with elements Metal and Soil.</source>
-        <translation>您的內心燃燒著滿腔熱情與火焰。您個性迷人，做事總是熱情十足。您需要有人圍繞在身邊，討厭孤單。<byte value="xd"/>
+        <translation>您的內心燃燒著滿腔熱情與火焰。個性迷人，做事總是熱情十足。您需要有人圍繞在身邊，討厭孤單。<byte value="xd"/>
 <byte value="xd"/>
-火元素與木元素和土壤元素相合。<byte value="xd"/>
+五行中，火與木、土壤相合。<byte value="xd"/>
 <byte value="xd"/>
-火元素與金元素和土壤元素不相合。</translation>
+五行中，火與金、土壤不相合。</translation>
     </message>
     <message>
         <source>East</source>
@@ -281,7 +281,7 @@ Element Fire is not compatible with elements Metal and Soil.</source>
     <message>
         <source>Very Good</source>
         <comment>rating</comment>
-        <translation>很好</translation>
+        <translation>甚佳</translation>
     </message>
     <message>
         <source>Good</source>
@@ -301,12 +301,12 @@ Element Fire is not compatible with elements Metal and Soil.</source>
     <message>
         <source>Disastrous</source>
         <comment>rating</comment>
-        <translation>大凶</translation>
+        <translation>極差</translation>
     </message>
     <message>
         <source>%1-%2</source>
         <extracomment>The pair of trigrams, the user&apos;s first: &quot;Kun-Kun&quot;</extracomment>
-        <translation>%1-%2</translation>
+        <translation>%1與%2</translation>
     </message>
     <message>
         <source>Mr. %1</source>
@@ -336,7 +336,7 @@ Element Fire is not compatible with elements Metal and Soil.</source>
     </message>
     <message>
         <source>VA Zuvo Dada Vuvizoreduror is based on the compatibility of Kua or Gua numbers of two people according to the Eight Mansions School of Feng Shui. This software shows how your personal trigram reflects how you affect or get affected by other people.</source>
-        <translation>VA Zuvo Dada Vuvizoreduror 依據風水八宅派，以兩人命卦（Kua 或 Gua）數的相合程度為基礎。本軟體為您呈現，您的個人卦象如何反映出您對他人的影響，以及他人對您的影響。</translation>
+        <translation>VA Zuvo Dada Vuvizoreduror 依據風水八宅派，以兩人命卦數的相合程度為基礎。本軟體為您呈現您的命卦如何反映出您對他人的影響，以及他人對您的影響。</translation>
     </message>
     <message>
         <source>Visit us at %1</source>
@@ -344,7 +344,7 @@ Element Fire is not compatible with elements Metal and Soil.</source>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>居家創業良機。開創您自己的網路事業，在線上賺錢。為您的網站取得本軟體的完整品牌自訂版。</translation>
+        <translation>居家創業良機。開創您自己的網路事業，線上賺錢。為您的網站取得本軟體的完整品牌自訂版。</translation>
     </message>
     <message>
         <source>Click here for more details</source>
@@ -464,11 +464,11 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>Your Kua Number is: </source>
-        <translation>您的命卦數為： </translation>
+        <translation>您的命卦數為：</translation>
     </message>
     <message>
         <source>Kua or Gua Number calculated according to the Eight Mansions School of Feng Shui helps one attain prosperity and everlasting success. It is calculated on basis of your birth and gender details.</source>
-        <translation>依據風水八宅派計算出的命卦（Kua 或 Gua）數，可助人獲得財富與長久的成功。它是根據您的出生與性別資料計算而得。</translation>
+        <translation>依據風水八宅派計算出的命卦數，可助人獲得財富與長久的成功。命卦數是根據您的出生日期與性別推算而得。</translation>
     </message>
     <message>
         <source>Your Color is:</source>
@@ -476,7 +476,7 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>Your Element is: </source>
-        <translation>您的元素為： </translation>
+        <translation>您的五行屬性為：</translation>
     </message>
     <message>
         <source>Your are a</source>
@@ -492,11 +492,11 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>Trigram Compatibility</source>
-        <translation>卦象相合度</translation>
+        <translation>命卦相合度</translation>
     </message>
     <message>
         <source>Your Trigram</source>
-        <translation>您的卦象</translation>
+        <translation>您的命卦</translation>
     </message>
     <message>
         <source>Color</source>
@@ -536,7 +536,7 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>Your Partner&apos;s Trigram</source>
-        <translation>伴侶的卦象</translation>
+        <translation>伴侶的命卦</translation>
     </message>
     <message>
         <source>Compatibility Interpretation</source>
@@ -544,11 +544,11 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>為您的網站推出本軟體的聯名版本。提升網站的訪客忠誠度與流量。在這裡放上您網站的名稱 &amp; 連結。詳情請參閱「說明」。按一下這裡了解聯名品牌的更多資訊。</translation>
+        <translation>為您的網站推出本軟體的聯名版本。提升網站的訪客忠誠度與流量。在這裡放上您網站的名稱和連結。詳情請參閱「說明」。按一下這裡了解聯名品牌的更多資訊。</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>居家創業良機。開創您自己的網路事業，在線上賺錢。為您的網站取得本軟體的完整品牌自訂版。按一下這裡了解詳情。</translation>
+        <translation>居家創業良機。開創您自己的網路事業，線上賺錢。為您的網站取得本軟體的完整品牌自訂版。按一下這裡了解詳情。</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -615,11 +615,11 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>VA Zuvo Dada Vuvizoreduror is based on the calculation of Kua or Gua numbers of two people. The Kua or Gua Number is calculated according to the Eight Mansions School of Feng Shui. This number helps one attain prosperity and everlasting success. It is calculated on the basis of your birth and gender details.</source>
-        <translation>VA Zuvo Dada Vuvizoreduror 以計算兩人的命卦（Kua 或 Gua）數為基礎。命卦（Kua 或 Gua）數是依據風水八宅派計算而來。此數可助人獲得財富與長久的成功。它是根據您的出生與性別資料計算而得。</translation>
+        <translation>VA Zuvo Dada Vuvizoreduror 以計算兩人的命卦數為基礎。命卦數依據風水八宅派計算，可助人獲得財富與長久的成功，是根據您的出生日期與性別推算而得。</translation>
     </message>
     <message>
         <source>VA Zuvo Dada Vuvizoreduror is based on the principle that the Kua number for a person helps one analyze their destiny and defines their auspicious and inauspicious directions. People of compatible direction groups get along well with each while those of opposing direction groups do not. VA Zuvo Dada Vuvizoreduror helps you analyze your relationship on the basis of this school of Feng Shui.</source>
-        <translation>VA Zuvo Dada Vuvizoreduror 所依據的原理是：一個人的命卦數有助於分析其命運，並界定其吉方與凶方。方位組相合的人彼此相處融洽，方位組相對立的人則不然。VA Zuvo Dada Vuvizoreduror 依據此一風水流派，協助您分析你們的關係。</translation>
+        <translation>VA Zuvo Dada Vuvizoreduror 所依據的原理是：一個人的命卦數有助於分析其命運，並界定其吉方與凶方。同屬東四命或同屬西四命的人彼此相處融洽，分屬兩組的人則不然。VA Zuvo Dada Vuvizoreduror 依據此一風水流派，協助您分析兩人的關係。</translation>
     </message>
     <message>
         <source>&amp;Open Previously Saved Reading</source>
@@ -703,15 +703,15 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
     </message>
     <message>
         <source>&amp;Find Our Feng Shui Compatibility</source>
-        <translation>查看我們的風水相合度(&amp;F)</translation>
+        <translation>查看雙方的風水相合度(&amp;F)</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>居家創業良機。開創您自己的網路事業，在線上賺錢。為您的網站取得本軟體的完整品牌自訂版。按一下這裡了解詳情。</translation>
+        <translation>居家創業良機。開創您自己的網路事業，線上賺錢。為您的網站取得本軟體的完整品牌自訂版。按一下這裡了解詳情。</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>為您的網站推出本軟體的聯名版本。提升網站的訪客忠誠度與流量。在這裡放上您網站的名稱 &amp; 連結。詳情請參閱「說明」。按一下這裡了解聯名品牌的更多資訊。</translation>
+        <translation>為您的網站推出本軟體的聯名版本。提升網站的訪客忠誠度與流量。在這裡放上您網站的名稱和連結。詳情請參閱「說明」。按一下這裡了解聯名品牌的更多資訊。</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -800,6 +800,15 @@ Try &apos;%1 --help&apos; for more information.
         <translation>%1：一次只能開啟一份解讀；已忽略：%2
 </translation>
     </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>顯示指令列選項的說明。</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <extracomment>The name --help gives the file argument, written as the language writes such a placeholder (in capitals where it has them)</extracomment>
+        <translation>檔案</translation>
+    </message>
 </context>
 <context>
     <name>shell::frmExit</name>
@@ -886,7 +895,7 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>Inner ring: %1. Outer ring: %2. %3 good for both.</source>
         <extracomment>%1 and %2 the two names, or &quot;you&quot; and &quot;your partner&quot;; %3 the star that marks a direction good for both</extracomment>
-        <translation>內圈為%1，外圈為%2，%3表示對二人皆吉。</translation>
+        <translation>內圈為%1，外圈為%2，%3表示對雙方皆吉。</translation>
     </message>
     <message>
         <source>A direction is the way you face when you sit or work, and the way the head of the bed points. Lay North on the north of your floor plan as a compass measures it, not on the front door.</source>
@@ -894,11 +903,11 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>You are of one group: your charts share its four favourable directions.</source>
-        <translation>你們同屬一個命組：兩張方位圖共有該命組的四個吉方。</translation>
+        <translation>雙方同屬一組：兩張方位圖共有該組的四個吉方。</translation>
     </message>
     <message>
         <source>You are of different groups: your charts share no favourable direction. Practitioners see this in many couples and do not read it as a verdict on the two of you. Each of you follows your own chart for your own things: desk, seat, your side of the bed.</source>
-        <translation>你們分屬不同命組：兩張方位圖沒有共同的吉方。風水師在許多伴侶身上都會看到這種情況，並不將它視為對你們二人的評判。各自的事物就依各自的方位圖來安排：書桌、座位、自己那一側的床。</translation>
+        <translation>雙方分屬不同的組：兩張方位圖沒有共同的吉方。風水師在許多伴侶身上都會看到這種情況，並不將它視為對兩人關係的評判。各自的事物就依各自的方位圖來安排：書桌、座位、自己那一側的床。</translation>
     </message>
     <message>
         <source>Bed, where its head points, best first</source>
@@ -911,6 +920,46 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>Desk or work seat, the way you face</source>
         <translation>書桌或工作座位，面向的方位</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <comment>inside a sentence</comment>
+        <translation>北</translation>
+    </message>
+    <message>
+        <source>North East</source>
+        <comment>inside a sentence</comment>
+        <translation>東北</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <comment>inside a sentence</comment>
+        <translation>東</translation>
+    </message>
+    <message>
+        <source>South East</source>
+        <comment>inside a sentence</comment>
+        <translation>東南</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <comment>inside a sentence</comment>
+        <translation>南</translation>
+    </message>
+    <message>
+        <source>South West</source>
+        <comment>inside a sentence</comment>
+        <translation>西南</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <comment>inside a sentence</comment>
+        <translation>西</translation>
+    </message>
+    <message>
+        <source>North West</source>
+        <comment>inside a sentence</comment>
+        <translation>西北</translation>
     </message>
 </context>
 <context>
@@ -965,7 +1014,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Both of You</source>
-        <translation>你們二人</translation>
+        <translation>雙方</translation>
     </message>
     <message>
         <source>Suc|cess</source>
@@ -1024,7 +1073,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Your directions and advice</source>
-        <translation>你們的方位與建議</translation>
+        <translation>雙方的方位與建議</translation>
     </message>
 </context>
 <context>
@@ -1055,15 +1104,15 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Group</source>
-        <translation>命組</translation>
+        <translation>組別</translation>
     </message>
     <message>
         <source>Element</source>
-        <translation>元素</translation>
+        <translation>五行</translation>
     </message>
     <message>
         <source>Trigram</source>
-        <translation>卦象</translation>
+        <translation>命卦</translation>
     </message>
     <message>
         <source>en</source>
@@ -1083,7 +1132,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Trigram Compatibility</source>
-        <translation>卦象相合度</translation>
+        <translation>命卦相合度</translation>
     </message>
     <message>
         <source>%1 picture</source>
@@ -1129,7 +1178,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Your Directions</source>
-        <translation>你們的方位</translation>
+        <translation>雙方的方位</translation>
     </message>
 </context>
 <context>
@@ -1204,11 +1253,11 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation>請輸入正確的日期或月份 ！</translation>
+        <translation>請輸入正確的日期或月份！</translation>
     </message>
     <message>
         <source>Select the source file</source>
-        <translation>選取來源檔案</translation>
+        <translation>選取要開啟的檔案</translation>
     </message>
     <message>
         <source>Feng Shui Compatibility (*.fsc)</source>
