@@ -8,6 +8,9 @@
 #include <QCoreApplication>
 #include <QPalette>
 
+#include <algorithm>
+#include <iterator>
+
 namespace ui {
 namespace {
 
@@ -26,8 +29,32 @@ QString forWhom(const QString& what, const QString& whom) {
     return adviceText(kForWhom).arg(what, whom);
 }
 
-QString joined(const QStringList& parts) {
-    return parts.join(QStringLiteral("; "));
+// The directions as a sentence writes them (lower case in Spanish, for example), in the order of
+// compass::kDirections; the tables and the charts keep the words of the directions' own list,
+// with their capitals. The translators see "inside a sentence" beside each.
+constexpr struct {
+    const char* source;
+    const char* comment;
+} kDirectionsInSentence[] = {
+    QT_TRANSLATE_NOOP3("ui::Advice", "North", "inside a sentence"),
+    QT_TRANSLATE_NOOP3("ui::Advice", "North East", "inside a sentence"),
+    QT_TRANSLATE_NOOP3("ui::Advice", "East", "inside a sentence"),
+    QT_TRANSLATE_NOOP3("ui::Advice", "South East", "inside a sentence"),
+    QT_TRANSLATE_NOOP3("ui::Advice", "South", "inside a sentence"),
+    QT_TRANSLATE_NOOP3("ui::Advice", "South West", "inside a sentence"),
+    QT_TRANSLATE_NOOP3("ui::Advice", "West", "inside a sentence"),
+    QT_TRANSLATE_NOOP3("ui::Advice", "North West", "inside a sentence"),
+};
+static_assert(std::size(kDirectionsInSentence) == compass::kDirections.size());
+
+QString directionInSentence(std::string_view direction) {
+    const auto at = std::ranges::find(compass::kDirections, direction);
+    if (at == compass::kDirections.end()) {
+        return directionWord(direction);
+    }
+    const auto& word =
+        kDirectionsInSentence[static_cast<std::size_t>(at - compass::kDirections.begin())];
+    return QCoreApplication::translate(kContext, word.source, word.comment);
 }
 
 // The directions for the head of a shared bed, best first.
@@ -40,10 +67,10 @@ QString bedText(const compass::CoupleAdvice& advice, const CoupleNames& names) {
                         //: %1 a direction, %2 whom it favours (a name, or "you" or "your
                         //: partner" as translated here), %3 the two stars there
                         : adviceText(QT_TRANSLATE_NOOP("ui::Advice", "%1 favours %2: %3"))
-                              .arg(directionWord(two.Self.Direction),
+                              .arg(directionInSentence(two.Self.Direction),
                                    two.Self.Favourable ? names.self : names.partner, stars));
     }
-    return joined(entries);
+    return sentenceOf(entries);
 }
 
 } // namespace
@@ -62,7 +89,15 @@ CoupleNames coupleNames(const engine::CoupleReading& reading) {
 QString directionFor(std::string_view direction, const QString& what) {
     //: A direction and what it holds: "North: Relationship for Anna, Health for Ben"
     return adviceText(QT_TRANSLATE_NOOP("ui::Advice", "%1: %2"))
-        .arg(directionWord(direction), what);
+        .arg(directionInSentence(direction), what);
+}
+
+QString sentenceOf(const QStringList& entries) {
+    QString sentence = entries.join(QStringLiteral("; "));
+    if (!sentence.isEmpty()) {
+        sentence[0] = sentence[0].toUpper();
+    }
+    return sentence;
 }
 
 QString starsForTwo(const compass::SectorForTwo& two, const CoupleNames& names) {
@@ -125,8 +160,8 @@ std::optional<AdviceWords> adviceWords(const engine::CoupleReading& reading) {
          bedText(*advice, names)});
     words.lines.push_back(
         {adviceText(QT_TRANSLATE_NOOP("ui::Advice", "Desk or work seat, the way you face")),
-         joined({forWhom(directionWord(advice->SelfDesk), names.self),
-                 forWhom(directionWord(advice->PartnerDesk), names.partner)})});
+         sentenceOf({forWhom(directionInSentence(advice->SelfDesk), names.self),
+                     forWhom(directionInSentence(advice->PartnerDesk), names.partner)})});
     return words;
 }
 

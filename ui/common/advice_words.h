@@ -25,8 +25,12 @@ struct CoupleNames {
 };
 CoupleNames coupleNames(const engine::CoupleReading& reading);
 
-// A direction and what it holds: "North: Health".
+// A direction and what it holds, as one entry of a list that runs on as a sentence: "north:
+// Health" in a language that writes directions in lower case inside a sentence.
 QString directionFor(std::string_view direction, const QString& what);
+
+// Entries run on as one sentence: joined by semicolons, its first letter a capital.
+QString sentenceOf(const QStringList& entries);
 
 // One direction for the two: "Relationship for Anna, Health for Ben".
 QString starsForTwo(const compass::SectorForTwo& two, const CoupleNames& names);

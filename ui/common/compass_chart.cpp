@@ -576,7 +576,7 @@ QString describeCompass(const CompassChart& chart) {
                               chart.outer ? starsForTwo({sector, (*chart.outer)[i]}, chart.names)
                                           : starWord(sector.Meaning));
     }
-    return parts.join(QStringLiteral("; "));
+    return sentenceOf(parts);
 }
 
 QString chartCaption(int chart) {
