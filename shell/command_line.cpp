@@ -26,15 +26,19 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         "shell::CommandLine",
         "Gives a couple a Feng Shui compatibility reading after the Eight Mansions school."));
     // Qt's own help option also lists --help-all, for options of Qt's that this program does
-    // not explain; so ours is made here, with the words (and their translation) of Qt's.
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QCommandLineParser().addHelpOption().description());
+    // not explain; so ours is made here, with Qt's words in our own translation, since Qt 6.4's
+    // Spanish, French and Japanese catalogues leave them in English.
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help")},
+        QCoreApplication::translate("shell::CommandLine", "Displays help on commandline options."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
+    //: The name --help gives the file argument, written as the language writes such a
+    //: placeholder (in capitals where it has them)
+    const QString file = QCoreApplication::translate("shell::CommandLine", "FILE");
     parser.addPositionalArgument(
-        QStringLiteral("FILE"),
-        QCoreApplication::translate("shell::CommandLine", "A saved reading (.fsc) to open."),
-        QStringLiteral("[FILE]"));
+        file, QCoreApplication::translate("shell::CommandLine", "A saved reading (.fsc) to open."),
+        QStringLiteral("[%1]").arg(file));
 
     const QString name = programName(arguments);
     if (!parser.parse(arguments)) {
