@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -54,6 +55,32 @@ QRect labelRoom(const QAbstractButton* button, const QRect& shown) {
     return button->style()->subElementRect(element, &option, button);
 }
 
+// A list's entries that would not fit where the style draws the shown entry: its edit field,
+// less the pixel on each side that Qt 6.4's common style keeps.
+QStringList entriesTooWide(const QComboBox* list, const QRect& shown) {
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    option.rect = shown;
+    option.editable = list->isEditable();
+    option.frame = list->hasFrame();
+    const int room =
+        list->style()
+            ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list)
+            .width() -
+        2;
+    QStringList tooWide;
+    for (int i = 0; i < list->count(); ++i) {
+        const int needed = list->fontMetrics().horizontalAdvance(list->itemText(i));
+        if (needed > room) {
+            tooWide << QStringLiteral("%1 draws \"%2\" in %3, needs %4")
+                           .arg(list->objectName(), list->itemText(i))
+                           .arg(room)
+                           .arg(needed);
+        }
+    }
+    return tooWide;
+}
+
 bool hasText(const QWidget* control) {
     if (const auto* label = qobject_cast<const QLabel*>(control)) {
         return !label->objectName().startsWith(QLatin1String("img")) && !label->text().isEmpty();
@@ -67,6 +94,11 @@ bool hasText(const QWidget* control) {
 QStringList clippedLabels(const QWidget* window) {
     QStringList clipped;
     for (const QWidget* control : window->findChildren<QWidget*>()) {
+        const auto* list = qobject_cast<const QComboBox*>(control);
+        if (list && list->isVisibleTo(window)) {
+            const QRect visible = list->geometry().intersected(list->parentWidget()->rect());
+            clipped << entriesTooWide(list, visible.translated(-list->pos()));
+        }
         if (!hasText(control) || !control->isVisibleTo(window)) {
             continue;
         }

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QEvent>
 #include <QLabel>
 #include <QPalette>
@@ -9,6 +10,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QStyle>
+#include <QStyleOption>
 #include <QTabBar>
 #include <QTextBoundaryFinder>
 
@@ -208,11 +210,30 @@ int widestWord(const QString& text, const QFontMetrics& metrics) {
     return widest;
 }
 
+// The widest of a list's entries against the room its style draws the shown entry in: the edit
+// field, less the pixel on each side that Qt 6.4's common style keeps when it draws it.
+int listShortfall(const QComboBox* list) {
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    option.editable = list->isEditable();
+    option.frame = list->hasFrame();
+    const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                      QStyle::SC_ComboBoxEditField, list);
+    int widest = 0;
+    for (int i = 0; i < list->count(); ++i) {
+        widest = std::max(widest, list->fontMetrics().horizontalAdvance(list->itemText(i)));
+    }
+    return widest - (field.width() - 2);
+}
+
 } // namespace
 
 int widthNeeded(const QWidget* control) {
     if (const auto* label = qobject_cast<const QLabel*>(control)) {
         return label->sizeHint().width();
+    }
+    if (const auto* list = qobject_cast<const QComboBox*>(control)) {
+        return list->width() + listShortfall(list);
     }
     const auto* button = qobject_cast<const QAbstractButton*>(control);
     if (button == nullptr) {
@@ -240,6 +261,16 @@ void fitRow(std::initializer_list<QWidget*> row) {
         if (wanted > control->width()) {
             control->resize(wanted, control->height());
         }
+    }
+}
+
+void widenInto(QWidget* control, QWidget* neighbour) {
+    const int spare = neighbour->width() - widthNeeded(neighbour);
+    const int more = std::min(widthNeeded(control) - control->width(), spare);
+    if (more > 0) {
+        control->resize(control->width() + more, control->height());
+        neighbour->setGeometry(neighbour->x() + more, neighbour->y(), neighbour->width() - more,
+                               neighbour->height());
     }
 }
 

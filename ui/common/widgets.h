@@ -53,11 +53,14 @@ void sizeToText(QLabel* label);
 // its text fits, so a language whose words fit looks as the form was drawn.
 //
 // The width a control's text needs: a label's own, a button's text between the style's margins,
-// a radio button's as its style sizes it.
+// a radio button's as its style sizes it, a list's for the widest of its entries.
 int widthNeeded(const QWidget* control);
 // Widens the controls of one row whose texts need more room, each up to the next one, the last
 // up to the edge of their frame.
 void fitRow(std::initializer_list<QWidget*> row);
+// Widens a control whose text needs more room into the neighbour on its right, as far as the
+// neighbour's own text leaves room; the neighbour keeps its right edge.
+void widenInto(QWidget* control, QWidget* neighbour);
 // Widens a control whose text needs more room to its left, up to `limit`, a left edge in its
 // parent, keeping its right edge where it was.
 void widenLeftwards(QWidget* control, int limit);

@@ -110,6 +110,10 @@ frmMain::frmMain(engine::CoupleReading& reading, platform::Desktop& desktop, QWi
     fitRow({ui_->lblCaption_5, txtName[1]});
     fitRow({ui_->lblCaption_3, cboDate[1]});
     fitRow({ui_->lblCaption_4, optSex[2], optSex[3]});
+    // A month's name longer than the list's room ("septiembre") takes it from the year's list.
+    for (std::size_t person = 0; person < cboMonth.size(); ++person) {
+        widenInto(cboMonth[person], cboYear[person]);
+    }
 
     adjustSize(); // the menu bar comes on top of the form
     fixSizeAndCentre(this);
