@@ -18,11 +18,11 @@ TEST(RatePair, FollowsThePartnersPlaceInTheUsersChart) {
             CoupleReading reading = school::CoupleOf(self, partner);
             const std::string& selfTrigram = reading.Self.Trigram;
             const std::string& partnerTrigram = reading.Partner.Trigram;
-            SCOPED_TRACE(selfTrigram + " with " + partnerTrigram);
+            SCOPED_TRACE(testing::Message() << selfTrigram << " with " << partnerTrigram);
             const std::size_t row = school::RowOf(reading.Self, partnerTrigram);
             ASSERT_LT(row, school::kMeanings.size());
             RatePair(reading, selfTrigram, partnerTrigram);
-            EXPECT_EQ(reading.PairKey, selfTrigram + "-" + partnerTrigram);
+            EXPECT_EQ(reading.PairKey, std::string(selfTrigram).append("-").append(partnerTrigram));
             EXPECT_EQ(reading.Rating, school::kRatingOfMeaning[row]);
         }
     }

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace ui {
 namespace {
@@ -54,8 +55,8 @@ QLabel* caption(QWidget* parent, int chart) {
 
 } // namespace
 
-DirectionsPanel::DirectionsPanel(const engine::CoupleReading& reading, QWidget* parent)
-    : QFrame(parent), reading_(reading) {
+DirectionsPanel::DirectionsPanel(engine::CoupleReading reading, QWidget* parent)
+    : QFrame(parent), reading_(std::move(reading)) {
     setObjectName(QStringLiteral("fraDirections"));
     scroller_ = new QScrollArea(this);
     scroller_->setObjectName(QStringLiteral("scrDirections"));

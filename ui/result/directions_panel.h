@@ -21,7 +21,7 @@ class DirectionsPanel : public QFrame {
     Q_OBJECT
 
 public:
-    DirectionsPanel(const engine::CoupleReading& reading, QWidget* parent);
+    DirectionsPanel(engine::CoupleReading reading, QWidget* parent);
 
     // What takes the keyboard: the scrolling contents, next after the tabs.
     QWidget* keyboardEntry() const;
