@@ -166,8 +166,19 @@ void frmFengShuiCompatibilityResult::applyLayoutDetails() {
                                  label->objectName() == QLatin1String("lblCobrand") ||
                                  label->objectName() == QLatin1String("lblFullBrand") ||
                                  label->objectName() == QLatin1String("Label14");
-        if (!keepsItsBox) {
-            sizeToText(label);
+        if (keepsItsBox) {
+            continue;
+        }
+        // The group line's pieces stand centred in their box: one that needs more room than the
+        // form gave it ("본명궁으로 보면") grows to both sides.
+        const int formCentre = label->geometry().center().x();
+        const int formWidth = label->width();
+        sizeToText(label);
+        const bool groupLinePiece =
+            label->objectName().startsWith(QLatin1String("lblGroupUpper")) ||
+            label->objectName().startsWith(QLatin1String("lblGroupLower"));
+        if (groupLinePiece && label->width() > formWidth) {
+            label->move(formCentre - label->width() / 2, label->y());
         }
     }
 }
