@@ -132,7 +132,7 @@ package-install-check: package
 	@packaging/debian/check-clean-install $(PACKAGE_DIR)/packages/*.deb
 
 # Photographs the program's windows under Xvfb for the README, in English, Simplified and
-# Traditional Chinese, Spanish and Japanese, and the page File > Export as PDF writes.
+# Traditional Chinese, Spanish, Japanese and Korean, and the page File > Export as PDF writes.
 screenshots: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target fengshui-compatibility
 	@tools/take_screenshots.sh $(BUILD_DIR)/shell/fengshui-compatibility docs/screenshots
@@ -140,6 +140,7 @@ screenshots: configure
 	@tools/take_screenshots.sh $(BUILD_DIR)/shell/fengshui-compatibility docs/screenshots/zh_TW zh_TW
 	@tools/take_screenshots.sh $(BUILD_DIR)/shell/fengshui-compatibility docs/screenshots/es es
 	@tools/take_screenshots.sh $(BUILD_DIR)/shell/fengshui-compatibility docs/screenshots/ja ja
+	@tools/take_screenshots.sh $(BUILD_DIR)/shell/fengshui-compatibility docs/screenshots/ko ko
 
 # Brings the .ts files under translations/ up to date with the texts of the program.
 .PHONY: translations

@@ -870,7 +870,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>%1 favours %2: %3</source>
-        <translation>%1 (%2 im Vorteil) – %3</translation>
+        <translation>%1 (%2 im Vorteil)&#xa0;– %3</translation>
     </message>
     <message>
         <source>you</source>
@@ -885,7 +885,7 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>%1: %2</source>
         <extracomment>A direction and what it holds: &quot;North: Relationship for Anna, Health for Ben&quot;</extracomment>
-        <translation>%1 – %2</translation>
+        <translation>%1&#xa0;– %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
@@ -960,6 +960,11 @@ Try &apos;%1 --help&apos; for more information.
         <source>North West</source>
         <comment>inside a sentence</comment>
         <translation>Nordwesten</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the entries of a list that runs on as one sentence (&quot;North: Health; East: Success&quot;), with the blanks the language writes around it</extracomment>
+        <translation>; </translation>
     </message>
 </context>
 <context>

@@ -961,6 +961,11 @@ Essayez «&#xa0;%1 --help&#xa0;» pour plus d&apos;informations.
         <comment>inside a sentence</comment>
         <translation>nord-ouest</translation>
     </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the entries of a list that runs on as one sentence (&quot;North: Health; East: Success&quot;), with the blanks the language writes around it</extracomment>
+        <translation> ; </translation>
+    </message>
 </context>
 <context>
     <name>ui::CompassChart</name>

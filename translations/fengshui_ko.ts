@@ -924,42 +924,47 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>North</source>
         <comment>inside a sentence</comment>
-        <translation>북</translation>
+        <translation>북쪽</translation>
     </message>
     <message>
         <source>North East</source>
         <comment>inside a sentence</comment>
-        <translation>북동</translation>
+        <translation>북동쪽</translation>
     </message>
     <message>
         <source>East</source>
         <comment>inside a sentence</comment>
-        <translation>동</translation>
+        <translation>동쪽</translation>
     </message>
     <message>
         <source>South East</source>
         <comment>inside a sentence</comment>
-        <translation>남동</translation>
+        <translation>남동쪽</translation>
     </message>
     <message>
         <source>South</source>
         <comment>inside a sentence</comment>
-        <translation>남</translation>
+        <translation>남쪽</translation>
     </message>
     <message>
         <source>South West</source>
         <comment>inside a sentence</comment>
-        <translation>남서</translation>
+        <translation>남서쪽</translation>
     </message>
     <message>
         <source>West</source>
         <comment>inside a sentence</comment>
-        <translation>서</translation>
+        <translation>서쪽</translation>
     </message>
     <message>
         <source>North West</source>
         <comment>inside a sentence</comment>
-        <translation>북서</translation>
+        <translation>북서쪽</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the entries of a list that runs on as one sentence (&quot;North: Health; East: Success&quot;), with the blanks the language writes around it</extracomment>
+        <translation>; </translation>
     </message>
 </context>
 <context>

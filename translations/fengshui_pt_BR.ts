@@ -961,6 +961,11 @@ Experimente “%1 --help” para mais informações.
         <comment>inside a sentence</comment>
         <translation>noroeste</translation>
     </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the entries of a list that runs on as one sentence (&quot;North: Health; East: Success&quot;), with the blanks the language writes around it</extracomment>
+        <translation>; </translation>
+    </message>
 </context>
 <context>
     <name>ui::CompassChart</name>

@@ -802,7 +802,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Displays help on commandline options.</source>
-        <translation>Вывод справки по параметрам командной строки.</translation>
+        <translation>Показать справку по параметрам командной строки.</translation>
     </message>
     <message>
         <source>FILE</source>
@@ -960,6 +960,11 @@ Try &apos;%1 --help&apos; for more information.
         <source>North West</source>
         <comment>inside a sentence</comment>
         <translation>северо-запад</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the entries of a list that runs on as one sentence (&quot;North: Health; East: Success&quot;), with the blanks the language writes around it</extracomment>
+        <translation>; </translation>
     </message>
 </context>
 <context>

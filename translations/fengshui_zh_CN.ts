@@ -961,6 +961,11 @@ Try &apos;%1 --help&apos; for more information.
         <comment>inside a sentence</comment>
         <translation>西北</translation>
     </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the entries of a list that runs on as one sentence (&quot;North: Health; East: Success&quot;), with the blanks the language writes around it</extracomment>
+        <translation>；</translation>
+    </message>
 </context>
 <context>
     <name>ui::CompassChart</name>

@@ -93,7 +93,9 @@ QString directionFor(std::string_view direction, const QString& what) {
 }
 
 QString sentenceOf(const QStringList& entries) {
-    QString sentence = entries.join(QStringLiteral("; "));
+    //: Between the entries of a list that runs on as one sentence ("North: Health; East:
+    //: Success"), with the blanks the language writes around it
+    QString sentence = entries.join(adviceText(QT_TRANSLATE_NOOP("ui::Advice", "; ")));
     if (!sentence.isEmpty()) {
         sentence[0] = sentence[0].toUpper();
     }
