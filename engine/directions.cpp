@@ -83,4 +83,12 @@ std::string_view TrigramOfDirection(std::string_view direction) {
     return found == kDirectionTable.end() ? std::string_view() : found->Trigram;
 }
 
+std::optional<std::array<std::string_view, 8>> DirectionsOfTrigram(std::string_view trigram) {
+    const DirectionColumn* column = findColumn(trigram);
+    if (column == nullptr) {
+        return std::nullopt;
+    }
+    return column->Directions;
+}
+
 } // namespace engine

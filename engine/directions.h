@@ -2,6 +2,8 @@
 
 #include "engine/couple_reading.h"
 
+#include <array>
+#include <optional>
 #include <string_view>
 
 namespace engine {
@@ -13,5 +15,9 @@ void SetDirectionsAndPictures(CoupleReading& reading);
 // The trigram whose own direction this is (its "Personal" one): North is Kan's, South West
 // Kun's. Empty for a text that is no direction.
 std::string_view TrigramOfDirection(std::string_view direction);
+
+// The eight directions of a trigram's chart in the order a reading lists them, Success first;
+// nothing for a text that is no trigram. A house has the chart of its trigram, as a person has.
+std::optional<std::array<std::string_view, 8>> DirectionsOfTrigram(std::string_view trigram);
 
 } // namespace engine

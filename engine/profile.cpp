@@ -2,6 +2,7 @@
 
 #include "engine/pair_rating.h"
 
+#include <algorithm>
 #include <array>
 
 namespace engine {
@@ -31,6 +32,13 @@ constexpr std::array<Profile, 9> kProfiles = {{
 // clang-format on
 
 } // namespace
+
+std::string_view GroupOfTrigram(std::string_view trigram) {
+    const auto found =
+        std::find_if(kProfiles.begin(), kProfiles.end(),
+                     [&](const Profile& profile) { return profile.Trigram == trigram; });
+    return found == kProfiles.end() ? std::string_view() : found->Group;
+}
 
 void SetPersonProfile(CoupleReading& reading, std::int16_t kuaNumber, bool isSelf) {
     PersonReading& person = isSelf ? reading.Self : reading.Partner;

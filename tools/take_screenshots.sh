@@ -185,7 +185,13 @@ capture "$result" result-your-directions
 # The tab scrolls: the wheel brings the couple's chart and the advice under it into view.
 xdotool mousemove --window "$result" 300 200 click --repeat 6 --delay 30 5
 capture "$result" result-your-directions-advice
-xdotool click --repeat 6 --delay 30 4
+# Tab goes from the tabs into the scrolling contents, then to the house's facing, which the tab
+# scrolls into view: the house that faces 183°, and how each of the two fits it.
+xdotool key Tab Tab
+xdotool type --delay 10 "183"
+xdotool click --repeat 3 --delay 30 5
+capture "$result" result-your-house
+xdotool click --repeat 12 --delay 30 4
 
 # File > Export as PDF..., into the throwaway home; the page, turned into a picture, shows what
 # a couple keeps.

@@ -966,6 +966,10 @@ Try &apos;%1 --help&apos; for more information.
         <extracomment>Between the entries of a list that runs on as one sentence (&quot;North: Health; East: Success&quot;), with the blanks the language writes around it</extracomment>
         <translation>; </translation>
     </message>
+    <message>
+        <source>A line along the rim: a direction good for your house.</source>
+        <translation>Eine Linie am Rand: eine für Ihr Haus günstige Richtung.</translation>
+    </message>
 </context>
 <context>
     <name>ui::CompassChart</name>
@@ -1079,6 +1083,88 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>Your directions and advice</source>
         <translation>Ihre Richtungen und Ratschläge</translation>
+    </message>
+</context>
+<context>
+    <name>ui::House</name>
+    <message>
+        <source>a %1 house of the East group</source>
+        <extracomment>A house after the trigram of the side it sits on: &quot;a Kan house of the East group&quot;</extracomment>
+        <translation>ein %1-Haus der Ost-Gruppe</translation>
+    </message>
+    <message>
+        <source>a %1 house of the West group</source>
+        <extracomment>See &quot;a %1 house of the East group&quot;</extracomment>
+        <translation>ein %1-Haus der West-Gruppe</translation>
+    </message>
+    <message>
+        <source>Your house: %1</source>
+        <translation>Ihr Haus: %1</translation>
+    </message>
+    <message>
+        <source>Type the facing in degrees, from 0 to 359.9, as the compass shows it.</source>
+        <translation>Geben Sie die Blickrichtung in Grad ein, von 0 bis 359,9, wie der Kompass sie anzeigt.</translation>
+    </message>
+    <message>
+        <source>%1: faces %2, sits %3: %4</source>
+        <extracomment>%1 the degrees, %2 the direction the house faces, %3 the one it sits on (both as inside a sentence), %4 the house: &quot;183°: faces South, sits North: a Kan house of the East group&quot;</extracomment>
+        <translation>%1: blickt nach %2, sitzt im %3: %4</translation>
+    </message>
+    <message>
+        <source>%1 lies on the line between %2 and %3: the house is either %4 or %5. Measure again, a step to one side, to tell which.</source>
+        <extracomment>%1 the degrees, %2 and %3 the two directions it lies between, %4 and %5 the two houses</extracomment>
+        <translation>%1 liegt genau auf der Grenze zwischen %2 und %3: Es ist entweder %4 oder %5. Treten Sie einen Schritt zur Seite und messen Sie noch einmal, um das zu klären.</translation>
+    </message>
+    <message>
+        <source>%1: of the East group, like the house</source>
+        <translation>%1: Ost-Gruppe, wie das Haus</translation>
+    </message>
+    <message>
+        <source>%1: of the West group, like the house</source>
+        <translation>%1: West-Gruppe, wie das Haus</translation>
+    </message>
+    <message>
+        <source>%1: of the East group, in a West-group house: inside it, use your own favourable directions</source>
+        <translation>%1: Ost-Gruppe in einem Haus der West-Gruppe: darin die eigenen günstigen Richtungen nutzen</translation>
+    </message>
+    <message>
+        <source>%1: of the West group, in an East-group house: inside it, use your own favourable directions</source>
+        <translation>%1: West-Gruppe in einem Haus der Ost-Gruppe: darin die eigenen günstigen Richtungen nutzen</translation>
+    </message>
+    <message>
+        <source>The facing is the side the house looks out of, usually the side of the front door, not a balcony. Stand outside the main door, looking out, away from metal and cars, and type the degrees the compass shows (magnetic north). Without a compass, choose the direction.</source>
+        <translation>Die Blickrichtung ist die Seite, zu der das Haus hinausschaut, meist die Seite der Haustür, nicht die eines Balkons. Stellen Sie sich draußen vor den Haupteingang, mit dem Rücken zum Haus, fern von Metall und Autos, und geben Sie die Gradzahl ein, die der Kompass zeigt (magnetischer Norden). Ohne Kompass wählen Sie die Richtung.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::HouseBox</name>
+    <message>
+        <source>Your House</source>
+        <translation>Ihr Haus</translation>
+    </message>
+    <message>
+        <source>Facing of your house in degrees</source>
+        <translation>Blickrichtung Ihres Hauses in Grad</translation>
+    </message>
+    <message>
+        <source>The direction your house faces</source>
+        <translation>Richtung, in die Ihr Haus blickt</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Bitte wählen</translation>
+    </message>
+    <message>
+        <source>Forget This House</source>
+        <translation>Haus vergessen</translation>
+    </message>
+    <message>
+        <source>Facing in degrees:</source>
+        <translation>Blickrichtung in Grad:</translation>
+    </message>
+    <message>
+        <source>or the direction:</source>
+        <translation>oder Richtung:</translation>
     </message>
 </context>
 <context>

@@ -966,6 +966,10 @@ Pruebe «%1 --help» para obtener más información.
         <extracomment>Between the entries of a list that runs on as one sentence (&quot;North: Health; East: Success&quot;), with the blanks the language writes around it</extracomment>
         <translation>; </translation>
     </message>
+    <message>
+        <source>A line along the rim: a direction good for your house.</source>
+        <translation>Una línea junto al borde: dirección favorable para su casa.</translation>
+    </message>
 </context>
 <context>
     <name>ui::CompassChart</name>
@@ -1079,6 +1083,88 @@ Pruebe «%1 --help» para obtener más información.
     <message>
         <source>Your directions and advice</source>
         <translation>Sus direcciones y consejos</translation>
+    </message>
+</context>
+<context>
+    <name>ui::House</name>
+    <message>
+        <source>a %1 house of the East group</source>
+        <extracomment>A house after the trigram of the side it sits on: &quot;a Kan house of the East group&quot;</extracomment>
+        <translation>una casa %1 del grupo Este</translation>
+    </message>
+    <message>
+        <source>a %1 house of the West group</source>
+        <extracomment>See &quot;a %1 house of the East group&quot;</extracomment>
+        <translation>una casa %1 del grupo Oeste</translation>
+    </message>
+    <message>
+        <source>Your house: %1</source>
+        <translation>Su casa: %1</translation>
+    </message>
+    <message>
+        <source>Type the facing in degrees, from 0 to 359.9, as the compass shows it.</source>
+        <translation>Escriba la orientación en grados, de 0 a 359,9, tal como la indica la brújula.</translation>
+    </message>
+    <message>
+        <source>%1: faces %2, sits %3: %4</source>
+        <extracomment>%1 the degrees, %2 the direction the house faces, %3 the one it sits on (both as inside a sentence), %4 the house: &quot;183°: faces South, sits North: a Kan house of the East group&quot;</extracomment>
+        <translation>%1: fachada al %2, asiento al %3: %4</translation>
+    </message>
+    <message>
+        <source>%1 lies on the line between %2 and %3: the house is either %4 or %5. Measure again, a step to one side, to tell which.</source>
+        <extracomment>%1 the degrees, %2 and %3 the two directions it lies between, %4 and %5 the two houses</extracomment>
+        <translation>%1 cae justo en el límite entre el %2 y el %3: se trata de %4 o de %5. Dé un paso a un lado y vuelva a medir para saber cuál.</translation>
+    </message>
+    <message>
+        <source>%1: of the East group, like the house</source>
+        <translation>%1: del grupo Este, como la casa</translation>
+    </message>
+    <message>
+        <source>%1: of the West group, like the house</source>
+        <translation>%1: del grupo Oeste, como la casa</translation>
+    </message>
+    <message>
+        <source>%1: of the East group, in a West-group house: inside it, use your own favourable directions</source>
+        <translation>%1: del grupo Este, en una casa del grupo Oeste: dentro, valen sus propias direcciones favorables</translation>
+    </message>
+    <message>
+        <source>%1: of the West group, in an East-group house: inside it, use your own favourable directions</source>
+        <translation>%1: del grupo Oeste, en una casa del grupo Este: dentro, valen sus propias direcciones favorables</translation>
+    </message>
+    <message>
+        <source>The facing is the side the house looks out of, usually the side of the front door, not a balcony. Stand outside the main door, looking out, away from metal and cars, and type the degrees the compass shows (magnetic north). Without a compass, choose the direction.</source>
+        <translation>La orientación es el lado hacia el que mira la casa, normalmente el de la puerta de entrada, no un balcón. Colóquese fuera de la puerta principal, mirando hacia afuera, lejos de metales y coches, y escriba los grados que indica la brújula (norte magnético). Si no tiene brújula, elija la dirección.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::HouseBox</name>
+    <message>
+        <source>Your House</source>
+        <translation>Su casa</translation>
+    </message>
+    <message>
+        <source>Facing of your house in degrees</source>
+        <translation>Orientación de su casa en grados</translation>
+    </message>
+    <message>
+        <source>The direction your house faces</source>
+        <translation>Dirección hacia la que mira su casa</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Elija</translation>
+    </message>
+    <message>
+        <source>Forget This House</source>
+        <translation>Olvidar esta casa</translation>
+    </message>
+    <message>
+        <source>Facing in degrees:</source>
+        <translation>Orientación en grados:</translation>
+    </message>
+    <message>
+        <source>or the direction:</source>
+        <translation>o la dirección:</translation>
     </message>
 </context>
 <context>

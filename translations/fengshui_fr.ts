@@ -964,7 +964,11 @@ Essayez «&#xa0;%1 --help&#xa0;» pour plus d&apos;informations.
     <message>
         <source>; </source>
         <extracomment>Between the entries of a list that runs on as one sentence (&quot;North: Health; East: Success&quot;), with the blanks the language writes around it</extracomment>
-        <translation> ; </translation>
+        <translation>&#xa0;; </translation>
+    </message>
+    <message>
+        <source>A line along the rim: a direction good for your house.</source>
+        <translation>Un trait le long du bord : une direction favorable à votre maison.</translation>
     </message>
 </context>
 <context>
@@ -1079,6 +1083,88 @@ Essayez «&#xa0;%1 --help&#xa0;» pour plus d&apos;informations.
     <message>
         <source>Your directions and advice</source>
         <translation>Vos directions et conseils</translation>
+    </message>
+</context>
+<context>
+    <name>ui::House</name>
+    <message>
+        <source>a %1 house of the East group</source>
+        <extracomment>A house after the trigram of the side it sits on: &quot;a Kan house of the East group&quot;</extracomment>
+        <translation>une maison %1 du groupe Est</translation>
+    </message>
+    <message>
+        <source>a %1 house of the West group</source>
+        <extracomment>See &quot;a %1 house of the East group&quot;</extracomment>
+        <translation>une maison %1 du groupe Ouest</translation>
+    </message>
+    <message>
+        <source>Your house: %1</source>
+        <translation>Votre maison&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Type the facing in degrees, from 0 to 359.9, as the compass shows it.</source>
+        <translation>Saisissez l&apos;orientation en degrés, de 0 à 359,9, telle que l&apos;indique la boussole.</translation>
+    </message>
+    <message>
+        <source>%1: faces %2, sits %3: %4</source>
+        <extracomment>%1 the degrees, %2 the direction the house faces, %3 the one it sits on (both as inside a sentence), %4 the house: &quot;183°: faces South, sits North: a Kan house of the East group&quot;</extracomment>
+        <translation>%1&#xa0;: façade %2, assise %3&#xa0;: %4</translation>
+    </message>
+    <message>
+        <source>%1 lies on the line between %2 and %3: the house is either %4 or %5. Measure again, a step to one side, to tell which.</source>
+        <extracomment>%1 the degrees, %2 and %3 the two directions it lies between, %4 and %5 the two houses</extracomment>
+        <translation>%1 tombe pile sur la limite entre %2 et %3&#xa0;: c&apos;est soit %4, soit %5. Faites un pas de côté et mesurez de nouveau pour trancher.</translation>
+    </message>
+    <message>
+        <source>%1: of the East group, like the house</source>
+        <translation>%1&#xa0;: du groupe Est, comme la maison</translation>
+    </message>
+    <message>
+        <source>%1: of the West group, like the house</source>
+        <translation>%1&#xa0;: du groupe Ouest, comme la maison</translation>
+    </message>
+    <message>
+        <source>%1: of the East group, in a West-group house: inside it, use your own favourable directions</source>
+        <translation>%1&#xa0;: du groupe Est, dans une maison du groupe Ouest&#xa0;: à l&apos;intérieur, on suit ses propres directions favorables</translation>
+    </message>
+    <message>
+        <source>%1: of the West group, in an East-group house: inside it, use your own favourable directions</source>
+        <translation>%1&#xa0;: du groupe Ouest, dans une maison du groupe Est&#xa0;: à l&apos;intérieur, on suit ses propres directions favorables</translation>
+    </message>
+    <message>
+        <source>The facing is the side the house looks out of, usually the side of the front door, not a balcony. Stand outside the main door, looking out, away from metal and cars, and type the degrees the compass shows (magnetic north). Without a compass, choose the direction.</source>
+        <translation>L&apos;orientation est le côté vers lequel regarde la maison, en général celui de la porte d&apos;entrée, pas celui d&apos;un balcon. Placez-vous devant la porte principale, dos à la maison, à l&apos;écart du métal et des voitures, et saisissez les degrés qu&apos;indique la boussole (nord magnétique). Sans boussole, choisissez la direction.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::HouseBox</name>
+    <message>
+        <source>Your House</source>
+        <translation>Votre maison</translation>
+    </message>
+    <message>
+        <source>Facing of your house in degrees</source>
+        <translation>Orientation de votre maison en degrés</translation>
+    </message>
+    <message>
+        <source>The direction your house faces</source>
+        <translation>Direction vers laquelle regarde votre maison</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Choisir</translation>
+    </message>
+    <message>
+        <source>Forget This House</source>
+        <translation>Oublier cette maison</translation>
+    </message>
+    <message>
+        <source>Facing in degrees:</source>
+        <translation>Orientation en degrés&#xa0;:</translation>
+    </message>
+    <message>
+        <source>or the direction:</source>
+        <translation>ou la direction&#xa0;:</translation>
     </message>
 </context>
 <context>

@@ -966,6 +966,10 @@ Try &apos;%1 --help&apos; for more information.
         <extracomment>Between the entries of a list that runs on as one sentence (&quot;North: Health; East: Success&quot;), with the blanks the language writes around it</extracomment>
         <translation>／</translation>
     </message>
+    <message>
+        <source>A line along the rim: a direction good for your house.</source>
+        <translation>外周に沿った線は、お住まいの吉方位です。</translation>
+    </message>
 </context>
 <context>
     <name>ui::CompassChart</name>
@@ -1079,6 +1083,88 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>Your directions and advice</source>
         <translation>お二人の方位とアドバイス</translation>
+    </message>
+</context>
+<context>
+    <name>ui::House</name>
+    <message>
+        <source>a %1 house of the East group</source>
+        <extracomment>A house after the trigram of the side it sits on: &quot;a Kan house of the East group&quot;</extracomment>
+        <translation>%1宅（東四宅）</translation>
+    </message>
+    <message>
+        <source>a %1 house of the West group</source>
+        <extracomment>See &quot;a %1 house of the East group&quot;</extracomment>
+        <translation>%1宅（西四宅）</translation>
+    </message>
+    <message>
+        <source>Your house: %1</source>
+        <translation>お住まい：%1</translation>
+    </message>
+    <message>
+        <source>Type the facing in degrees, from 0 to 359.9, as the compass shows it.</source>
+        <translation>家の向きを0～359.9の度数で、方位磁石の表示どおりに入力してください。</translation>
+    </message>
+    <message>
+        <source>%1: faces %2, sits %3: %4</source>
+        <extracomment>%1 the degrees, %2 the direction the house faces, %3 the one it sits on (both as inside a sentence), %4 the house: &quot;183°: faces South, sits North: a Kan house of the East group&quot;</extracomment>
+        <translation>%1：%2向き、%3を背にした%4</translation>
+    </message>
+    <message>
+        <source>%1 lies on the line between %2 and %3: the house is either %4 or %5. Measure again, a step to one side, to tell which.</source>
+        <extracomment>%1 the degrees, %2 and %3 the two directions it lies between, %4 and %5 the two houses</extracomment>
+        <translation>%1は%2と%3の境目に当たるため、家は%4か%5のどちらかです。一歩横にずれてもう一度測ると、どちらかが分かります。</translation>
+    </message>
+    <message>
+        <source>%1: of the East group, like the house</source>
+        <translation>%1は東四命で、家と同じグループです。</translation>
+    </message>
+    <message>
+        <source>%1: of the West group, like the house</source>
+        <translation>%1は西四命で、家と同じグループです。</translation>
+    </message>
+    <message>
+        <source>%1: of the East group, in a West-group house: inside it, use your own favourable directions</source>
+        <translation>%1は東四命で、家は西四宅です。家の中ではご自身の吉方位を使いましょう。</translation>
+    </message>
+    <message>
+        <source>%1: of the West group, in an East-group house: inside it, use your own favourable directions</source>
+        <translation>%1は西四命で、家は東四宅です。家の中ではご自身の吉方位を使いましょう。</translation>
+    </message>
+    <message>
+        <source>The facing is the side the house looks out of, usually the side of the front door, not a balcony. Stand outside the main door, looking out, away from metal and cars, and type the degrees the compass shows (magnetic north). Without a compass, choose the direction.</source>
+        <translation>家の向きとは、家が外に向いている側のことで、通常は玄関のある側です（ベランダ側ではありません）。玄関の外に立って外を向き、金属や車から離れて、方位磁石が示す度数（磁北）を入力してください。方位磁石がない場合は、方位を選んでください。</translation>
+    </message>
+</context>
+<context>
+    <name>ui::HouseBox</name>
+    <message>
+        <source>Your House</source>
+        <translation>お住まい</translation>
+    </message>
+    <message>
+        <source>Facing of your house in degrees</source>
+        <translation>家の向き（度数）</translation>
+    </message>
+    <message>
+        <source>The direction your house faces</source>
+        <translation>家が向いている方位</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>選択</translation>
+    </message>
+    <message>
+        <source>Forget This House</source>
+        <translation>この家を削除</translation>
+    </message>
+    <message>
+        <source>Facing in degrees:</source>
+        <translation>向き（度）：</translation>
+    </message>
+    <message>
+        <source>or the direction:</source>
+        <translation>または方位：</translation>
     </message>
 </context>
 <context>

@@ -966,6 +966,10 @@ Try &apos;%1 --help&apos; for more information.
         <extracomment>Between the entries of a list that runs on as one sentence (&quot;North: Health; East: Success&quot;), with the blanks the language writes around it</extracomment>
         <translation>; </translation>
     </message>
+    <message>
+        <source>A line along the rim: a direction good for your house.</source>
+        <translation>가장자리를 따라 그은 선은 사는 집의 길한 방위입니다.</translation>
+    </message>
 </context>
 <context>
     <name>ui::CompassChart</name>
@@ -1079,6 +1083,88 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>Your directions and advice</source>
         <translation>두 분의 방위와 조언</translation>
+    </message>
+</context>
+<context>
+    <name>ui::House</name>
+    <message>
+        <source>a %1 house of the East group</source>
+        <extracomment>A house after the trigram of the side it sits on: &quot;a Kan house of the East group&quot;</extracomment>
+        <translation>동사택(東四宅)인 %1택</translation>
+    </message>
+    <message>
+        <source>a %1 house of the West group</source>
+        <extracomment>See &quot;a %1 house of the East group&quot;</extracomment>
+        <translation>서사택(西四宅)인 %1택</translation>
+    </message>
+    <message>
+        <source>Your house: %1</source>
+        <translation>사는 집: %1</translation>
+    </message>
+    <message>
+        <source>Type the facing in degrees, from 0 to 359.9, as the compass shows it.</source>
+        <translation>집의 향(向)을 0~359.9도 사이로, 나침반에 나오는 대로 입력하세요.</translation>
+    </message>
+    <message>
+        <source>%1: faces %2, sits %3: %4</source>
+        <extracomment>%1 the degrees, %2 the direction the house faces, %3 the one it sits on (both as inside a sentence), %4 the house: &quot;183°: faces South, sits North: a Kan house of the East group&quot;</extracomment>
+        <translation>%1: %2을 향하고 %3을 등진 %4</translation>
+    </message>
+    <message>
+        <source>%1 lies on the line between %2 and %3: the house is either %4 or %5. Measure again, a step to one side, to tell which.</source>
+        <extracomment>%1 the degrees, %2 and %3 the two directions it lies between, %4 and %5 the two houses</extracomment>
+        <translation>%1는 %2과 %3의 경계선에 있어, 집은 %4 또는 %5입니다. 한 걸음 옆으로 옮겨 다시 재면 어느 쪽인지 알 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>%1: of the East group, like the house</source>
+        <translation>%1: 동사명(東四命)으로 집과 같은 그룹</translation>
+    </message>
+    <message>
+        <source>%1: of the West group, like the house</source>
+        <translation>%1: 서사명(西四命)으로 집과 같은 그룹</translation>
+    </message>
+    <message>
+        <source>%1: of the East group, in a West-group house: inside it, use your own favourable directions</source>
+        <translation>%1: 동사명(東四命)으로 서사택(西四宅)에 사는 경우, 집 안에서는 자신의 길한 방위를 따르세요</translation>
+    </message>
+    <message>
+        <source>%1: of the West group, in an East-group house: inside it, use your own favourable directions</source>
+        <translation>%1: 서사명(西四命)으로 동사택(東四宅)에 사는 경우, 집 안에서는 자신의 길한 방위를 따르세요</translation>
+    </message>
+    <message>
+        <source>The facing is the side the house looks out of, usually the side of the front door, not a balcony. Stand outside the main door, looking out, away from metal and cars, and type the degrees the compass shows (magnetic north). Without a compass, choose the direction.</source>
+        <translation>향(向)은 집이 바깥을 바라보는 쪽으로, 보통 현관문이 있는 쪽이며 발코니 쪽이 아닙니다. 현관문 밖에 서서 바깥을 바라보고, 금속이나 자동차에서 떨어진 곳에서 나침반에 나오는 각도(자북 기준)를 입력하세요. 나침반이 없으면 방위를 선택하세요.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::HouseBox</name>
+    <message>
+        <source>Your House</source>
+        <translation>사는 집</translation>
+    </message>
+    <message>
+        <source>Facing of your house in degrees</source>
+        <translation>집의 향(向) 각도</translation>
+    </message>
+    <message>
+        <source>The direction your house faces</source>
+        <translation>집이 향하는 방위</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>선택</translation>
+    </message>
+    <message>
+        <source>Forget This House</source>
+        <translation>이 집 지우기</translation>
+    </message>
+    <message>
+        <source>Facing in degrees:</source>
+        <translation>향(向) 각도:</translation>
+    </message>
+    <message>
+        <source>or the direction:</source>
+        <translation>또는 방위:</translation>
     </message>
 </context>
 <context>

@@ -966,6 +966,10 @@ Experimente “%1 --help” para mais informações.
         <extracomment>Between the entries of a list that runs on as one sentence (&quot;North: Health; East: Success&quot;), with the blanks the language writes around it</extracomment>
         <translation>; </translation>
     </message>
+    <message>
+        <source>A line along the rim: a direction good for your house.</source>
+        <translation>Uma linha junto à borda: direção favorável para a sua casa.</translation>
+    </message>
 </context>
 <context>
     <name>ui::CompassChart</name>
@@ -1079,6 +1083,88 @@ Experimente “%1 --help” para mais informações.
     <message>
         <source>Your directions and advice</source>
         <translation>Suas direções e conselhos</translation>
+    </message>
+</context>
+<context>
+    <name>ui::House</name>
+    <message>
+        <source>a %1 house of the East group</source>
+        <extracomment>A house after the trigram of the side it sits on: &quot;a Kan house of the East group&quot;</extracomment>
+        <translation>uma casa %1 do grupo Leste</translation>
+    </message>
+    <message>
+        <source>a %1 house of the West group</source>
+        <extracomment>See &quot;a %1 house of the East group&quot;</extracomment>
+        <translation>uma casa %1 do grupo Oeste</translation>
+    </message>
+    <message>
+        <source>Your house: %1</source>
+        <translation>Sua casa: %1</translation>
+    </message>
+    <message>
+        <source>Type the facing in degrees, from 0 to 359.9, as the compass shows it.</source>
+        <translation>Digite a orientação em graus, de 0 a 359,9, como a bússola mostra.</translation>
+    </message>
+    <message>
+        <source>%1: faces %2, sits %3: %4</source>
+        <extracomment>%1 the degrees, %2 the direction the house faces, %3 the one it sits on (both as inside a sentence), %4 the house: &quot;183°: faces South, sits North: a Kan house of the East group&quot;</extracomment>
+        <translation>%1: frente para o %2, fundos para o %3: %4</translation>
+    </message>
+    <message>
+        <source>%1 lies on the line between %2 and %3: the house is either %4 or %5. Measure again, a step to one side, to tell which.</source>
+        <extracomment>%1 the degrees, %2 and %3 the two directions it lies between, %4 and %5 the two houses</extracomment>
+        <translation>%1 fica bem no limite entre o %2 e o %3: pode ser %4 ou %5. Dê um passo para o lado e meça de novo para saber qual.</translation>
+    </message>
+    <message>
+        <source>%1: of the East group, like the house</source>
+        <translation>%1: do grupo Leste, como a casa</translation>
+    </message>
+    <message>
+        <source>%1: of the West group, like the house</source>
+        <translation>%1: do grupo Oeste, como a casa</translation>
+    </message>
+    <message>
+        <source>%1: of the East group, in a West-group house: inside it, use your own favourable directions</source>
+        <translation>%1: do grupo Leste, numa casa do grupo Oeste: dentro dela, valem as suas próprias direções favoráveis</translation>
+    </message>
+    <message>
+        <source>%1: of the West group, in an East-group house: inside it, use your own favourable directions</source>
+        <translation>%1: do grupo Oeste, numa casa do grupo Leste: dentro dela, valem as suas próprias direções favoráveis</translation>
+    </message>
+    <message>
+        <source>The facing is the side the house looks out of, usually the side of the front door, not a balcony. Stand outside the main door, looking out, away from metal and cars, and type the degrees the compass shows (magnetic north). Without a compass, choose the direction.</source>
+        <translation>A orientação é o lado para onde a casa olha, em geral o da porta de entrada, não o de uma varanda. Fique do lado de fora da porta principal, olhando para fora, longe de metais e carros, e digite os graus que a bússola mostra (norte magnético). Sem bússola, escolha a direção.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::HouseBox</name>
+    <message>
+        <source>Your House</source>
+        <translation>Sua casa</translation>
+    </message>
+    <message>
+        <source>Facing of your house in degrees</source>
+        <translation>Orientação da sua casa em graus</translation>
+    </message>
+    <message>
+        <source>The direction your house faces</source>
+        <translation>Direção para a qual sua casa está voltada</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Selecione</translation>
+    </message>
+    <message>
+        <source>Forget This House</source>
+        <translation>Esquecer esta casa</translation>
+    </message>
+    <message>
+        <source>Facing in degrees:</source>
+        <translation>Orientação em graus:</translation>
+    </message>
+    <message>
+        <source>or the direction:</source>
+        <translation>ou a direção:</translation>
     </message>
 </context>
 <context>

@@ -966,6 +966,10 @@ Try &apos;%1 --help&apos; for more information.
         <extracomment>Between the entries of a list that runs on as one sentence (&quot;North: Health; East: Success&quot;), with the blanks the language writes around it</extracomment>
         <translation>; </translation>
     </message>
+    <message>
+        <source>A line along the rim: a direction good for your house.</source>
+        <translation>Линия по краю — направление, благоприятное для вашего дома.</translation>
+    </message>
 </context>
 <context>
     <name>ui::CompassChart</name>
@@ -1079,6 +1083,88 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>Your directions and advice</source>
         <translation>Ваши направления и советы</translation>
+    </message>
+</context>
+<context>
+    <name>ui::House</name>
+    <message>
+        <source>a %1 house of the East group</source>
+        <extracomment>A house after the trigram of the side it sits on: &quot;a Kan house of the East group&quot;</extracomment>
+        <translation>дом %1 Восточной группы</translation>
+    </message>
+    <message>
+        <source>a %1 house of the West group</source>
+        <extracomment>See &quot;a %1 house of the East group&quot;</extracomment>
+        <translation>дом %1 Западной группы</translation>
+    </message>
+    <message>
+        <source>Your house: %1</source>
+        <translation>Ваш дом: %1</translation>
+    </message>
+    <message>
+        <source>Type the facing in degrees, from 0 to 359.9, as the compass shows it.</source>
+        <translation>Введите направление фасада в градусах, от 0 до 359,9, как показывает компас.</translation>
+    </message>
+    <message>
+        <source>%1: faces %2, sits %3: %4</source>
+        <extracomment>%1 the degrees, %2 the direction the house faces, %3 the one it sits on (both as inside a sentence), %4 the house: &quot;183°: faces South, sits North: a Kan house of the East group&quot;</extracomment>
+        <translation>%1: фасадом на %2, спиной на %3&#xa0;— %4</translation>
+    </message>
+    <message>
+        <source>%1 lies on the line between %2 and %3: the house is either %4 or %5. Measure again, a step to one side, to tell which.</source>
+        <extracomment>%1 the degrees, %2 and %3 the two directions it lies between, %4 and %5 the two houses</extracomment>
+        <translation>%1 — ровно на границе, где %2 переходит в %3: это либо %4, либо %5. Измерьте ещё раз, отступив на шаг в сторону, чтобы понять, какой именно.</translation>
+    </message>
+    <message>
+        <source>%1: of the East group, like the house</source>
+        <translation>%1: Восточная группа, как и дом</translation>
+    </message>
+    <message>
+        <source>%1: of the West group, like the house</source>
+        <translation>%1: Западная группа, как и дом</translation>
+    </message>
+    <message>
+        <source>%1: of the East group, in a West-group house: inside it, use your own favourable directions</source>
+        <translation>%1: Восточная группа в доме Западной группы: внутри него следует пользоваться своими благоприятными направлениями</translation>
+    </message>
+    <message>
+        <source>%1: of the West group, in an East-group house: inside it, use your own favourable directions</source>
+        <translation>%1: Западная группа в доме Восточной группы: внутри него следует пользоваться своими благоприятными направлениями</translation>
+    </message>
+    <message>
+        <source>The facing is the side the house looks out of, usually the side of the front door, not a balcony. Stand outside the main door, looking out, away from metal and cars, and type the degrees the compass shows (magnetic north). Without a compass, choose the direction.</source>
+        <translation>Фасад — сторона, которой дом «смотрит» наружу, обычно сторона входной двери, а не балкона. Встаньте снаружи у главной двери лицом от дома, подальше от металла и машин, и введите градусы, которые показывает компас (магнитный север). Если компаса нет, выберите направление.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::HouseBox</name>
+    <message>
+        <source>Your House</source>
+        <translation>Ваш дом</translation>
+    </message>
+    <message>
+        <source>Facing of your house in degrees</source>
+        <translation>Направление фасада Вашего дома в градусах</translation>
+    </message>
+    <message>
+        <source>The direction your house faces</source>
+        <translation>Куда обращён фасад Вашего дома</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Выберите</translation>
+    </message>
+    <message>
+        <source>Forget This House</source>
+        <translation>Забыть дом</translation>
+    </message>
+    <message>
+        <source>Facing in degrees:</source>
+        <translation>Фасад в градусах:</translation>
+    </message>
+    <message>
+        <source>or the direction:</source>
+        <translation>или направление:</translation>
     </message>
 </context>
 <context>

@@ -966,6 +966,10 @@ Try &apos;%1 --help&apos; for more information.
         <extracomment>Between the entries of a list that runs on as one sentence (&quot;North: Health; East: Success&quot;), with the blanks the language writes around it</extracomment>
         <translation>；</translation>
     </message>
+    <message>
+        <source>A line along the rim: a direction good for your house.</source>
+        <translation>外缘的线条表示对住宅为吉的方位。</translation>
+    </message>
 </context>
 <context>
     <name>ui::CompassChart</name>
@@ -1079,6 +1083,88 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>Your directions and advice</source>
         <translation>双方的方位与建议</translation>
+    </message>
+</context>
+<context>
+    <name>ui::House</name>
+    <message>
+        <source>a %1 house of the East group</source>
+        <extracomment>A house after the trigram of the side it sits on: &quot;a Kan house of the East group&quot;</extracomment>
+        <translation>%1宅（东四宅）</translation>
+    </message>
+    <message>
+        <source>a %1 house of the West group</source>
+        <extracomment>See &quot;a %1 house of the East group&quot;</extracomment>
+        <translation>%1宅（西四宅）</translation>
+    </message>
+    <message>
+        <source>Your house: %1</source>
+        <translation>您的住宅：%1</translation>
+    </message>
+    <message>
+        <source>Type the facing in degrees, from 0 to 359.9, as the compass shows it.</source>
+        <translation>请输入朝向的度数（0至359.9），以指南针所示为准。</translation>
+    </message>
+    <message>
+        <source>%1: faces %2, sits %3: %4</source>
+        <extracomment>%1 the degrees, %2 the direction the house faces, %3 the one it sits on (both as inside a sentence), %4 the house: &quot;183°: faces South, sits North: a Kan house of the East group&quot;</extracomment>
+        <translation>%1：坐%3向%2，为%4</translation>
+    </message>
+    <message>
+        <source>%1 lies on the line between %2 and %3: the house is either %4 or %5. Measure again, a step to one side, to tell which.</source>
+        <extracomment>%1 the degrees, %2 and %3 the two directions it lies between, %4 and %5 the two houses</extracomment>
+        <translation>%1正好落在%2与%3的分界线上：此宅可能是%4，也可能是%5。请往旁边挪一步再测一次，以确定是哪一种。</translation>
+    </message>
+    <message>
+        <source>%1: of the East group, like the house</source>
+        <translation>%1：属东四命，与东四宅相配</translation>
+    </message>
+    <message>
+        <source>%1: of the West group, like the house</source>
+        <translation>%1：属西四命，与西四宅相配</translation>
+    </message>
+    <message>
+        <source>%1: of the East group, in a West-group house: inside it, use your own favourable directions</source>
+        <translation>%1：属东四命，住的是西四宅，宅内宜用自己的吉方</translation>
+    </message>
+    <message>
+        <source>%1: of the West group, in an East-group house: inside it, use your own favourable directions</source>
+        <translation>%1：属西四命，住的是东四宅，宅内宜用自己的吉方</translation>
+    </message>
+    <message>
+        <source>The facing is the side the house looks out of, usually the side of the front door, not a balcony. Stand outside the main door, looking out, away from metal and cars, and type the degrees the compass shows (magnetic north). Without a compass, choose the direction.</source>
+        <translation>朝向是房屋向外所对的一面，通常是大门所在的一面，而不是阳台。请站在大门外，面朝外，远离金属和汽车，输入指南针显示的度数（磁北）。没有指南针时，请选择方向。</translation>
+    </message>
+</context>
+<context>
+    <name>ui::HouseBox</name>
+    <message>
+        <source>Your House</source>
+        <translation>您的住宅</translation>
+    </message>
+    <message>
+        <source>Facing of your house in degrees</source>
+        <translation>住宅朝向的度数</translation>
+    </message>
+    <message>
+        <source>The direction your house faces</source>
+        <translation>住宅的朝向</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>请选择</translation>
+    </message>
+    <message>
+        <source>Forget This House</source>
+        <translation>清除住宅</translation>
+    </message>
+    <message>
+        <source>Facing in degrees:</source>
+        <translation>朝向度数：</translation>
+    </message>
+    <message>
+        <source>or the direction:</source>
+        <translation>或选择方向：</translation>
     </message>
 </context>
 <context>

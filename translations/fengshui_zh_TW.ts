@@ -966,6 +966,10 @@ Try &apos;%1 --help&apos; for more information.
         <extracomment>Between the entries of a list that runs on as one sentence (&quot;North: Health; East: Success&quot;), with the blanks the language writes around it</extracomment>
         <translation>；</translation>
     </message>
+    <message>
+        <source>A line along the rim: a direction good for your house.</source>
+        <translation>外緣的線條表示對住宅為吉的方位。</translation>
+    </message>
 </context>
 <context>
     <name>ui::CompassChart</name>
@@ -1079,6 +1083,88 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>Your directions and advice</source>
         <translation>雙方的方位與建議</translation>
+    </message>
+</context>
+<context>
+    <name>ui::House</name>
+    <message>
+        <source>a %1 house of the East group</source>
+        <extracomment>A house after the trigram of the side it sits on: &quot;a Kan house of the East group&quot;</extracomment>
+        <translation>%1宅（東四宅）</translation>
+    </message>
+    <message>
+        <source>a %1 house of the West group</source>
+        <extracomment>See &quot;a %1 house of the East group&quot;</extracomment>
+        <translation>%1宅（西四宅）</translation>
+    </message>
+    <message>
+        <source>Your house: %1</source>
+        <translation>您的住宅：%1</translation>
+    </message>
+    <message>
+        <source>Type the facing in degrees, from 0 to 359.9, as the compass shows it.</source>
+        <translation>請輸入朝向的度數（0至359.9），以指南針所示為準。</translation>
+    </message>
+    <message>
+        <source>%1: faces %2, sits %3: %4</source>
+        <extracomment>%1 the degrees, %2 the direction the house faces, %3 the one it sits on (both as inside a sentence), %4 the house: &quot;183°: faces South, sits North: a Kan house of the East group&quot;</extracomment>
+        <translation>%1：坐%3向%2，為%4</translation>
+    </message>
+    <message>
+        <source>%1 lies on the line between %2 and %3: the house is either %4 or %5. Measure again, a step to one side, to tell which.</source>
+        <extracomment>%1 the degrees, %2 and %3 the two directions it lies between, %4 and %5 the two houses</extracomment>
+        <translation>%1正好落在%2與%3的分界線上：此宅可能是%4，也可能是%5。請往旁邊挪一步再測一次，以確定是哪一種。</translation>
+    </message>
+    <message>
+        <source>%1: of the East group, like the house</source>
+        <translation>%1：屬東四命，與東四宅相配</translation>
+    </message>
+    <message>
+        <source>%1: of the West group, like the house</source>
+        <translation>%1：屬西四命，與西四宅相配</translation>
+    </message>
+    <message>
+        <source>%1: of the East group, in a West-group house: inside it, use your own favourable directions</source>
+        <translation>%1：屬東四命，住的是西四宅，宅內宜用自己的吉方</translation>
+    </message>
+    <message>
+        <source>%1: of the West group, in an East-group house: inside it, use your own favourable directions</source>
+        <translation>%1：屬西四命，住的是東四宅，宅內宜用自己的吉方</translation>
+    </message>
+    <message>
+        <source>The facing is the side the house looks out of, usually the side of the front door, not a balcony. Stand outside the main door, looking out, away from metal and cars, and type the degrees the compass shows (magnetic north). Without a compass, choose the direction.</source>
+        <translation>朝向是房屋向外所對的一面，通常是大門所在的一面，而不是陽台。請站在大門外，面朝外，遠離金屬和汽車，輸入指南針顯示的度數（磁北）。沒有指南針時，請選擇方向。</translation>
+    </message>
+</context>
+<context>
+    <name>ui::HouseBox</name>
+    <message>
+        <source>Your House</source>
+        <translation>您的住宅</translation>
+    </message>
+    <message>
+        <source>Facing of your house in degrees</source>
+        <translation>住宅朝向的度數</translation>
+    </message>
+    <message>
+        <source>The direction your house faces</source>
+        <translation>住宅的朝向</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>請選擇</translation>
+    </message>
+    <message>
+        <source>Forget This House</source>
+        <translation>清除住宅</translation>
+    </message>
+    <message>
+        <source>Facing in degrees:</source>
+        <translation>朝向度數：</translation>
+    </message>
+    <message>
+        <source>or the direction:</source>
+        <translation>或選擇方向：</translation>
     </message>
 </context>
 <context>

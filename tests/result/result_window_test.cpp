@@ -452,10 +452,16 @@ void ResultWindowTest::chartTextsAreLegible() {
     for (int self = 1; self <= 9; ++self) {
         for (int partner = 1; partner <= 9; ++partner) {
             const CoupleReading reading = readingOf(self, partner);
-            const auto couple = ui::coupleChart(reading);
-            QVERIFY(couple);
-            for (const qreal side : {qreal(tabCouple.width()), ui::kPageChartSide}) {
-                faults << illegibleTexts(*couple, side, window.font());
+            // Without a house, and with one of each group, whose good directions the rim marks.
+            for (const auto& house :
+                 {std::optional<compass::House>(), compass::HouseFacing("South"),
+                  compass::HouseFacing("North East")}) {
+                const auto couple = ui::coupleChart(reading, house);
+                QVERIFY(couple);
+                for (const qreal side :
+                     {qreal(tabCouple.width()), ui::kPageChartSide, ui::kPageChartSideOverHouse}) {
+                    faults << illegibleTexts(*couple, side, window.font());
+                }
             }
         }
         const auto person = ui::personChart(readingOf(self, 1).Self);
@@ -465,6 +471,10 @@ void ResultWindowTest::chartTextsAreLegible() {
     constexpr qreal k45Millimetres = 45 / 25.4 * 96;
     const QRectF page(0, 0, ui::kPageChartSide, ui::kPageChartSide);
     QVERIFY(ui::layoutCompass(*ui::coupleChart(readingOf(1, 2)), page, window.font()).outer * 2 >=
+            k45Millimetres);
+    const QRectF overHouse(0, 0, ui::kPageChartSideOverHouse, ui::kPageChartSideOverHouse);
+    QVERIFY(ui::layoutCompass(*ui::coupleChart(readingOf(1, 2)), overHouse, window.font()).outer *
+                2 >=
             k45Millimetres);
     faults.removeDuplicates();
     QVERIFY2(faults.isEmpty(), qPrintable(faults.mid(0, 20).join(QLatin1Char('\n'))));

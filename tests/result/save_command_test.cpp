@@ -1,6 +1,8 @@
 #include "engine/engine.h"
 #include "tests/support/fake_desktop.h"
 #include "translations/translations.h"
+#include "ui/common/house_words.h"
+#include "ui/common/program_settings.h"
 #include "ui/result/frm_result.h"
 
 #include <QAction>
@@ -326,6 +328,8 @@ void SaveCommandTest::exportedPageHoldsTheReading() {
         reading.Partner.BirthMonth = "March";
         reading.Partner.BirthYear = 1985;
         reading.CountedBy = engine::YearStart::LiChun;
+        // Their house known as well: its column and its lines make the page longest.
+        ui::writeHomeFacing(desktop, ui::settingsApplication(), 183.0);
         frmFengShuiCompatibilityResult window(reading, desktop);
         window.findChild<QAction*>("mnuExportPdf")->trigger();
         QVERIFY(desktop.messages.empty());
@@ -339,7 +343,9 @@ void SaveCommandTest::exportedPageHoldsTheReading() {
         for (const QString& word : words) {
             QVERIFY2(flat.contains(QString(word).remove(' ')), qPrintable(word));
         }
-        QVERIFY(flat.contains("1988"));             // the year Bob was counted from
+        QVERIFY(flat.contains("1988")); // the year Bob was counted from
+        QVERIFY(
+            flat.contains(ui::houseLine(*compass::HouseFacing("South")).simplified().remove(' ')));
         QCOMPARE(text.count(QLatin1Char('\f')), 1); // one page
         QCOMPARE(desktop.printedTexts.size(), 0);
     }

@@ -47,16 +47,6 @@ constexpr struct {
 };
 static_assert(std::size(kDirectionsInSentence) == compass::kDirections.size());
 
-QString directionInSentence(std::string_view direction) {
-    const auto at = std::ranges::find(compass::kDirections, direction);
-    if (at == compass::kDirections.end()) {
-        return directionWord(direction);
-    }
-    const auto& word =
-        kDirectionsInSentence[static_cast<std::size_t>(at - compass::kDirections.begin())];
-    return QCoreApplication::translate(kContext, word.source, word.comment);
-}
-
 // The directions for the head of a shared bed, best first.
 QString bedText(const compass::CoupleAdvice& advice, const CoupleNames& names) {
     QStringList entries;
@@ -74,6 +64,16 @@ QString bedText(const compass::CoupleAdvice& advice, const CoupleNames& names) {
 }
 
 } // namespace
+
+QString directionInSentence(std::string_view direction) {
+    const auto at = std::ranges::find(compass::kDirections, direction);
+    if (at == compass::kDirections.end()) {
+        return directionWord(direction);
+    }
+    const auto& word =
+        kDirectionsInSentence[static_cast<std::size_t>(at - compass::kDirections.begin())];
+    return QCoreApplication::translate(kContext, word.source, word.comment);
+}
 
 CoupleNames coupleNames(const engine::CoupleReading& reading) {
     const QString self = QString::fromStdString(reading.Self.Name).trimmed();
@@ -109,12 +109,19 @@ QString starsForTwo(const compass::SectorForTwo& two, const CoupleNames& names) 
              forWhom(starWord(two.Partner.Meaning), names.partner));
 }
 
-QString ringsLegend(const CoupleNames& names) {
+QString ringsLegend(const CoupleNames& names, bool withHouse) {
     //: %1 and %2 the two names, or "you" and "your partner"; %3 the star that marks a
     //: direction good for both
-    return adviceText(
-               QT_TRANSLATE_NOOP("ui::Advice", "Inner ring: %1. Outer ring: %2. %3 good for both."))
-        .arg(names.self, names.partner, QString(QChar(0x2605)));
+    QString legend =
+        adviceText(
+            QT_TRANSLATE_NOOP("ui::Advice", "Inner ring: %1. Outer ring: %2. %3 good for both."))
+            .arg(names.self, names.partner, QString(QChar(0x2605)));
+    if (withHouse) {
+        legend += QLatin1Char(' ') +
+                  adviceText(QT_TRANSLATE_NOOP(
+                      "ui::Advice", "A line along the rim: a direction good for your house."));
+    }
+    return legend;
 }
 
 std::vector<LegendEntry> ratingLegend(const QPalette& palette) {

@@ -29,14 +29,19 @@ CoupleNames coupleNames(const engine::CoupleReading& reading);
 // Health" in a language that writes directions in lower case inside a sentence.
 QString directionFor(std::string_view direction, const QString& what);
 
+// A direction inside a sentence, in the case the language writes it there ("sureste" in
+// Spanish); the tables and charts keep the capitals of the directions' own list.
+QString directionInSentence(std::string_view direction);
+
 // Entries run on as one sentence: joined by semicolons, its first letter a capital.
 QString sentenceOf(const QStringList& entries);
 
 // One direction for the two: "Relationship for Anna, Health for Ben".
 QString starsForTwo(const compass::SectorForTwo& two, const CoupleNames& names);
 
-// How to read the couple's chart: "Inner ring: Anna. Outer ring: Ben. ★ good for both."
-QString ringsLegend(const CoupleNames& names);
+// How to read the couple's chart: "Inner ring: Anna. Outer ring: Ben. ★ good for both.", and
+// with their house known, what the line along the rim means.
+QString ringsLegend(const CoupleNames& names, bool withHouse = false);
 
 // The six shades of the charts, from the best rating to the worst, with the rating's word and
 // the mark (+ or −) that tells the sides apart without colour.

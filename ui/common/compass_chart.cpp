@@ -542,6 +542,23 @@ void paintCompass(QPainter& painter, const QRectF& square, const CompassChart& c
     painter.setPen(QPen(ink, std::max(0.5, side / 300)));
     painter.setBrush(palette.color(QPalette::Base));
     painter.drawEllipse(layout.centre, layout.hub, layout.hub);
+    // The house's good directions: a line along the rim, between the ticks, that reads without
+    // colour and leaves the words where they are.
+    if (chart.house) {
+        painter.setPen(QPen(ink, side / 110, Qt::SolidLine, Qt::FlatCap));
+        painter.setBrush(Qt::NoBrush);
+        const qreal radius = layout.outer + side / 160;
+        const QRectF arcBox(layout.centre.x() - radius, layout.centre.y() - radius, 2 * radius,
+                            2 * radius);
+        for (int i = 0; i < 8; ++i) {
+            if ((*chart.house)[static_cast<std::size_t>(i)].Favourable) {
+                // Qt counts sixteenths of a degree anticlockwise from East.
+                const qreal start = 90.0 - sectorMiddle(i) - 20.0;
+                painter.drawArc(arcBox, static_cast<int>(start * 16), 40 * 16);
+            }
+        }
+        painter.setPen(QPen(ink, std::max(0.5, side / 300)));
+    }
     // The boundaries' ticks on the rim, where a reading in degrees is placed.
     for (int i = 0; i < 8; ++i) {
         const qreal boundary = sectorMiddle(i) + 22.5;
@@ -601,16 +618,28 @@ std::optional<CompassChart> personChart(const engine::PersonReading& person) {
                         std::nullopt,
                         QString::number(person.KuaNumber) + QLatin1Char('\n') +
                             shownWord(person.Trigram, "trigram"),
-                        {}};
+                        {},
+                        std::nullopt};
 }
 
-std::optional<CompassChart> coupleChart(const engine::CoupleReading& reading) {
+std::optional<CompassChart> houseChart(const compass::House& house) {
+    const auto sectors = compass::SectorsOfHouse(house);
+    if (!sectors) {
+        return std::nullopt;
+    }
+    return CompassChart{
+        *sectors, std::nullopt, shownWord(std::string(house.Trigram), "trigram"), {}, std::nullopt};
+}
+
+std::optional<CompassChart> coupleChart(const engine::CoupleReading& reading,
+                                        const std::optional<compass::House>& house) {
     const auto self = compass::SectorsOf(reading.Self);
     const auto partner = compass::SectorsOf(reading.Partner);
     if (!self || !partner) {
         return std::nullopt;
     }
-    return CompassChart{*self, *partner, QString(), coupleNames(reading)};
+    return CompassChart{*self, *partner, QString(), coupleNames(reading),
+                        house ? compass::SectorsOfHouse(*house) : std::nullopt};
 }
 
 void CompassView::setChart(std::optional<CompassChart> chart, const QString& name) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "compass/compass.h"
+#include "compass/house.h"
 #include "engine/couple_reading.h"
 #include "ui/common/advice_words.h"
 
@@ -21,18 +22,25 @@ namespace ui {
 
 // What a compass chart shows: one person's eight sectors, with their Kua number and trigram in
 // the middle; or a couple's, the user's sectors on the inner ring and the partner's on the
-// outer one, each named by its star, around a centre point to lay on a plan's centre.
+// outer one, each named by its star, around a centre point to lay on a plan's centre. With
+// their house known, a line along the rim marks the house's favourable directions.
 struct CompassChart {
     std::array<compass::Sector, 8> inner{};
     std::optional<std::array<compass::Sector, 8>> outer; // the partner's, on a couple's chart
     QString centre;                                      // Kua number and trigram, or empty
     CoupleNames names;                                   // whose rings, on a couple's chart
+    std::optional<std::array<compass::Sector, 8>> house; // the house's, on a couple's chart
 };
 
 // The chart of a person, or nothing when their reading has no directions to show.
 std::optional<CompassChart> personChart(const engine::PersonReading& person);
-// The chart of the couple, or nothing when either has no directions to show.
-std::optional<CompassChart> coupleChart(const engine::CoupleReading& reading);
+// The chart of a house: its eight stars, read from its trigram as a person's are, with the
+// trigram in the middle.
+std::optional<CompassChart> houseChart(const compass::House& house);
+// The chart of the couple, with their house when it is known, or nothing when either has no
+// directions to show.
+std::optional<CompassChart> coupleChart(const engine::CoupleReading& reading,
+                                        const std::optional<compass::House>& house = std::nullopt);
 
 // No text of a chart is drawn smaller than this, on screen in pixels and on paper in the page's
 // units (96 an inch): a word that does not fit breaks where its translation allows, or the

@@ -6,6 +6,9 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLocale>
+
+#include <variant>
 
 namespace ui {
 namespace {
@@ -14,6 +17,7 @@ const QString kSection = QStringLiteral("Settings");
 const QString kYearStartName = QStringLiteral("YearStart");
 const QString kLiChunValue = QStringLiteral("LiChun");
 const QString kFirstOfMarchValue = QStringLiteral("March");
+const QString kHomeFacingName = QStringLiteral("HomeFacing");
 
 QString scrambled(const QString& text) {
     return platform::fromCodePage(storage::ScrambleText(platform::toCodePage(text)));
@@ -50,6 +54,33 @@ bool writeYearStart(platform::Desktop& desktop, const QString& application,
     return writeProgramSetting(desktop, application, kYearStartName,
                                start == engine::YearStart::LiChun ? kLiChunValue
                                                                   : kFirstOfMarchValue);
+}
+
+std::optional<double> readHomeFacing(platform::Desktop& desktop, const QString& application) {
+    bool ok = false;
+    const double degrees =
+        QLocale::c().toDouble(readProgramSetting(desktop, application, kHomeFacingName), &ok);
+    if (ok && degrees >= 0.0 && degrees < 360.0) {
+        return degrees;
+    }
+    return std::nullopt;
+}
+
+std::optional<compass::House> readHomeHouse(platform::Desktop& desktop,
+                                            const QString& application) {
+    const std::optional<double> facing = readHomeFacing(desktop, application);
+    const auto reading = facing ? compass::ReadFacing(*facing) : std::nullopt;
+    if (const auto* house = reading ? std::get_if<compass::House>(&*reading) : nullptr) {
+        return *house;
+    }
+    return std::nullopt;
+}
+
+bool writeHomeFacing(platform::Desktop& desktop, const QString& application,
+                     std::optional<double> degrees) {
+    return writeProgramSetting(
+        desktop, application, kHomeFacingName,
+        degrees ? QLocale::c().toString(*degrees, 'f', QLocale::FloatingPointShortest) : QString());
 }
 
 } // namespace ui

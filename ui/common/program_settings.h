@@ -1,8 +1,11 @@
 #pragma once
 
+#include "compass/house.h"
 #include "engine/kua_number.h"
 
 #include <QString>
+
+#include <optional>
 
 namespace platform {
 class Desktop;
@@ -22,5 +25,14 @@ bool writeProgramSetting(platform::Desktop& desktop, const QString& application,
 engine::YearStart readYearStart(platform::Desktop& desktop, const QString& application);
 bool writeYearStart(platform::Desktop& desktop, const QString& application,
                     engine::YearStart start);
+
+// The facing of the user's home in degrees, kept until changed or forgotten; nothing when none
+// is kept, or when what is kept is no facing (the store is the user's to edit by hand).
+std::optional<double> readHomeFacing(platform::Desktop& desktop, const QString& application);
+// The house that facing names, when it is clear of a line.
+std::optional<compass::House> readHomeHouse(platform::Desktop& desktop, const QString& application);
+// Keeps the facing, or forgets it for nothing.
+bool writeHomeFacing(platform::Desktop& desktop, const QString& application,
+                     std::optional<double> degrees);
 
 } // namespace ui

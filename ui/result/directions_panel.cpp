@@ -4,6 +4,7 @@
 #include "ui/common/advice_words.h"
 #include "ui/common/compass_chart.h"
 #include "ui/common/reading_words.h"
+#include "ui/result/house_box.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -55,8 +56,9 @@ QLabel* caption(QWidget* parent, int chart) {
 
 } // namespace
 
-DirectionsPanel::DirectionsPanel(engine::CoupleReading reading, QWidget* parent)
-    : QFrame(parent), reading_(std::move(reading)) {
+DirectionsPanel::DirectionsPanel(engine::CoupleReading reading, platform::Desktop& desktop,
+                                 QWidget* parent)
+    : QFrame(parent), reading_(std::move(reading)), desktop_(desktop) {
     setObjectName(QStringLiteral("fraDirections"));
     scroller_ = new QScrollArea(this);
     scroller_->setObjectName(QStringLiteral("scrDirections"));
@@ -75,6 +77,13 @@ void DirectionsPanel::showEvent(QShowEvent* event) {
     if (scroller_->widget() == nullptr) {
         scroller_->setWidget(buildContents());
         sizeCharts();
+        // Tab goes on from the scrolling contents to the house's fields, which the contents
+        // scroll into view, before it leaves the tab.
+        QWidget* previous = scroller_;
+        for (QWidget* field : house_->keyboardFields()) {
+            QWidget::setTabOrder(previous, field);
+            previous = field;
+        }
     }
 }
 
@@ -108,8 +117,8 @@ QWidget* DirectionsPanel::buildContents() {
     // Beside the couple's chart: whose ring is whose, and how to use a chart.
     const auto advice = adviceWords(reading);
     auto* beside = new QVBoxLayout;
-    beside->addWidget(textLabel(contents, QStringLiteral("lblChartLegend"),
-                                charts[2] ? ringsLegend(coupleNames(reading)) : QString()));
+    ringsLegend_ = textLabel(contents, QStringLiteral("lblChartLegend"), QString());
+    beside->addWidget(ringsLegend_);
     beside->addWidget(textLabel(contents, QStringLiteral("lblUsage"), usageText()));
     beside->addStretch();
     auto* couple = new QHBoxLayout;
@@ -127,8 +136,22 @@ QWidget* DirectionsPanel::buildContents() {
     column->addWidget(caption(contents, 2));
     column->addLayout(couple);
     column->addWidget(advised);
+    // Then the house they live in, with its chart beside how each of the two fits it.
+    house_ = new HouseBox(reading_, desktop_, contents);
+    connect(house_, &HouseBox::houseChanged, this, &DirectionsPanel::showHouse);
+    column->addWidget(house_);
     column->addStretch();
+    showHouse();
     return contents;
+}
+
+// The couple's chart marks on its rim the directions good for the house, as the facing says.
+void DirectionsPanel::showHouse() {
+    const auto chart = coupleChart(reading_, house_->house());
+    charts_[2]->setChart(chart, panelText(kChartNames[2]));
+    ringsLegend_->setText(chart ? ringsLegend(coupleNames(reading_), chart->house.has_value())
+                                : QString());
+    ringsLegend_->setVisible(chart.has_value());
 }
 
 QWidget* DirectionsPanel::keyboardEntry() const {
@@ -150,6 +173,7 @@ void DirectionsPanel::sizeCharts() {
     const int personSide = std::min(kPersonChartSide, (width - kSpacing) / 2);
     charts_[0]->setFixedSize(personSide, personSide);
     charts_[1]->setFixedSize(personSide, personSide);
+    house_->setChartSide(personSide);
     const int coupleSide = std::min(kCoupleChartSide, width * 3 / 5);
     charts_[2]->setFixedSize(coupleSide, coupleSide);
 }

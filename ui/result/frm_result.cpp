@@ -2,6 +2,7 @@
 
 #include "engine/couple_reading.h"
 #include "platform/desktop.h"
+#include "ui/common/program_settings.h"
 #include "ui/common/reading_drop.h"
 #include "ui/common/reading_file_io.h"
 #include "ui/common/reading_words.h"
@@ -129,7 +130,7 @@ void frmFengShuiCompatibilityResult::applyLayoutDetails() {
     // One line across the window: as tall as the font needs, so the underline is not cut.
     ui_->Label14->resize(ui_->Label14->width(),
                          std::max(ui_->Label14->height(), ui_->Label14->sizeHint().height()));
-    fraDirections = new DirectionsPanel(reading_, ui_->stkPanels);
+    fraDirections = new DirectionsPanel(reading_, desktop_, ui_->stkPanels);
     // Each tab and its panel, in order: the panel becomes a page of the stack, which shows only
     // the page of the current tab (the others are hidden, so screen readers meet only it). The
     // form lays its three panels where the stack stands.
@@ -244,7 +245,8 @@ void frmFengShuiCompatibilityResult::save() {
 // A print that does not complete is said, as a failed save is: the user must not wait at the
 // printer for a page that never comes.
 void frmFengShuiCompatibilityResult::printReading() {
-    const std::unique_ptr<QTextDocument> page = readingPage(reading_, desktop_.now().date());
+    const std::unique_ptr<QTextDocument> page = readingPage(
+        reading_, desktop_.now().date(), readHomeHouse(desktop_, settingsApplication()));
     const platform::PrintResult result = desktop_.printDocument(this, *page);
     if (result.failed) {
         desktop_.showMessage(this,
@@ -260,8 +262,8 @@ void frmFengShuiCompatibilityResult::exportPdf() {
          .defaultSuffix = QStringLiteral("pdf"),
          .confirmOverwrite = true},
         [this](const QString& path) {
-            const std::unique_ptr<QTextDocument> page =
-                readingPage(reading_, desktop_.now().date());
+            const std::unique_ptr<QTextDocument> page = readingPage(
+                reading_, desktop_.now().date(), readHomeHouse(desktop_, settingsApplication()));
             return writeReadingPdf(path, *page);
         },
         tr("Could Not Export The File.\n%1"));

@@ -5,6 +5,7 @@
 #include "platform/qt_desktop.h"
 #include "ui/common/advice_words.h"
 #include "ui/common/compass_chart.h"
+#include "ui/common/house_words.h"
 #include "ui/common/reading_words.h"
 #include "ui/common/widgets.h"
 #include "ui/result/picture_lists.h"
@@ -225,10 +226,22 @@ QString directionsTable(const engine::CoupleReading& reading) {
            rows + QStringLiteral("</table>");
 }
 
+// The house and how each of the two fits it.
+QString houseHtml(const engine::CoupleReading& reading, const compass::House& house) {
+    const CoupleNames names = coupleNames(reading);
+    QString lines = QStringLiteral("<b>%1</b>").arg(escaped(houseLine(house)));
+    for (const auto& [name, group] : {std::pair{names.self, &reading.Self.Group},
+                                      std::pair{names.partner, &reading.Partner.Group}}) {
+        lines += QStringLiteral("<br>") + escaped(fitText(name, *group, house));
+    }
+    return QStringLiteral("<p>%1</p>").arg(lines);
+}
+
 // The couple's compass under the directions' table, and beside it the legend of its shades
 // and rings, how to use it, and what the couple can put where.
-void addCompass(QTextDocument& page, const engine::CoupleReading& reading) {
-    const auto chart = coupleChart(reading);
+void addCompass(QTextDocument& page, const engine::CoupleReading& reading,
+                const std::optional<compass::House>& house) {
+    const auto chart = coupleChart(reading, house);
     if (!chart) {
         return;
     }
@@ -240,7 +253,8 @@ void addCompass(QTextDocument& page, const engine::CoupleReading& reading) {
     grid.setCellPadding(2);
     grid.setTopMargin(6);
     // The chart's column as wide as the chart, so that the text beside it never runs under it.
-    grid.setColumnWidthConstraints({QTextLength(QTextLength::FixedLength, kPageChartSide + 8),
+    const qreal side = house ? kPageChartSideOverHouse : kPageChartSide;
+    grid.setColumnWidthConstraints({QTextLength(QTextLength::FixedLength, side + 8),
                                     QTextLength(QTextLength::VariableLength, 0)});
     QTextTable* table = cursor.insertTable(1, 2, grid);
     QTextBlockFormat centred;
@@ -251,11 +265,17 @@ void addCompass(QTextDocument& page, const engine::CoupleReading& reading) {
     left.setBlockFormat(centred);
     left.insertText(chartCaption(2), bold);
     left.insertBlock(centred);
-    insertCompass(left, *chart, kPageChartSide);
+    insertCompass(left, *chart, side);
+    // The house under the chart, where the column beside it is longer.
+    if (house) {
+        left.insertHtml(QStringLiteral("<div style=\"font-size:8pt\">%1</div>")
+                            .arg(houseHtml(reading, *house)));
+    }
 
     QString notes = legendHtml(paperPalette()) +
                     QStringLiteral("<p>%1</p><p>%2</p>")
-                        .arg(escaped(ringsLegend(coupleNames(reading))), escaped(usageText()));
+                        .arg(escaped(ringsLegend(coupleNames(reading), house.has_value())),
+                             escaped(usageText()));
     if (const auto advice = adviceWords(reading)) {
         notes += adviceHtml(*advice);
     }
@@ -265,7 +285,8 @@ void addCompass(QTextDocument& page, const engine::CoupleReading& reading) {
 
 } // namespace
 
-std::unique_ptr<QTextDocument> readingPage(const engine::CoupleReading& reading, QDate made) {
+std::unique_ptr<QTextDocument> readingPage(const engine::CoupleReading& reading, QDate made,
+                                           const std::optional<compass::House>& house) {
     auto page = std::make_unique<QTextDocument>();
     QFont font = programFont();
     font.setPointSizeF(9.5);
@@ -273,7 +294,7 @@ std::unique_ptr<QTextDocument> readingPage(const engine::CoupleReading& reading,
     page->setDocumentMargin(0);
     const QString body = profileTable(*page, reading);
     page->setHtml(heading(reading, made) + pairBox(reading) + body + directionsTable(reading));
-    addCompass(*page, reading);
+    addCompass(*page, reading, house);
     page->setMetaInformation(
         QTextDocument::DocumentTitle,
         pageText(kFor).arg(titledName(reading.Self.Sex == "Male", reading.Self.Name)));

@@ -1,0 +1,148 @@
+#include "ui/result/house_box.h"
+
+#include "ui/common/advice_words.h"
+#include "ui/common/compass_chart.h"
+#include "ui/common/house_words.h"
+#include "ui/common/program_settings.h"
+#include "ui/common/reading_words.h"
+
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <variant>
+
+namespace ui {
+namespace {
+
+QLabel* wrappedLabel(QWidget* parent, const QString& name, const QString& text = {}) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    return label;
+}
+
+} // namespace
+
+HouseBox::HouseBox(const engine::CoupleReading& reading, platform::Desktop& desktop,
+                   QWidget* parent)
+    : QGroupBox(tr("Your House"), parent), reading_(reading), desktop_(desktop) {
+    setObjectName(QStringLiteral("grpHouse"));
+    txtFacing = new QLineEdit(this);
+    txtFacing->setObjectName(QStringLiteral("txtFacing"));
+    txtFacing->setAccessibleName(tr("Facing of your house in degrees"));
+    txtFacing->setMaxLength(16);
+    txtFacing->setFixedWidth(txtFacing->fontMetrics().horizontalAdvance(QStringLiteral("0000.00")) +
+                             16);
+    cboFacing = new QComboBox(this);
+    cboFacing->setObjectName(QStringLiteral("cboFacing"));
+    cboFacing->setAccessibleName(tr("The direction your house faces"));
+    cboFacing->addItem(tr("Choose"));
+    for (const std::string_view direction : compass::kDirections) {
+        cboFacing->addItem(directionWord(direction));
+    }
+    cmdForgetHome = new QPushButton(tr("Forget This House"), this);
+    cmdForgetHome->setObjectName(QStringLiteral("cmdForgetHome"));
+    lblHouse = wrappedLabel(this, QStringLiteral("lblHouse"));
+    chartHouse = new CompassView(this);
+    chartHouse->setObjectName(QStringLiteral("chartHouse"));
+    for (std::size_t i = 0; i < lblHouseFit.size(); ++i) {
+        lblHouseFit[i] = wrappedLabel(this, QStringLiteral("lblHouseFit_%1").arg(i));
+    }
+
+    auto* degrees =
+        wrappedLabel(this, QStringLiteral("lblFacingCaption"), tr("Facing in degrees:"));
+    degrees->setBuddy(txtFacing);
+    auto* choice = wrappedLabel(this, QStringLiteral("lblChooseCaption"), tr("or the direction:"));
+    choice->setBuddy(cboFacing);
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(degrees, 0, 0);
+    grid->addWidget(txtFacing, 0, 1);
+    grid->addWidget(choice, 0, 2);
+    grid->addWidget(cboFacing, 0, 3);
+    grid->addWidget(cmdForgetHome, 0, 4);
+    grid->setColumnStretch(5, 1);
+    grid->addWidget(lblHouse, 1, 0, 1, 5);
+    // The chart on the left, what it means beside it.
+    auto* below = new QHBoxLayout;
+    below->addWidget(chartHouse, 0, Qt::AlignTop);
+    auto* words = new QVBoxLayout;
+    words->addWidget(lblHouseFit[0]);
+    words->addWidget(lblHouseFit[1]);
+    words->addWidget(wrappedLabel(this, QStringLiteral("lblFacingHelp"), facingHelp()));
+    words->addStretch();
+    below->addLayout(words, 1);
+    grid->addLayout(below, 2, 0, 1, 5);
+
+    connect(txtFacing, &QLineEdit::textEdited, this,
+            [this](const QString& text) { takeFacing(text, true); });
+    connect(cboFacing, &QComboBox::activated, this, &HouseBox::chooseDirection);
+    connect(cmdForgetHome, &QPushButton::clicked, this, &HouseBox::forget);
+
+    const std::optional<double> home = readHomeFacing(desktop_, settingsApplication());
+    const QString kept =
+        home ? shownLocale().toString(*home, 'f', QLocale::FloatingPointShortest) : QString();
+    txtFacing->setText(kept);
+    takeFacing(kept, false);
+}
+
+// Shows what the facing says and, when asked, keeps it as the user's home.
+void HouseBox::takeFacing(const QString& text, bool keep) {
+    const FacingEntry entry = readFacingEntry(text, shownLocale());
+    const auto reading = entry.degrees ? compass::ReadFacing(*entry.degrees) : std::nullopt;
+    const compass::House* house = reading ? std::get_if<compass::House>(&*reading) : nullptr;
+    house_ = house ? std::optional(*house) : std::nullopt;
+    lblHouse->setText(facingText(entry));
+    const CoupleNames names = coupleNames(reading_);
+    const std::array<std::pair<QString, const std::string*>, 2> persons = {
+        std::pair{names.self, &reading_.Self.Group},
+        std::pair{names.partner, &reading_.Partner.Group}};
+    for (std::size_t i = 0; i < lblHouseFit.size(); ++i) {
+        const auto& [name, group] = persons[i];
+        lblHouseFit[i]->setText(house_ ? fitText(name, *group, *house_) : QString());
+        lblHouseFit[i]->setVisible(house_.has_value());
+    }
+    const auto at = house_ ? std::ranges::find(compass::kDirections, house_->Facing) -
+                                 compass::kDirections.begin() + 1
+                           : 0;
+    cboFacing->setCurrentIndex(static_cast<int>(at));
+    chartHouse->setChart(house_ ? houseChart(*house_) : std::nullopt,
+                         house_ ? houseName(*house_) : QString());
+    chartHouse->setVisible(house_.has_value());
+    if (keep && entry.degrees) {
+        writeHomeFacing(desktop_, settingsApplication(), entry.degrees);
+    }
+    cmdForgetHome->setVisible(entry.degrees.has_value());
+    emit houseChanged();
+}
+
+std::array<QWidget*, 3> HouseBox::keyboardFields() const {
+    return {txtFacing, cboFacing, cmdForgetHome};
+}
+
+void HouseBox::setChartSide(int side) {
+    chartHouse->setFixedSize(side, side);
+}
+
+void HouseBox::chooseDirection(int index) {
+    if (index < 1 || index > static_cast<int>(compass::kDirections.size())) {
+        return;
+    }
+    const auto middle =
+        compass::MiddleOf(compass::kDirections[static_cast<std::size_t>(index - 1)]);
+    const QString text = shownLocale().toString(*middle, 'f', QLocale::FloatingPointShortest);
+    txtFacing->setText(text);
+    takeFacing(text, true);
+}
+
+void HouseBox::forget() {
+    writeHomeFacing(desktop_, settingsApplication(), std::nullopt);
+    txtFacing->clear();
+    takeFacing(QString(), false);
+    txtFacing->setFocus();
+}
+
+} // namespace ui
