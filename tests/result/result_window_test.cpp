@@ -5,6 +5,7 @@
 #include "translations/translations.h"
 #include "ui/common/advice_words.h"
 #include "ui/common/compass_chart.h"
+#include "ui/common/house_words.h"
 #include "ui/common/reading_words.h"
 #include "ui/result/frm_result.h"
 #include "ui/result/reading_page.h"
@@ -14,6 +15,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
@@ -170,6 +172,9 @@ private slots:
     void labelsAreNotClipped();
     void chartTextsAreLegible();
     void chartShadesFollowThePairRatings();
+    void aFacingNamesItsHouseOrSaysWhatToType_data();
+    void aFacingNamesItsHouseOrSaysWhatToType();
+    void theHomeIsKeptUntilItIsForgotten();
 
 private:
     test::FakeDesktop desktop_;
@@ -509,6 +514,100 @@ void ResultWindowTest::chartShadesFollowThePairRatings() {
                 shade->shade.name());
         }
     }
+}
+
+// What the user types as the house's facing, read in the language's way of writing numbers:
+// a house only from a number of degrees on the circle, never a guess.
+void ResultWindowTest::aFacingNamesItsHouseOrSaysWhatToType_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("trigram"); // the house's, or empty for none
+    QTest::addColumn<QString>("says");    // a piece of what the line under the entry says
+    QTest::newRow("nothing yet") << "en"
+                                 << "  "
+                                 << ""
+                                 << "";
+    QTest::newRow("183") << "en"
+                         << "183"
+                         << "Kan"
+                         << "faces South, sits North";
+    QTest::newRow("with its sign") << "en"
+                                   << " 183.5° "
+                                   << "Kan"
+                                   << "183.5°";
+    QTest::newRow("a line") << "en"
+                            << "22.5"
+                            << ""
+                            << "lies on the line between North and North East";
+    QTest::newRow("360") << "en"
+                         << "360"
+                         << ""
+                         << "from 0 to 359.9";
+    QTest::newRow("below 0") << "en"
+                             << "-1"
+                             << ""
+                             << "from 0 to 359.9";
+    QTest::newRow("letters") << "en"
+                             << "south"
+                             << ""
+                             << "from 0 to 359.9";
+    QTest::newRow("a comma in English") << "en"
+                                        << "183,5"
+                                        << ""
+                                        << "from 0 to 359.9";
+    QTest::newRow("a comma in German") << "de"
+                                       << "183,5"
+                                       << "Kan"
+                                       << "183.5°";
+    QTest::newRow("a point in German") << "de"
+                                       << "183.5"
+                                       << "Kan"
+                                       << "183.5°";
+}
+
+void ResultWindowTest::aFacingNamesItsHouseOrSaysWhatToType() {
+    QFETCH(QString, locale);
+    QFETCH(QString, typed);
+    QFETCH(QString, trigram);
+    QFETCH(QString, says);
+    const ui::FacingEntry entry = ui::readFacingEntry(typed, QLocale(locale));
+    const auto reading = entry.degrees ? compass::ReadFacing(*entry.degrees) : std::nullopt;
+    const auto* house = reading ? std::get_if<compass::House>(&*reading) : nullptr;
+    QCOMPARE(house ? QString::fromUtf8(house->Trigram) : QString(), trigram);
+    const QString text = ui::facingText(entry);
+    QVERIFY2(says.isEmpty() ? text.isEmpty() : text.contains(says), qPrintable(text));
+}
+
+// The facing typed on the directions tab is the user's home: the next reading shows it again,
+// with the house's chart that a screen reader hears, until the user forgets it.
+void ResultWindowTest::theHomeIsKeptUntilItIsForgotten() {
+    CoupleReading reading = readingOf(9, 3);
+    reading.Self.Name = "Anna";
+    reading.Partner.Name = "Ben";
+    const auto directionsOf = [&](frmFengShuiCompatibilityResult& window) {
+        window.show();
+        window.findChild<QTabBar*>("TS")->setCurrentIndex(3);
+        return window.findChild<QLineEdit*>("txtFacing");
+    };
+    {
+        frmFengShuiCompatibilityResult window(reading, desktop_);
+        QLineEdit* facing = directionsOf(window);
+        QVERIFY(facing && facing->text().isEmpty());
+        QTest::keyClicks(facing, "183");
+        QVERIFY(textOf(&window, "lblHouse").contains("a Kan house of the East group"));
+    }
+    frmFengShuiCompatibilityResult again(reading, desktop_);
+    QCOMPARE(directionsOf(again)->text(), QString("183"));
+    QCOMPARE(textOf(&again, "lblHouseFit_0"), QString("Anna: of the East group, like the house"));
+    auto* chart = again.findChild<QWidget*>("chartHouse");
+    QVERIFY(chart->isVisible());
+    QVERIFY(chart->accessibleDescription().startsWith("North: Personal; North East: Five Ghosts"));
+    QTest::mouseClick(again.findChild<QPushButton*>("cmdForgetHome"), Qt::LeftButton);
+    QVERIFY(!chart->isVisible());
+
+    frmFengShuiCompatibilityResult afterwards(reading, desktop_);
+    QVERIFY(directionsOf(afterwards)->text().isEmpty());
+    QVERIFY(textOf(&afterwards, "lblHouse").isEmpty());
 }
 
 QTEST_MAIN(ResultWindowTest)
