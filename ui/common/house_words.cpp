@@ -112,9 +112,11 @@ QString facingText(const FacingEntry& entry) {
              directionInSentence(line.After.Facing), houseName(line.Before), houseName(line.After));
 }
 
-QString fitText(const QString& name, std::string_view personGroup, const compass::House& house) {
+std::array<QString, 2> fitTexts(const engine::CoupleReading& reading, const compass::House& house) {
+    const CoupleNames names = coupleNames(reading);
     // A line of its own starts with a capital, also where "you" stands first.
-    return sentenceOf({fitLine(name, personGroup, house)});
+    return {sentenceOf({fitLine(names.self, reading.Self.Group, house)}),
+            sentenceOf({fitLine(names.partner, reading.Partner.Group, house)})};
 }
 
 QString facingHelp() {

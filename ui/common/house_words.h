@@ -1,10 +1,12 @@
 #pragma once
 
 #include "compass/house.h"
+#include "engine/couple_reading.h"
 
 #include <QLocale>
 #include <QString>
 
+#include <array>
 #include <optional>
 #include <string_view>
 
@@ -32,9 +34,9 @@ QString facingText(const FacingEntry& entry);
 QString houseName(const compass::House& house);
 QString houseLine(const compass::House& house);
 
-// How a person fits the house, one line: "Anna: of the East group, like the house", or of the
-// other group, with what to do inside it.
-QString fitText(const QString& name, std::string_view personGroup, const compass::House& house);
+// How each of the two fits the house, one line each: "Anna: of the East group, like the house",
+// or of the other group, with what to do inside it.
+std::array<QString, 2> fitTexts(const engine::CoupleReading& reading, const compass::House& house);
 
 // How to measure the facing.
 QString facingHelp();

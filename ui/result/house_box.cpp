@@ -96,13 +96,20 @@ void HouseBox::takeFacing(const QString& text, bool keep) {
     const compass::House* house = reading ? std::get_if<compass::House>(&*reading) : nullptr;
     house_ = house ? std::optional(*house) : std::nullopt;
     lblHouse->setText(facingText(entry));
-    const CoupleNames names = coupleNames(reading_);
-    const std::array<std::pair<QString, const std::string*>, 2> persons = {
-        std::pair{names.self, &reading_.Self.Group},
-        std::pair{names.partner, &reading_.Partner.Group}};
+    if (keep && entry.degrees) {
+        writeHomeFacing(desktop_, settingsApplication(), entry.degrees);
+    }
+    cmdForgetHome->setVisible(entry.degrees.has_value());
+    showHouse();
+    emit houseChanged();
+}
+
+// The house's chart, how each of the two fits it, and its direction in the list.
+void HouseBox::showHouse() {
+    const std::array<QString, 2> fits =
+        house_ ? fitTexts(reading_, *house_) : std::array<QString, 2>{};
     for (std::size_t i = 0; i < lblHouseFit.size(); ++i) {
-        const auto& [name, group] = persons[i];
-        lblHouseFit[i]->setText(house_ ? fitText(name, *group, *house_) : QString());
+        lblHouseFit[i]->setText(fits[i]);
         lblHouseFit[i]->setVisible(house_.has_value());
     }
     const auto at = house_ ? std::ranges::find(compass::kDirections, house_->Facing) -
@@ -112,11 +119,6 @@ void HouseBox::takeFacing(const QString& text, bool keep) {
     chartHouse->setChart(house_ ? houseChart(*house_) : std::nullopt,
                          house_ ? houseName(*house_) : QString());
     chartHouse->setVisible(house_.has_value());
-    if (keep && entry.degrees) {
-        writeHomeFacing(desktop_, settingsApplication(), entry.degrees);
-    }
-    cmdForgetHome->setVisible(entry.degrees.has_value());
-    emit houseChanged();
 }
 
 std::array<QWidget*, 3> HouseBox::keyboardFields() const {

@@ -46,6 +46,7 @@ signals:
 
 private:
     void takeFacing(const QString& text, bool keep);
+    void showHouse();
     void chooseDirection(int index);
     void forget();
 

@@ -228,11 +228,9 @@ QString directionsTable(const engine::CoupleReading& reading) {
 
 // The house and how each of the two fits it.
 QString houseHtml(const engine::CoupleReading& reading, const compass::House& house) {
-    const CoupleNames names = coupleNames(reading);
     QString lines = QStringLiteral("<b>%1</b>").arg(escaped(houseLine(house)));
-    for (const auto& [name, group] : {std::pair{names.self, &reading.Self.Group},
-                                      std::pair{names.partner, &reading.Partner.Group}}) {
-        lines += QStringLiteral("<br>") + escaped(fitText(name, *group, house));
+    for (const QString& fit : fitTexts(reading, house)) {
+        lines += QStringLiteral("<br>") + escaped(fit);
     }
     return QStringLiteral("<p>%1</p>").arg(lines);
 }
