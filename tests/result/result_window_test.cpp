@@ -388,6 +388,11 @@ void ResultWindowTest::eachTabBringsItsPanelToTheFront() {
     tabs->setFocus();
     QTest::keyClick(tabs, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget()->objectName(), QString("scrDirections"));
+    // Then the house's fields, in the order they stand.
+    for (const char* field : {"txtFacing", "cboFacing"}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QString(field));
+    }
 }
 
 void ResultWindowTest::backAndExit() {
