@@ -56,6 +56,14 @@ std::optional<std::variant<House, OnALine>> ReadFacing(double degrees) {
     return houseFacing(sector);
 }
 
+std::optional<House> HouseAt(double degrees) {
+    const auto reading = ReadFacing(degrees);
+    if (const auto* house = reading ? std::get_if<House>(&*reading) : nullptr) {
+        return *house;
+    }
+    return std::nullopt;
+}
+
 std::optional<double> MiddleOf(std::string_view direction) {
     const auto at = indexOf(direction);
     if (!at) {

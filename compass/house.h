@@ -40,6 +40,9 @@ struct OnALine {
 // it lies on a line and wants measuring again. Nothing for a number outside that range.
 std::optional<std::variant<House, OnALine>> ReadFacing(double degrees);
 
+// The house a facing names when it lies clear of a line; nothing on a line or off the circle.
+std::optional<House> HouseAt(double degrees);
+
 // The middle of a direction in degrees, as a facing chosen without a compass is taken.
 std::optional<double> MiddleOf(std::string_view direction);
 

@@ -576,8 +576,7 @@ void ResultWindowTest::aFacingNamesItsHouseOrSaysWhatToType() {
     QFETCH(QString, trigram);
     QFETCH(QString, says);
     const ui::FacingEntry entry = ui::readFacingEntry(typed, QLocale(locale));
-    const auto reading = entry.degrees ? compass::ReadFacing(*entry.degrees) : std::nullopt;
-    const auto* house = reading ? std::get_if<compass::House>(&*reading) : nullptr;
+    const auto house = entry.degrees ? compass::HouseAt(*entry.degrees) : std::nullopt;
     QCOMPARE(house ? QString::fromUtf8(house->Trigram) : QString(), trigram);
     const QString text = ui::facingText(entry);
     QVERIFY2(says.isEmpty() ? text.isEmpty() : text.contains(says), qPrintable(text));

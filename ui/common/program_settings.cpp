@@ -8,8 +8,6 @@
 #include <QFileInfo>
 #include <QLocale>
 
-#include <variant>
-
 namespace ui {
 namespace {
 
@@ -69,11 +67,7 @@ std::optional<double> readHomeFacing(platform::Desktop& desktop, const QString& 
 std::optional<compass::House> readHomeHouse(platform::Desktop& desktop,
                                             const QString& application) {
     const std::optional<double> facing = readHomeFacing(desktop, application);
-    const auto reading = facing ? compass::ReadFacing(*facing) : std::nullopt;
-    if (const auto* house = reading ? std::get_if<compass::House>(&*reading) : nullptr) {
-        return *house;
-    }
-    return std::nullopt;
+    return facing ? compass::HouseAt(*facing) : std::nullopt;
 }
 
 bool writeHomeFacing(platform::Desktop& desktop, const QString& application,

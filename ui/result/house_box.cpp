@@ -13,8 +13,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <variant>
-
 namespace ui {
 namespace {
 
@@ -92,9 +90,7 @@ HouseBox::HouseBox(const engine::CoupleReading& reading, platform::Desktop& desk
 // Shows what the facing says and, when asked, keeps it as the user's home.
 void HouseBox::takeFacing(const QString& text, bool keep) {
     const FacingEntry entry = readFacingEntry(text, shownLocale());
-    const auto reading = entry.degrees ? compass::ReadFacing(*entry.degrees) : std::nullopt;
-    const compass::House* house = reading ? std::get_if<compass::House>(&*reading) : nullptr;
-    house_ = house ? std::optional(*house) : std::nullopt;
+    house_ = entry.degrees ? compass::HouseAt(*entry.degrees) : std::nullopt;
     lblHouse->setText(facingText(entry));
     if (keep && entry.degrees) {
         writeHomeFacing(desktop_, settingsApplication(), entry.degrees);
