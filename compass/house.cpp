@@ -35,7 +35,7 @@ std::optional<House> HouseFacing(std::string_view direction) {
     return houseFacing(*facing);
 }
 
-std::optional<std::variant<House, OnALine>> ReadFacing(double degrees) {
+std::optional<std::variant<std::string_view, LineBetween>> DirectionAtBearing(double degrees) {
     if (!(degrees >= 0.0 && degrees < 360.0)) {
         return std::nullopt;
     }
@@ -45,15 +45,26 @@ std::optional<std::variant<House, OnALine>> ReadFacing(double degrees) {
     const double intoSector = shifted - kSectorDegrees * std::floor(shifted / kSectorDegrees);
     if (intoSector <= kLineMargin) {
         const std::size_t before = (sector + kDirections.size() - 1) % kDirections.size();
-        return OnALine{houseFacing(before), houseFacing(sector),
-                       std::fmod(kSectorDegrees * static_cast<double>(sector) + 337.5, 360.0)};
+        return LineBetween{kDirections[before], kDirections[sector],
+                           std::fmod(kSectorDegrees * static_cast<double>(sector) + 337.5, 360.0)};
     }
     if (kSectorDegrees - intoSector <= kLineMargin) {
         const std::size_t after = (sector + 1) % kDirections.size();
-        return OnALine{houseFacing(sector), houseFacing(after),
-                       kSectorDegrees * static_cast<double>(sector) + kSectorDegrees / 2};
+        return LineBetween{kDirections[sector], kDirections[after],
+                           kSectorDegrees * static_cast<double>(sector) + kSectorDegrees / 2};
     }
-    return houseFacing(sector);
+    return kDirections[sector];
+}
+
+std::optional<std::variant<House, OnALine>> ReadFacing(double degrees) {
+    const auto at = DirectionAtBearing(degrees);
+    if (!at) {
+        return std::nullopt;
+    }
+    if (const auto* line = std::get_if<LineBetween>(&*at)) {
+        return OnALine{*HouseFacing(line->Before), *HouseFacing(line->After), line->Line};
+    }
+    return *HouseFacing(std::get<std::string_view>(*at));
 }
 
 std::optional<House> HouseAt(double degrees) {

@@ -36,6 +36,21 @@ struct OnALine {
     double Line = 0;
 };
 
+// The line between two directions, clockwise, and where it lies in degrees.
+struct LineBetween {
+    std::string_view Before;
+    std::string_view After;
+    double Line = 0;
+
+    friend bool operator==(const LineBetween&, const LineBetween&) = default;
+};
+
+// Where a bearing (0 up to 360, clockwise from North) points: into one direction, or on the
+// line between two, or within kLineMargin of it, which a bearing read by hand cannot tell
+// apart. Nothing for a number outside that range. A house's facing and a spot on a plan are
+// read by this one rule.
+std::optional<std::variant<std::string_view, LineBetween>> DirectionAtBearing(double degrees);
+
 // What a facing measured in degrees (0 up to 360, clockwise from North) says: a house, or that
 // it lies on a line and wants measuring again. Nothing for a number outside that range.
 std::optional<std::variant<House, OnALine>> ReadFacing(double degrees);
