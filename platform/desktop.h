@@ -92,6 +92,10 @@ public:
     // thread; it may be asked from any thread.
     virtual std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes) = 0;
 
+    // The folder where the program keeps the user's own files, such as the copy of their
+    // home's plan: one the user alone reads, made on first ask. Empty when none can be made.
+    virtual QString userDataFolder() = 0;
+
     // Text for whoever started the program from a terminal: help, the version, what was wrong
     // with the command line. Where a program with windows has no terminal, it is shown instead.
     virtual void writeToConsole(const QString& text, ConsoleStream stream) = 0;

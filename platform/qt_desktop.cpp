@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QRandomGenerator>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryFile>
 #include <QUrl>
 
@@ -279,6 +280,16 @@ Handover QtDesktop::handOverReading(const QByteArray& reading) {
 
 std::optional<QByteArray> QtDesktop::readRegularFile(const QString& path, qint64 maxBytes) {
     return platform::readRegularFile(path, maxBytes);
+}
+
+QString QtDesktop::userDataFolder() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    if (folder.isEmpty() || !QDir().mkpath(folder)) {
+        return {};
+    }
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                      QFileDevice::ExeOwner);
+    return folder;
 }
 
 void QtDesktop::writeToConsole(const QString& text, ConsoleStream stream) {

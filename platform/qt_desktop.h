@@ -41,6 +41,7 @@ public:
     bool claimSingleInstance(ReadingReceiver receiver) override;
     Handover handOverReading(const QByteArray& reading) override;
     std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes) override;
+    QString userDataFolder() override;
     void writeToConsole(const QString& text, ConsoleStream stream) override;
 
 private:

@@ -8,6 +8,7 @@
 #include "ui/common/program_settings.h"
 #include "ui/common/reading_file_io.h"
 #include "ui/input/frm_main.h"
+#include "ui/plan/frm_home_plan.h"
 #include "ui/result/frm_result.h"
 
 #include <QApplication>
@@ -214,6 +215,19 @@ void Application::showResultWindow() {
                 [this, result] { goBack(result); });
         connect(result, &ui::frmFengShuiCompatibilityResult::readingFileDropped, this,
                 [this](const QString& path) { openReading(path, FileOrigin::Outside); });
+        connect(result, &ui::frmFengShuiCompatibilityResult::planRequested, this,
+                &Application::showPlanWindow);
+        connect(result, &ui::frmFengShuiCompatibilityResult::homeChanged, this, [this] {
+            if (planWindow_) {
+                planWindow_->homeChanged();
+            }
+        });
+        // The plan shows this reading's couple: it goes with the window that shows them.
+        connect(result, &ui::frmFengShuiCompatibilityResult::closed, this, [this] {
+            if (planWindow_) {
+                planWindow_->close();
+            }
+        });
         load(result);
         result->show();
         workingWindow_ = result;
@@ -222,6 +236,16 @@ void Application::showResultWindow() {
         }
     });
     hideExitScreen();
+}
+
+void Application::showPlanWindow() {
+    if (!planWindow_) {
+        planWindow_ = new ui::frmHomePlan(reading_, *desktop_);
+        load(planWindow_);
+    }
+    planWindow_->show();
+    planWindow_->raise();
+    planWindow_->activateWindow();
 }
 
 void Application::goBack(ui::frmFengShuiCompatibilityResult* result) {

@@ -23,6 +23,7 @@ class Desktop;
 namespace ui {
 class frmMain;
 class frmFengShuiCompatibilityResult;
+class frmHomePlan;
 } // namespace ui
 
 namespace shell {
@@ -81,6 +82,8 @@ private:
     void onWorkingWindowClosed();
     void showResultWindow();
     void goBack(ui::frmFengShuiCompatibilityResult* result);
+    // The plan of the couple's home, opened once and brought to the front after.
+    void showPlanWindow();
     bool refuseSecondCopy(const CommandLine& commandLine);
     ui::ReadingFileRead readReading(const QString& path, FileOrigin origin) const;
     // Says why a file was not opened: it is no reading, or it did not arrive in time.
@@ -93,6 +96,7 @@ private:
     engine::CoupleReading reading_;
     std::vector<QPointer<QWidget>> windows_;
     QPointer<frmExit> exitScreen_;
+    QPointer<ui::frmHomePlan> planWindow_;
     // The input or the result window, whichever is up; none while the exit screen is.
     QPointer<QWidget> workingWindow_;
     // A reading handed over, shown from the event loop once no question is open (only the

@@ -434,7 +434,8 @@ void ResultWindowTest::fileMenuEntries() {
                               QLatin1Char(' ') + action->shortcut().toString());
     }
     QCOMPARE(entries, (QStringList{"mnuPrint &Save ", "mnuPrintReading &Print... Ctrl+P",
-                                   "mnuExportPdf &Export as PDF... ", "mnuBack &Back ", "-",
+                                   "mnuExportPdf &Export as PDF... ",
+                                   "mnuHomePlan Plan of Your &Home... ", "mnuBack &Back ", "-",
                                    "mnuExit E&xit "}));
 }
 

@@ -1,5 +1,6 @@
 #include "engine/engine.h"
 #include "tests/support/fake_desktop.h"
+#include "tests/support/readings.h"
 #include "translations/translations.h"
 #include "ui/common/house_words.h"
 #include "ui/common/program_settings.h"
@@ -23,13 +24,7 @@ using ui::frmFengShuiCompatibilityResult;
 
 namespace {
 
-engine::CoupleReading readingOf(int selfKua, int partnerKua) {
-    engine::CoupleReading reading;
-    reading.Self.KuaNumber = static_cast<std::int16_t>(selfKua);
-    reading.Partner.KuaNumber = static_cast<std::int16_t>(partnerKua);
-    engine::CompleteReading(reading);
-    return reading;
-}
+using test::readingOf;
 
 // What the user does: picks `path` in the save dialog and chooses File > Save, or File >
 // Export as PDF when the command names that entry.

@@ -127,6 +127,11 @@ std::optional<QByteArray> FakeDesktop::readRegularFile(const QString& path, qint
     return platform::readRegularFile(path, maxBytes);
 }
 
+QString FakeDesktop::userDataFolder() {
+    calls.append(QStringLiteral("userDataFolder"));
+    return userData.isValid() ? userData.path() : QString();
+}
+
 void FakeDesktop::writeToConsole(const QString& text, platform::ConsoleStream stream) {
     calls.append(QStringLiteral("writeToConsole"));
     (stream == platform::ConsoleStream::Error ? consoleErrors : consoleOutput) += text;

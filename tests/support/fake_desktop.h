@@ -4,6 +4,7 @@
 
 #include <QPointer>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include <deque>
@@ -48,6 +49,7 @@ public:
     bool claimSingleInstance(platform::ReadingReceiver receiver) override;
     platform::Handover handOverReading(const QByteArray& reading) override;
     std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes) override;
+    QString userDataFolder() override;
     void writeToConsole(const QString& text, platform::ConsoleStream stream) override;
 
     // Every call by name, in the order made ("seedRandom", "random", ...).
@@ -84,6 +86,8 @@ public:
     // Reads run off the GUI thread: set it before they start, answer it through its promise.
     std::shared_future<void> diskAnswers;
     bool settingsWritable = true;
+    // The user's own files, in a folder of the test's that goes with it.
+    QTemporaryDir userData;
     // The print dialog is confirmed unless told otherwise; the printer then fails on request.
     bool printChoice = true;
     bool printFails = false;

@@ -103,10 +103,23 @@ QString sentenceOf(const QStringList& entries) {
 }
 
 QString starsForTwo(const compass::SectorForTwo& two, const CoupleNames& names) {
-    //: The stars of one direction for the two: "Relationship for Anna, Health for Ben"
-    return adviceText(QT_TRANSLATE_NOOP("ui::Advice", "%1, %2"))
-        .arg(forWhom(starWord(two.Self.Meaning), names.self),
-             forWhom(starWord(two.Partner.Meaning), names.partner));
+    return starsForEach({{names.self, two.Self.Meaning}, {names.partner, two.Partner.Meaning}});
+}
+
+QString starsForEach(const std::vector<StarOf>& stars) {
+    QString list;
+    for (const StarOf& each : stars) {
+        const QString entry = forWhom(starWord(each.star), each.whom);
+        //: The stars of one direction for several: "Relationship for Anna, Health for Ben"
+        list = list.isEmpty() ? entry
+                              : adviceText(QT_TRANSLATE_NOOP("ui::Advice", "%1, %2")).arg(list, entry);
+    }
+    return list;
+}
+
+QString theHouse() {
+    //: The house, where a list names whose star it is: "Five Ghosts for the house"
+    return adviceText(QT_TRANSLATE_NOOP("ui::Advice", "the house"));
 }
 
 QString ringsLegend(const CoupleNames& names, bool withHouse) {

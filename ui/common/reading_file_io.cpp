@@ -1,17 +1,11 @@
 #include "ui/common/reading_file_io.h"
 
 #include "platform/desktop.h"
+#include "ui/common/beside_gui.h"
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
-#include <QEventLoop>
 #include <QSaveFile>
-#include <QTimer>
 
-#include <memory>
-#include <mutex>
 #include <string>
-#include <thread>
 
 namespace ui {
 
@@ -29,61 +23,40 @@ QString writeReadingFile(const QString& path, const storage::SavedKuaNumbers& nu
     return {};
 }
 
-namespace {
-
-// What the reading thread and the waiting caller share. The caller may stop waiting and go;
-// the thread then finds nobody to wake and ends on its own whenever its read returns.
-struct PendingRead {
-    std::mutex guard;
-    QObject* waiting = nullptr;
-    std::optional<std::optional<storage::SavedKuaNumbers>> result;
-};
-
-std::optional<storage::SavedKuaNumbers> decoded(const std::optional<QByteArray>& bytes) {
-    if (!bytes) {
-        return std::nullopt;
-    }
-    return storage::DecodeReadingFile(
-        std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())));
-}
-
-} // namespace
-
 ReadingFileRead readReadingFile(platform::Desktop& desktop, const QString& path, int deadlineMs) {
-    // The events go on here, not in a loop of their own: an event loop asked to end before it
-    // began would not start at all.
-    QObject wake;
-    auto pending = std::make_shared<PendingRead>();
-    pending->waiting = &wake;
     // A saved reading is six bytes; past this prefix every line would be refused anyway.
-    std::thread([pending, &desktop, path] {
-        const std::optional<QByteArray> bytes =
-            desktop.readRegularFile(path, static_cast<qint64>(storage::kReadingFileBytesNeeded));
-        const std::lock_guard lock(pending->guard);
-        pending->result = decoded(bytes);
-        if (pending->waiting) {
-            QMetaObject::invokeMethod(
-                pending->waiting, [] {}, Qt::QueuedConnection);
-        }
-    }).detach();
-    const QDeadlineTimer deadline(deadlineMs);
-    QTimer::singleShot(deadlineMs, &wake, [] {});
-    const auto arrived = [&pending] {
-        const std::lock_guard lock(pending->guard);
-        return pending->result.has_value();
-    };
-    while (!arrived() && !deadline.hasExpired()) {
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
-    const std::lock_guard lock(pending->guard);
-    pending->waiting = nullptr;
-    if (!pending->result) {
+    const auto read = runBesideGui<std::optional<storage::SavedKuaNumbers>>(
+        [&desktop, path]() -> std::optional<storage::SavedKuaNumbers> {
+            const std::optional<QByteArray> bytes = desktop.readRegularFile(
+                path, static_cast<qint64>(storage::kReadingFileBytesNeeded));
+            if (!bytes) {
+                return std::nullopt;
+            }
+            return storage::DecodeReadingFile(
+                std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())));
+        },
+        deadlineMs);
+    if (!read) {
         return {.outcome = ReadingFileRead::Outcome::TooLate, .numbers = {}};
     }
-    if (!*pending->result) {
+    if (!*read) {
         return {.outcome = ReadingFileRead::Outcome::NoReading, .numbers = {}};
     }
-    return {.outcome = ReadingFileRead::Outcome::Reading, .numbers = **pending->result};
+    return {.outcome = ReadingFileRead::Outcome::Reading, .numbers = **read};
+}
+
+void writeChosenFile(platform::Desktop& desktop, QWidget* parent,
+                     const platform::FileDialogOptions& options,
+                     const std::function<QString(const QString& path)>& write,
+                     const QString& failure) {
+    const QString path = desktop.askSaveFile(parent, options);
+    if (path.isEmpty()) {
+        return;
+    }
+    const QString reason = write(path);
+    if (!reason.isEmpty()) {
+        desktop.showMessage(parent, failure.arg(reason), platform::MessageIcon::Critical);
+    }
 }
 
 bool hasReadingFileSuffix(const QString& path) {

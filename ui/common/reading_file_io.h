@@ -6,8 +6,13 @@
 
 #include <optional>
 
+#include <functional>
+
+class QWidget;
+
 namespace platform {
 class Desktop;
+struct FileDialogOptions;
 }
 
 namespace ui {
@@ -37,5 +42,14 @@ ReadingFileRead readReadingFile(platform::Desktop& desktop, const QString& path,
 // Whether a name from outside the program (the command line, a drop, a later copy) is a saved
 // reading's: it ends in ".fsc", in any case.
 bool hasReadingFileSuffix(const QString& path);
+
+// The commands that write a file: the save dialog, then a write that leaves either the complete
+// new file or the old one (it gives empty text, or the system's reason), and a message when it
+// fails, so that the user never believes a file is written when it is not. Nothing at all
+// happens on Cancel.
+void writeChosenFile(platform::Desktop& desktop, QWidget* parent,
+                     const platform::FileDialogOptions& options,
+                     const std::function<QString(const QString& path)>& write,
+                     const QString& failure);
 
 } // namespace ui

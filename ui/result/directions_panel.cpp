@@ -139,6 +139,8 @@ QWidget* DirectionsPanel::buildContents() {
     // Then the house they live in, with its chart beside how each of the two fits it.
     house_ = new HouseBox(reading_, desktop_, contents);
     connect(house_, &HouseBox::houseChanged, this, &DirectionsPanel::showHouse);
+    connect(house_, &HouseBox::houseChanged, this, &DirectionsPanel::homeChanged);
+    connect(house_, &HouseBox::planRequested, this, &DirectionsPanel::planRequested);
     column->addWidget(house_);
     column->addStretch();
     showHouse();

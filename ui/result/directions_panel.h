@@ -32,6 +32,11 @@ public:
     // What takes the keyboard: the scrolling contents, next after the tabs.
     QWidget* keyboardEntry() const;
 
+signals:
+    // The user asked for the plan of their home, or changed or forgot their home.
+    void planRequested();
+    void homeChanged();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

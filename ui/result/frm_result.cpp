@@ -95,6 +95,12 @@ frmFengShuiCompatibilityResult::frmFengShuiCompatibilityResult(const engine::Cou
             &frmFengShuiCompatibilityResult::printReading);
     connect(ui_->mnuExportPdf, &QAction::triggered, this,
             &frmFengShuiCompatibilityResult::exportPdf);
+    connect(ui_->mnuHomePlan, &QAction::triggered, this,
+            &frmFengShuiCompatibilityResult::planRequested);
+    connect(fraDirections, &DirectionsPanel::planRequested, this,
+            &frmFengShuiCompatibilityResult::planRequested);
+    connect(fraDirections, &DirectionsPanel::homeChanged, this,
+            &frmFengShuiCompatibilityResult::homeChanged);
 }
 
 frmFengShuiCompatibilityResult::~frmFengShuiCompatibilityResult() = default;
@@ -232,6 +238,7 @@ void frmFengShuiCompatibilityResult::showTrigramRows(int i) {
 // text users and translators know; what matters, the "*.fsc" pattern, is right.
 void frmFengShuiCompatibilityResult::save() {
     writeChosenFile(
+        desktop_, this,
         {.title = tr("Feng Shui Compatibility"),
          .filter = tr("Rich Text Format (*.fsc)"),
          .defaultSuffix = QStringLiteral("fsc"),
@@ -257,6 +264,7 @@ void frmFengShuiCompatibilityResult::printReading() {
 
 void frmFengShuiCompatibilityResult::exportPdf() {
     writeChosenFile(
+        desktop_, this,
         {.title = tr("Export as PDF"),
          .filter = tr("PDF Files (*.pdf)"),
          .defaultSuffix = QStringLiteral("pdf"),
@@ -267,22 +275,6 @@ void frmFengShuiCompatibilityResult::exportPdf() {
             return writeReadingPdf(path, *page);
         },
         tr("Could Not Export The File.\n%1"));
-}
-
-// The commands that write a file: the save dialog, then a write that leaves either the complete
-// new file or the old one, and a message when it fails, so that the user never believes a
-// file is written when it is not. Nothing at all happens on Cancel.
-void frmFengShuiCompatibilityResult::writeChosenFile(
-    const platform::FileDialogOptions& options, const std::function<QString(const QString&)>& write,
-    const QString& failure) {
-    const QString path = desktop_.askSaveFile(this, options);
-    if (path.isEmpty()) {
-        return;
-    }
-    const QString reason = write(path);
-    if (!reason.isEmpty()) {
-        desktop_.showMessage(this, failure.arg(reason), platform::MessageIcon::Critical);
-    }
 }
 
 } // namespace ui

@@ -39,6 +39,9 @@ signals:
     void closed();
     // A saved reading was dropped on the window.
     void readingFileDropped(const QString& path);
+    // The user asked for the plan of their home, or changed or forgot their home.
+    void planRequested();
+    void homeChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -53,9 +56,6 @@ private:
     void save();
     void printReading();
     void exportPdf();
-    void writeChosenFile(const platform::FileDialogOptions& options,
-                         const std::function<QString(const QString&)>& write,
-                         const QString& failure);
 
     const engine::CoupleReading& reading_;
     platform::Desktop& desktop_;

@@ -2,6 +2,7 @@
 
 #include "ui/common/advice_words.h"
 #include "ui/common/compass_chart.h"
+#include "ui/common/home_plan.h"
 #include "ui/common/house_words.h"
 #include "ui/common/program_settings.h"
 #include "ui/common/reading_words.h"
@@ -44,6 +45,8 @@ HouseBox::HouseBox(const engine::CoupleReading& reading, platform::Desktop& desk
     }
     cmdForgetHome = new QPushButton(tr("Forget This House"), this);
     cmdForgetHome->setObjectName(QStringLiteral("cmdForgetHome"));
+    cmdHomePlan = new QPushButton(tr("Plan of Your Home..."), this);
+    cmdHomePlan->setObjectName(QStringLiteral("cmdHomePlan"));
     lblHouse = wrappedLabel(this, QStringLiteral("lblHouse"));
     chartHouse = new CompassView(this);
     chartHouse->setObjectName(QStringLiteral("chartHouse"));
@@ -71,6 +74,7 @@ HouseBox::HouseBox(const engine::CoupleReading& reading, platform::Desktop& desk
     words->addWidget(lblHouseFit[0]);
     words->addWidget(lblHouseFit[1]);
     words->addWidget(wrappedLabel(this, QStringLiteral("lblFacingHelp"), facingHelp()));
+    words->addWidget(cmdHomePlan, 0, Qt::AlignLeft);
     words->addStretch();
     below->addLayout(words, 1);
     grid->addLayout(below, 2, 0, 1, 5);
@@ -79,6 +83,7 @@ HouseBox::HouseBox(const engine::CoupleReading& reading, platform::Desktop& desk
             [this](const QString& text) { takeFacing(text, true); });
     connect(cboFacing, &QComboBox::activated, this, &HouseBox::chooseDirection);
     connect(cmdForgetHome, &QPushButton::clicked, this, &HouseBox::forget);
+    connect(cmdHomePlan, &QPushButton::clicked, this, &HouseBox::planRequested);
 
     const std::optional<double> home = readHomeFacing(desktop_, settingsApplication());
     const QString kept =
@@ -117,8 +122,8 @@ void HouseBox::showHouse() {
     chartHouse->setVisible(house_.has_value());
 }
 
-std::array<QWidget*, 3> HouseBox::keyboardFields() const {
-    return {txtFacing, cboFacing, cmdForgetHome};
+std::array<QWidget*, 4> HouseBox::keyboardFields() const {
+    return {txtFacing, cboFacing, cmdForgetHome, cmdHomePlan};
 }
 
 void HouseBox::setChartSide(int side) {
@@ -136,8 +141,10 @@ void HouseBox::chooseDirection(int index) {
     takeFacing(text, true);
 }
 
+// The home is forgotten whole: its facing, and its plan with the program's copy of the picture.
 void HouseBox::forget() {
     writeHomeFacing(desktop_, settingsApplication(), std::nullopt);
+    forgetHomePlan(desktop_, settingsApplication());
     txtFacing->clear();
     takeFacing(QString(), false);
     txtFacing->setFocus();

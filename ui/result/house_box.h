@@ -35,14 +35,16 @@ public:
 
     // The house's chart as large as a person's.
     void setChartSide(int side);
-    // What takes the keyboard here, in order: the degrees, the direction, Forget.
-    std::array<QWidget*, 3> keyboardFields() const;
+    // What takes the keyboard here, in order: the degrees, the direction, Forget, the plan.
+    std::array<QWidget*, 4> keyboardFields() const;
 
     // The house, when the facing names one clear of a line.
     const std::optional<compass::House>& house() const { return house_; }
 
 signals:
+    // The facing changed, or the home was forgotten with its plan.
     void houseChanged();
+    void planRequested();
 
 private:
     void takeFacing(const QString& text, bool keep);
@@ -57,6 +59,7 @@ private:
     QLineEdit* txtFacing = nullptr;
     QComboBox* cboFacing = nullptr;
     QPushButton* cmdForgetHome = nullptr;
+    QPushButton* cmdHomePlan = nullptr;
     QLabel* lblHouse = nullptr;
     CompassView* chartHouse = nullptr;
     std::array<QLabel*, 2> lblHouseFit{};
