@@ -191,6 +191,51 @@ xdotool key Tab Tab
 xdotool type --delay 10 "183"
 xdotool click --repeat 3 --delay 30 5
 capture "$result" result-your-house
+
+# The plan of their home: a drawing of five rooms, opened from the house's "Plan of Your
+# Home..." (Tab goes on from the facing to its list, Forget and the plan), turned 30° by the
+# North box and its centre moved by Ctrl and the arrows; the mouse rests North East of it.
+convert -size 900x600 xc:white -stroke black -strokewidth 6 -fill none \
+    -draw "rectangle 60,60 840,540" -strokewidth 4 -draw "line 420,60 420,300" \
+    -draw "line 60,300 620,300" -draw "line 620,300 620,540" -draw "line 300,300 300,540" \
+    -stroke white -strokewidth 8 -draw "line 430,540 500,540" -stroke none -fill black \
+    -font DejaVu-Sans -pointsize 26 -draw "text 150,190 'Living room'" \
+    -draw "text 560,190 'Bedroom'" -draw "text 120,430 'Kitchen'" -draw "text 400,430 'Study'" \
+    -draw "text 680,430 'Bath'" "$work/plan.png"
+windows=$(settled_windows)
+xdotool key Tab Tab Tab space
+plan=$(new_window "$windows")
+windows=$(settled_windows)
+xdotool key ctrl+o
+new_window "$windows" >/dev/null
+xdotool type --delay 10 "$work/plan.png"
+xdotool key Return
+settled_windows >/dev/null
+xdotool windowfocus --sync "$plan"
+xdotool key Tab Tab
+xdotool type --delay 20 "30"
+xdotool key Return shift+Tab shift+Tab
+xdotool key --delay 20 ctrl+Right ctrl+Right ctrl+Right ctrl+Right ctrl+Right ctrl+Down ctrl+Down
+xdotool mousemove --window "$plan" 560 200
+capture "$plan" plan-window
+# The plan on a page of its own: File > Export Plan as PDF..., the menu's second entry.
+windows=$(settled_windows)
+xdotool mousemove --window "$plan" 15 8 click 1
+xdotool key Down Down Return
+new_window "$windows" >/dev/null
+xdotool type --delay 10 "$work/plan.pdf"
+xdotool key Return
+wait_until test -s "$work/plan.pdf" || fail "File > Export Plan as PDF wrote no file"
+settled_windows >/dev/null
+pdftoppm -png -r 100 -singlefile "$work/plan.pdf" "$out/plan-page"
+echo "take_screenshots: $out/plan-page.png"
+xdotool windowfocus --sync "$plan"
+# The 3 × 3 grid instead of the sectors: the fourth stop after the plan, the list of ways to
+# divide it.
+xdotool key Tab Tab Tab Tab Down
+capture "$plan" plan-window-grid
+xdotool key ctrl+w
+xdotool windowfocus --sync "$result"
 xdotool click --repeat 12 --delay 30 4
 
 # File > Export as PDF..., into the throwaway home; the page, turned into a picture, shows what

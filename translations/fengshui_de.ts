@@ -602,6 +602,10 @@ Stöbern Sie im gesamten Katalog unter %1 und wählen Sie die Programme aus, die
         <source>&amp;Export as PDF...</source>
         <translation>Als &amp;PDF exportieren...</translation>
     </message>
+    <message>
+        <source>Plan of Your &amp;Home...</source>
+        <translation>&amp;Grundriss Ihres Zuhauses...</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -889,7 +893,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>%1, %2</source>
-        <extracomment>The stars of one direction for the two: &quot;Relationship for Anna, Health for Ben&quot;</extracomment>
+        <extracomment>The stars of one direction for several: &quot;Relationship for Anna, Health for Ben&quot;</extracomment>
         <translation>%1, %2</translation>
     </message>
     <message>
@@ -969,6 +973,11 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>A line along the rim: a direction good for your house.</source>
         <translation>Eine Linie am Rand: eine für Ihr Haus günstige Richtung.</translation>
+    </message>
+    <message>
+        <source>%1 for the house</source>
+        <extracomment>The house&apos;s star in a list of whose star it is, as in &quot;%1 for %2&quot;: &quot;Five Ghosts for the house&quot;</extracomment>
+        <translation>Haus: %1</translation>
     </message>
 </context>
 <context>
@@ -1166,6 +1175,88 @@ Try &apos;%1 --help&apos; for more information.
         <source>or the direction:</source>
         <translation>oder Richtung:</translation>
     </message>
+    <message>
+        <source>Plan of Your Home...</source>
+        <translation>Grundriss Ihres Zuhauses...</translation>
+    </message>
+</context>
+<context>
+    <name>ui::Plan</name>
+    <message>
+        <source>House</source>
+        <extracomment>Names the house on a plan&apos;s sector: &quot;House: Five Ghosts&quot;</extracomment>
+        <translation>Haus</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>Whose star, then the star, on a plan&apos;s sector: &quot;Anna: Mishaps&quot;</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <extracomment>The letter on the plan&apos;s north arrow</extracomment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>The middle of the home, which belongs to no direction.</source>
+        <translation>Die Mitte der Wohnfläche, die zu keiner Richtung gehört.</translation>
+    </message>
+    <message>
+        <source>On the line between %1 and %2, which a compass held by hand cannot tell apart.</source>
+        <extracomment>%1 and %2 two directions</extracomment>
+        <translation>Genau auf der Grenze zwischen %1 und %2: Ein Kompass in der Hand kann die beiden nicht auseinanderhalten.</translation>
+    </message>
+    <message>
+        <source>North is turned %1 clockwise from the plan&apos;s top.</source>
+        <extracomment>%1 an angle in degrees: &quot;North is turned 30° clockwise from the plan&apos;s top.&quot;</extracomment>
+        <translation>Norden ist gegenüber der Oberkante des Grundrisses um %1 im Uhrzeigersinn gedreht.</translation>
+    </message>
+    <message>
+        <source>The centre lies %1% across and %2% down the plan.</source>
+        <extracomment>%1 and %2 shares in per cent of the plan&apos;s width and height</extracomment>
+        <translation>Der Mittelpunkt liegt %1&#xa0;% von links und %2&#xa0;% von oben auf dem Grundriss.</translation>
+    </message>
+    <message>
+        <source>Your Home</source>
+        <translation>Ihr Zuhause</translation>
+    </message>
+    <message>
+        <source>Made on %1</source>
+        <extracomment>%1 a date</extracomment>
+        <translation>Erstellt am %1</translation>
+    </message>
+    <message>
+        <source>+ and green: favourable for all shown. − and red: unfavourable for all shown. No colour: favourable for some, unfavourable for others.</source>
+        <translation>+ und grün: günstig für alle Angezeigten. − und rot: ungünstig für alle Angezeigten. Ohne Farbe: für manche günstig, für andere ungünstig.</translation>
+    </message>
+    <message>
+        <source>This file cannot be read as a plan. Please choose a picture file of at most 64 MB on this computer.</source>
+        <translation>Diese Datei lässt sich nicht als Grundriss lesen. Bitte wählen Sie eine Bilddatei von höchstens 64 MB auf diesem Computer.</translation>
+    </message>
+    <message>
+        <source>This file is no PNG or JPEG picture. Please choose a picture of your home&apos;s plan.</source>
+        <translation>Diese Datei ist kein PNG- oder JPEG-Bild. Bitte wählen Sie ein Bild Ihres Grundrisses.</translation>
+    </message>
+    <message>
+        <source>This picture is damaged or incomplete. Please choose another copy of it.</source>
+        <translation>Dieses Bild ist beschädigt oder unvollständig. Bitte wählen Sie eine andere Kopie davon.</translation>
+    </message>
+    <message>
+        <source>This picture is too large. Please choose a plan of at most 40 million pixels.</source>
+        <translation>Dieses Bild ist zu groß. Bitte wählen Sie einen Grundriss mit höchstens 40 Millionen Pixeln.</translation>
+    </message>
+    <message>
+        <source>The picture did not arrive in time. Please copy it onto this computer and try again.</source>
+        <translation>Das Bild kam nicht rechtzeitig an. Bitte kopieren Sie es auf diesen Computer und versuchen Sie es noch einmal.</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Grundriss</translation>
+    </message>
+    <message>
+        <source>Open a picture of your home&apos;s plan, a PNG or JPEG file, or drop it here.</source>
+        <translation>Öffnen Sie ein Bild Ihres Grundrisses, eine PNG- oder JPEG-Datei, oder ziehen Sie es hierher.</translation>
+    </message>
 </context>
 <context>
     <name>ui::ReadingPage</name>
@@ -1270,6 +1361,153 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>Your Directions</source>
         <translation>Ihre Richtungen</translation>
+    </message>
+</context>
+<context>
+    <name>ui::frmHomePlan</name>
+    <message>
+        <source>Your Home</source>
+        <translation>Ihr Zuhause</translation>
+    </message>
+    <message>
+        <source>Open Plan...</source>
+        <translation>Grundriss öffnen...</translation>
+    </message>
+    <message>
+        <source>North, in degrees clockwise from the plan&apos;s top</source>
+        <translation>Norden in Grad, im Uhrzeigersinn ab der Oberkante des Grundrisses</translation>
+    </message>
+    <message>
+        <source>Align with the Front Door</source>
+        <translation>An der Eingangstür ausrichten</translation>
+    </message>
+    <message>
+        <source>Eight sectors</source>
+        <translation>Acht Sektoren</translation>
+    </message>
+    <message>
+        <source>A 3 × 3 grid</source>
+        <translation>3 × 3 Felder</translation>
+    </message>
+    <message>
+        <source>The house</source>
+        <translation>Das Haus</translation>
+    </message>
+    <message>
+        <source>What each part of the plan holds</source>
+        <translation>Was jeder Teil des Grundrisses enthält</translation>
+    </message>
+    <message>
+        <source>The centre: draw the rectangle around the home; its diagonals cross at the centre. A part missing or sticking out by less than a third of its side counts as inside. Drag the centre, or the tip of the north arrow. Keys on the plan: the arrows move it, Ctrl and the arrows move the centre, + and − zoom, 0 fits it.</source>
+        <translation>Der Mittelpunkt: Denken Sie sich das Rechteck um die Wohnfläche; seine Diagonalen kreuzen sich im Mittelpunkt. Ein Teil, der um weniger als ein Drittel seiner Seite fehlt oder vorspringt, zählt als innen. Ziehen Sie den Mittelpunkt oder die Spitze des Nordpfeils. Tasten auf dem Grundriss: Die Pfeiltasten verschieben ihn, Strg und die Pfeiltasten verschieben den Mittelpunkt, + und − zoomen, 0 passt ihn ein.</translation>
+    </message>
+    <message>
+        <source>Forget This Plan</source>
+        <translation>Grundriss vergessen</translation>
+    </message>
+    <message>
+        <source>&amp;North, clockwise from the plan&apos;s top:</source>
+        <translation>&amp;Norden, im Uhrzeigersinn ab der Oberkante des Grundrisses:</translation>
+    </message>
+    <message>
+        <source>&amp;Divide the plan into:</source>
+        <translation>Grundriss ein&amp;teilen in:</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Anzeigen:</translation>
+    </message>
+    <message>
+        <source>Click the front door on the plan, or move the marker with the arrows and press Enter.</source>
+        <translation>Klicken Sie auf dem Grundriss auf die Eingangstür, oder bewegen Sie die Markierung mit den Pfeiltasten und drücken Sie die Eingabetaste.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Open Plan...</source>
+        <translation>Grundriss &amp;öffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Plan as PDF...</source>
+        <translation>Grundriss als &amp;PDF exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Print Plan...</source>
+        <translation>Grundriss &amp;drucken...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Fit the Plan</source>
+        <translation>Grundriss &amp;einpassen</translation>
+    </message>
+    <message>
+        <source>Open the Plan of Your Home</source>
+        <translation>Grundriss Ihres Zuhauses öffnen</translation>
+    </message>
+    <message>
+        <source>Plans (*.png *.jpg *.jpeg)</source>
+        <translation>Grundrisse (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>The kept plan of your home could not be opened again.
+%1</source>
+        <translation>Der gespeicherte Grundriss Ihres Zuhauses konnte nicht wieder geöffnet werden.
+%1</translation>
+    </message>
+    <message>
+        <source>There is no folder to keep it in.</source>
+        <translation>Es gibt keinen Ordner, in dem er gespeichert werden kann.</translation>
+    </message>
+    <message>
+        <source>The plan is shown, but it could not be kept for the next start.
+%1</source>
+        <translation>Der Grundriss wird angezeigt, konnte aber nicht für den nächsten Start gespeichert werden.
+%1</translation>
+    </message>
+    <message>
+        <source>Enter your house&apos;s facing on the Your Directions tab.</source>
+        <translation>Geben Sie die Blickrichtung Ihres Hauses auf der Registerkarte „Ihre Richtungen“ ein.</translation>
+    </message>
+    <message>
+        <source>The front door cannot be the centre. Please pick it again.</source>
+        <translation>Die Eingangstür kann nicht der Mittelpunkt sein. Bitte wählen Sie sie erneut.</translation>
+    </message>
+    <message>
+        <source>Could Not Print The Plan.
+%1</source>
+        <translation>Der Grundriss konnte nicht gedruckt werden.
+%1</translation>
+    </message>
+    <message>
+        <source>Export Plan as PDF</source>
+        <translation>Grundriss als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Could Not Export The File.
+%1</source>
+        <translation>Die Datei konnte nicht exportiert werden.
+%1</translation>
     </message>
 </context>
 <context>

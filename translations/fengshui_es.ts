@@ -602,6 +602,10 @@ Explore el catálogo completo en %1 y elija los programas que más le convengan.
         <source>&amp;Export as PDF...</source>
         <translation>&amp;Exportar como PDF...</translation>
     </message>
+    <message>
+        <source>Plan of Your &amp;Home...</source>
+        <translation>&amp;Plano de su vivienda...</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -889,7 +893,7 @@ Pruebe «%1 --help» para obtener más información.
     </message>
     <message>
         <source>%1, %2</source>
-        <extracomment>The stars of one direction for the two: &quot;Relationship for Anna, Health for Ben&quot;</extracomment>
+        <extracomment>The stars of one direction for several: &quot;Relationship for Anna, Health for Ben&quot;</extracomment>
         <translation>%1, %2</translation>
     </message>
     <message>
@@ -969,6 +973,11 @@ Pruebe «%1 --help» para obtener más información.
     <message>
         <source>A line along the rim: a direction good for your house.</source>
         <translation>Una línea junto al borde: dirección favorable para su casa.</translation>
+    </message>
+    <message>
+        <source>%1 for the house</source>
+        <extracomment>The house&apos;s star in a list of whose star it is, as in &quot;%1 for %2&quot;: &quot;Five Ghosts for the house&quot;</extracomment>
+        <translation>%1 para la casa</translation>
     </message>
 </context>
 <context>
@@ -1166,6 +1175,88 @@ Pruebe «%1 --help» para obtener más información.
         <source>or the direction:</source>
         <translation>o la dirección:</translation>
     </message>
+    <message>
+        <source>Plan of Your Home...</source>
+        <translation>Plano de su vivienda...</translation>
+    </message>
+</context>
+<context>
+    <name>ui::Plan</name>
+    <message>
+        <source>House</source>
+        <extracomment>Names the house on a plan&apos;s sector: &quot;House: Five Ghosts&quot;</extracomment>
+        <translation>Casa</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>Whose star, then the star, on a plan&apos;s sector: &quot;Anna: Mishaps&quot;</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <extracomment>The letter on the plan&apos;s north arrow</extracomment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>The middle of the home, which belongs to no direction.</source>
+        <translation>El centro de la vivienda, que no pertenece a ninguna dirección.</translation>
+    </message>
+    <message>
+        <source>On the line between %1 and %2, which a compass held by hand cannot tell apart.</source>
+        <extracomment>%1 and %2 two directions</extracomment>
+        <translation>Justo en el límite entre el %1 y el %2, que una brújula sostenida en la mano no puede distinguir.</translation>
+    </message>
+    <message>
+        <source>North is turned %1 clockwise from the plan&apos;s top.</source>
+        <extracomment>%1 an angle in degrees: &quot;North is turned 30° clockwise from the plan&apos;s top.&quot;</extracomment>
+        <translation>El norte está girado %1 en sentido horario respecto al borde superior del plano.</translation>
+    </message>
+    <message>
+        <source>The centre lies %1% across and %2% down the plan.</source>
+        <extracomment>%1 and %2 shares in per cent of the plan&apos;s width and height</extracomment>
+        <translation>El centro está al %1&#xa0;% del ancho del plano desde la izquierda y al %2&#xa0;% del alto desde arriba.</translation>
+    </message>
+    <message>
+        <source>Your Home</source>
+        <translation>Su vivienda</translation>
+    </message>
+    <message>
+        <source>Made on %1</source>
+        <extracomment>%1 a date</extracomment>
+        <translation>Creado el %1</translation>
+    </message>
+    <message>
+        <source>+ and green: favourable for all shown. − and red: unfavourable for all shown. No colour: favourable for some, unfavourable for others.</source>
+        <translation>+ y verde: favorable para todos los mostrados. − y rojo: desfavorable para todos los mostrados. Sin color: favorable para unos, desfavorable para otros.</translation>
+    </message>
+    <message>
+        <source>This file cannot be read as a plan. Please choose a picture file of at most 64 MB on this computer.</source>
+        <translation>Este archivo no se puede leer como plano. Elija un archivo de imagen de 64 MB como máximo que esté en este ordenador.</translation>
+    </message>
+    <message>
+        <source>This file is no PNG or JPEG picture. Please choose a picture of your home&apos;s plan.</source>
+        <translation>Este archivo no es una imagen PNG ni JPEG. Elija una imagen del plano de su vivienda.</translation>
+    </message>
+    <message>
+        <source>This picture is damaged or incomplete. Please choose another copy of it.</source>
+        <translation>Esta imagen está dañada o incompleta. Elija otra copia de ella.</translation>
+    </message>
+    <message>
+        <source>This picture is too large. Please choose a plan of at most 40 million pixels.</source>
+        <translation>Esta imagen es demasiado grande. Elija un plano de 40 millones de píxeles como máximo.</translation>
+    </message>
+    <message>
+        <source>The picture did not arrive in time. Please copy it onto this computer and try again.</source>
+        <translation>La imagen no llegó a tiempo. Cópiela en este ordenador y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Plano</translation>
+    </message>
+    <message>
+        <source>Open a picture of your home&apos;s plan, a PNG or JPEG file, or drop it here.</source>
+        <translation>Abra una imagen del plano de su vivienda, un archivo PNG o JPEG, o arrástrela hasta aquí.</translation>
+    </message>
 </context>
 <context>
     <name>ui::ReadingPage</name>
@@ -1270,6 +1361,153 @@ Pruebe «%1 --help» para obtener más información.
     <message>
         <source>Your Directions</source>
         <translation>Sus direcciones</translation>
+    </message>
+</context>
+<context>
+    <name>ui::frmHomePlan</name>
+    <message>
+        <source>Your Home</source>
+        <translation>Su vivienda</translation>
+    </message>
+    <message>
+        <source>Open Plan...</source>
+        <translation>Abrir plano...</translation>
+    </message>
+    <message>
+        <source>North, in degrees clockwise from the plan&apos;s top</source>
+        <translation>Norte, en grados en sentido horario desde el borde superior del plano</translation>
+    </message>
+    <message>
+        <source>Align with the Front Door</source>
+        <translation>Alinear con la puerta de entrada</translation>
+    </message>
+    <message>
+        <source>Eight sectors</source>
+        <translation>Ocho sectores</translation>
+    </message>
+    <message>
+        <source>A 3 × 3 grid</source>
+        <translation>Una cuadrícula de 3 × 3</translation>
+    </message>
+    <message>
+        <source>The house</source>
+        <translation>La casa</translation>
+    </message>
+    <message>
+        <source>What each part of the plan holds</source>
+        <translation>Lo que contiene cada parte del plano</translation>
+    </message>
+    <message>
+        <source>The centre: draw the rectangle around the home; its diagonals cross at the centre. A part missing or sticking out by less than a third of its side counts as inside. Drag the centre, or the tip of the north arrow. Keys on the plan: the arrows move it, Ctrl and the arrows move the centre, + and − zoom, 0 fits it.</source>
+        <translation>El centro: trace el rectángulo que rodea la vivienda; sus diagonales se cruzan en el centro. Una parte que falte o sobresalga menos de un tercio de su lado cuenta como interior. Arrastre el centro o la punta de la flecha del norte. Teclas sobre el plano: las flechas lo desplazan, Ctrl y las flechas mueven el centro, + y − acercan y alejan, 0 lo ajusta a la ventana.</translation>
+    </message>
+    <message>
+        <source>Forget This Plan</source>
+        <translation>Olvidar este plano</translation>
+    </message>
+    <message>
+        <source>&amp;North, clockwise from the plan&apos;s top:</source>
+        <translation>&amp;Norte, en sentido horario desde el borde superior del plano:</translation>
+    </message>
+    <message>
+        <source>&amp;Divide the plan into:</source>
+        <translation>&amp;Dividir el plano en:</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Mostrar:</translation>
+    </message>
+    <message>
+        <source>Click the front door on the plan, or move the marker with the arrows and press Enter.</source>
+        <translation>Haga clic en la puerta de entrada en el plano, o mueva la marca con las flechas y pulse Intro.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Open Plan...</source>
+        <translation>&amp;Abrir plano...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Plan as PDF...</source>
+        <translation>&amp;Exportar plano como PDF...</translation>
+    </message>
+    <message>
+        <source>&amp;Print Plan...</source>
+        <translation>&amp;Imprimir plano...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Acercar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>A&amp;lejar</translation>
+    </message>
+    <message>
+        <source>&amp;Fit the Plan</source>
+        <translation>Ajustar el &amp;plano</translation>
+    </message>
+    <message>
+        <source>Open the Plan of Your Home</source>
+        <translation>Abrir el plano de su vivienda</translation>
+    </message>
+    <message>
+        <source>Plans (*.png *.jpg *.jpeg)</source>
+        <translation>Planos (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>The kept plan of your home could not be opened again.
+%1</source>
+        <translation>No se pudo volver a abrir el plano guardado de su vivienda.
+%1</translation>
+    </message>
+    <message>
+        <source>There is no folder to keep it in.</source>
+        <translation>No hay ninguna carpeta donde guardarlo.</translation>
+    </message>
+    <message>
+        <source>The plan is shown, but it could not be kept for the next start.
+%1</source>
+        <translation>El plano se muestra, pero no se pudo guardar para la próxima vez que se abra el programa.
+%1</translation>
+    </message>
+    <message>
+        <source>Enter your house&apos;s facing on the Your Directions tab.</source>
+        <translation>Indique la orientación de su casa en la pestaña «Sus direcciones».</translation>
+    </message>
+    <message>
+        <source>The front door cannot be the centre. Please pick it again.</source>
+        <translation>La puerta de entrada no puede ser el centro. Vuelva a elegirla.</translation>
+    </message>
+    <message>
+        <source>Could Not Print The Plan.
+%1</source>
+        <translation>No se pudo imprimir el plano.
+%1</translation>
+    </message>
+    <message>
+        <source>Export Plan as PDF</source>
+        <translation>Exportar plano como PDF</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Could Not Export The File.
+%1</source>
+        <translation>No se pudo exportar el archivo.
+%1</translation>
     </message>
 </context>
 <context>

@@ -602,6 +602,10 @@ Parcourez tout le catalogue sur %1 et choisissez les programmes qui vous convien
         <source>&amp;Export as PDF...</source>
         <translation>E&amp;xporter au format PDF...</translation>
     </message>
+    <message>
+        <source>Plan of Your &amp;Home...</source>
+        <translation>&amp;Plan de votre logement...</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -889,7 +893,7 @@ Essayez «&#xa0;%1 --help&#xa0;» pour plus d&apos;informations.
     </message>
     <message>
         <source>%1, %2</source>
-        <extracomment>The stars of one direction for the two: &quot;Relationship for Anna, Health for Ben&quot;</extracomment>
+        <extracomment>The stars of one direction for several: &quot;Relationship for Anna, Health for Ben&quot;</extracomment>
         <translation>%1, %2</translation>
     </message>
     <message>
@@ -968,7 +972,12 @@ Essayez «&#xa0;%1 --help&#xa0;» pour plus d&apos;informations.
     </message>
     <message>
         <source>A line along the rim: a direction good for your house.</source>
-        <translation>Un trait le long du bord : une direction favorable à votre maison.</translation>
+        <translation>Un trait le long du bord&#xa0;: une direction favorable à votre maison.</translation>
+    </message>
+    <message>
+        <source>%1 for the house</source>
+        <extracomment>The house&apos;s star in a list of whose star it is, as in &quot;%1 for %2&quot;: &quot;Five Ghosts for the house&quot;</extracomment>
+        <translation>%1 pour la maison</translation>
     </message>
 </context>
 <context>
@@ -1166,6 +1175,88 @@ Essayez «&#xa0;%1 --help&#xa0;» pour plus d&apos;informations.
         <source>or the direction:</source>
         <translation>ou la direction&#xa0;:</translation>
     </message>
+    <message>
+        <source>Plan of Your Home...</source>
+        <translation>Plan de votre logement...</translation>
+    </message>
+</context>
+<context>
+    <name>ui::Plan</name>
+    <message>
+        <source>House</source>
+        <extracomment>Names the house on a plan&apos;s sector: &quot;House: Five Ghosts&quot;</extracomment>
+        <translation>Maison</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>Whose star, then the star, on a plan&apos;s sector: &quot;Anna: Mishaps&quot;</extracomment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <extracomment>The letter on the plan&apos;s north arrow</extracomment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>The middle of the home, which belongs to no direction.</source>
+        <translation>Le milieu du logement, qui n&apos;appartient à aucune direction.</translation>
+    </message>
+    <message>
+        <source>On the line between %1 and %2, which a compass held by hand cannot tell apart.</source>
+        <extracomment>%1 and %2 two directions</extracomment>
+        <translation>Pile sur la limite entre %1 et %2, qu&apos;une boussole tenue à la main ne peut pas distinguer.</translation>
+    </message>
+    <message>
+        <source>North is turned %1 clockwise from the plan&apos;s top.</source>
+        <extracomment>%1 an angle in degrees: &quot;North is turned 30° clockwise from the plan&apos;s top.&quot;</extracomment>
+        <translation>Le nord est tourné de %1 dans le sens horaire par rapport au haut du plan.</translation>
+    </message>
+    <message>
+        <source>The centre lies %1% across and %2% down the plan.</source>
+        <extracomment>%1 and %2 shares in per cent of the plan&apos;s width and height</extracomment>
+        <translation>Le centre se trouve à %1&#xa0;% de la largeur du plan depuis la gauche et à %2&#xa0;% de la hauteur depuis le haut.</translation>
+    </message>
+    <message>
+        <source>Your Home</source>
+        <translation>Votre logement</translation>
+    </message>
+    <message>
+        <source>Made on %1</source>
+        <extracomment>%1 a date</extracomment>
+        <translation>Créé le %1</translation>
+    </message>
+    <message>
+        <source>+ and green: favourable for all shown. − and red: unfavourable for all shown. No colour: favourable for some, unfavourable for others.</source>
+        <translation>+ et vert&#xa0;: favorable à tous ceux affichés. − et rouge&#xa0;: défavorable à tous ceux affichés. Sans couleur&#xa0;: favorable aux uns, défavorable aux autres.</translation>
+    </message>
+    <message>
+        <source>This file cannot be read as a plan. Please choose a picture file of at most 64 MB on this computer.</source>
+        <translation>Ce fichier ne peut pas être lu comme un plan. Veuillez choisir un fichier image de 64&#xa0;Mo au plus, situé sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>This file is no PNG or JPEG picture. Please choose a picture of your home&apos;s plan.</source>
+        <translation>Ce fichier n&apos;est pas une image PNG ou JPEG. Veuillez choisir une image du plan de votre logement.</translation>
+    </message>
+    <message>
+        <source>This picture is damaged or incomplete. Please choose another copy of it.</source>
+        <translation>Cette image est endommagée ou incomplète. Veuillez en choisir une autre copie.</translation>
+    </message>
+    <message>
+        <source>This picture is too large. Please choose a plan of at most 40 million pixels.</source>
+        <translation>Cette image est trop grande. Veuillez choisir un plan de 40 millions de pixels au plus.</translation>
+    </message>
+    <message>
+        <source>The picture did not arrive in time. Please copy it onto this computer and try again.</source>
+        <translation>L&apos;image n&apos;est pas arrivée à temps. Veuillez la copier sur cet ordinateur et réessayer.</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Plan</translation>
+    </message>
+    <message>
+        <source>Open a picture of your home&apos;s plan, a PNG or JPEG file, or drop it here.</source>
+        <translation>Ouvrez une image du plan de votre logement, un fichier PNG ou JPEG, ou déposez-la ici.</translation>
+    </message>
 </context>
 <context>
     <name>ui::ReadingPage</name>
@@ -1270,6 +1361,153 @@ Essayez «&#xa0;%1 --help&#xa0;» pour plus d&apos;informations.
     <message>
         <source>Your Directions</source>
         <translation>Vos directions</translation>
+    </message>
+</context>
+<context>
+    <name>ui::frmHomePlan</name>
+    <message>
+        <source>Your Home</source>
+        <translation>Votre logement</translation>
+    </message>
+    <message>
+        <source>Open Plan...</source>
+        <translation>Ouvrir un plan...</translation>
+    </message>
+    <message>
+        <source>North, in degrees clockwise from the plan&apos;s top</source>
+        <translation>Nord, en degrés dans le sens horaire depuis le haut du plan</translation>
+    </message>
+    <message>
+        <source>Align with the Front Door</source>
+        <translation>Aligner sur la porte d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>Eight sectors</source>
+        <translation>Huit secteurs</translation>
+    </message>
+    <message>
+        <source>A 3 × 3 grid</source>
+        <translation>Une grille de 3 × 3</translation>
+    </message>
+    <message>
+        <source>The house</source>
+        <translation>La maison</translation>
+    </message>
+    <message>
+        <source>What each part of the plan holds</source>
+        <translation>Ce que contient chaque partie du plan</translation>
+    </message>
+    <message>
+        <source>The centre: draw the rectangle around the home; its diagonals cross at the centre. A part missing or sticking out by less than a third of its side counts as inside. Drag the centre, or the tip of the north arrow. Keys on the plan: the arrows move it, Ctrl and the arrows move the centre, + and − zoom, 0 fits it.</source>
+        <translation>Le centre&#xa0;: tracez le rectangle qui entoure le logement&#xa0;; ses diagonales se croisent au centre. Une partie manquante ou en saillie de moins d&apos;un tiers de son côté compte comme intérieure. Faites glisser le centre ou la pointe de la flèche du nord. Touches sur le plan&#xa0;: les flèches le déplacent, Ctrl et les flèches déplacent le centre, + et − zooment, 0 l&apos;ajuste à la fenêtre.</translation>
+    </message>
+    <message>
+        <source>Forget This Plan</source>
+        <translation>Oublier ce plan</translation>
+    </message>
+    <message>
+        <source>&amp;North, clockwise from the plan&apos;s top:</source>
+        <translation>&amp;Nord, dans le sens horaire depuis le haut du plan&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Divide the plan into:</source>
+        <translation>&amp;Diviser le plan en&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Afficher&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Click the front door on the plan, or move the marker with the arrows and press Enter.</source>
+        <translation>Cliquez sur la porte d&apos;entrée sur le plan, ou déplacez le repère avec les flèches et appuyez sur Entrée.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Open Plan...</source>
+        <translation>&amp;Ouvrir un plan...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Plan as PDF...</source>
+        <translation>E&amp;xporter le plan au format PDF...</translation>
+    </message>
+    <message>
+        <source>&amp;Print Plan...</source>
+        <translation>&amp;Imprimer le plan...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Zoom a&amp;vant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>&amp;Fit the Plan</source>
+        <translation>&amp;Ajuster le plan</translation>
+    </message>
+    <message>
+        <source>Open the Plan of Your Home</source>
+        <translation>Ouvrir le plan de votre logement</translation>
+    </message>
+    <message>
+        <source>Plans (*.png *.jpg *.jpeg)</source>
+        <translation>Plans (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>The kept plan of your home could not be opened again.
+%1</source>
+        <translation>Impossible de rouvrir le plan enregistré de votre logement.
+%1</translation>
+    </message>
+    <message>
+        <source>There is no folder to keep it in.</source>
+        <translation>Il n&apos;y a aucun dossier où le conserver.</translation>
+    </message>
+    <message>
+        <source>The plan is shown, but it could not be kept for the next start.
+%1</source>
+        <translation>Le plan est affiché, mais il n&apos;a pas pu être conservé pour le prochain démarrage.
+%1</translation>
+    </message>
+    <message>
+        <source>Enter your house&apos;s facing on the Your Directions tab.</source>
+        <translation>Saisissez l&apos;orientation de votre maison dans l&apos;onglet «&#xa0;Vos directions&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The front door cannot be the centre. Please pick it again.</source>
+        <translation>La porte d&apos;entrée ne peut pas être le centre. Veuillez la désigner de nouveau.</translation>
+    </message>
+    <message>
+        <source>Could Not Print The Plan.
+%1</source>
+        <translation>Impossible d&apos;imprimer le plan.
+%1</translation>
+    </message>
+    <message>
+        <source>Export Plan as PDF</source>
+        <translation>Exporter le plan au format PDF</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Could Not Export The File.
+%1</source>
+        <translation>Impossible d&apos;exporter le fichier.
+%1</translation>
     </message>
 </context>
 <context>

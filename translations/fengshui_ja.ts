@@ -602,6 +602,10 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
         <source>&amp;Export as PDF...</source>
         <translation>PDF としてエクスポート(&amp;E)...</translation>
     </message>
+    <message>
+        <source>Plan of Your &amp;Home...</source>
+        <translation>お住まいの間取り図(&amp;H)...</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -889,7 +893,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>%1, %2</source>
-        <extracomment>The stars of one direction for the two: &quot;Relationship for Anna, Health for Ben&quot;</extracomment>
+        <extracomment>The stars of one direction for several: &quot;Relationship for Anna, Health for Ben&quot;</extracomment>
         <translation>%1、%2</translation>
     </message>
     <message>
@@ -969,6 +973,11 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>A line along the rim: a direction good for your house.</source>
         <translation>外周に沿った線は、お住まいの吉方位です。</translation>
+    </message>
+    <message>
+        <source>%1 for the house</source>
+        <extracomment>The house&apos;s star in a list of whose star it is, as in &quot;%1 for %2&quot;: &quot;Five Ghosts for the house&quot;</extracomment>
+        <translation>家は%1</translation>
     </message>
 </context>
 <context>
@@ -1166,6 +1175,88 @@ Try &apos;%1 --help&apos; for more information.
         <source>or the direction:</source>
         <translation>または方位：</translation>
     </message>
+    <message>
+        <source>Plan of Your Home...</source>
+        <translation>お住まいの間取り図...</translation>
+    </message>
+</context>
+<context>
+    <name>ui::Plan</name>
+    <message>
+        <source>House</source>
+        <extracomment>Names the house on a plan&apos;s sector: &quot;House: Five Ghosts&quot;</extracomment>
+        <translation>家</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>Whose star, then the star, on a plan&apos;s sector: &quot;Anna: Mishaps&quot;</extracomment>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <extracomment>The letter on the plan&apos;s north arrow</extracomment>
+        <translation>北</translation>
+    </message>
+    <message>
+        <source>The middle of the home, which belongs to no direction.</source>
+        <translation>お住まいの中央部で、どの方位にも属しません。</translation>
+    </message>
+    <message>
+        <source>On the line between %1 and %2, which a compass held by hand cannot tell apart.</source>
+        <extracomment>%1 and %2 two directions</extracomment>
+        <translation>%1と%2の境目に当たり、手に持った方位磁石では見分けられません。</translation>
+    </message>
+    <message>
+        <source>North is turned %1 clockwise from the plan&apos;s top.</source>
+        <extracomment>%1 an angle in degrees: &quot;North is turned 30° clockwise from the plan&apos;s top.&quot;</extracomment>
+        <translation>北は、間取り図の真上から時計回りに%1の方向です。</translation>
+    </message>
+    <message>
+        <source>The centre lies %1% across and %2% down the plan.</source>
+        <extracomment>%1 and %2 shares in per cent of the plan&apos;s width and height</extracomment>
+        <translation>中心は間取り図の左端から%1%、上端から%2%の位置にあります。</translation>
+    </message>
+    <message>
+        <source>Your Home</source>
+        <translation>お住まい</translation>
+    </message>
+    <message>
+        <source>Made on %1</source>
+        <extracomment>%1 a date</extracomment>
+        <translation>作成日：%1</translation>
+    </message>
+    <message>
+        <source>+ and green: favourable for all shown. − and red: unfavourable for all shown. No colour: favourable for some, unfavourable for others.</source>
+        <translation>+ と緑：表示中のすべてにとって吉。− と赤：表示中のすべてにとって凶。色なし：吉と凶が混在。</translation>
+    </message>
+    <message>
+        <source>This file cannot be read as a plan. Please choose a picture file of at most 64 MB on this computer.</source>
+        <translation>このファイルは間取り図として読み込めません。このコンピューター上にある 64 MB 以下の画像ファイルを選んでください。</translation>
+    </message>
+    <message>
+        <source>This file is no PNG or JPEG picture. Please choose a picture of your home&apos;s plan.</source>
+        <translation>このファイルは PNG または JPEG の画像ではありません。お住まいの間取り図の画像を選んでください。</translation>
+    </message>
+    <message>
+        <source>This picture is damaged or incomplete. Please choose another copy of it.</source>
+        <translation>この画像は破損しているか、不完全です。この画像の別のコピーを選んでください。</translation>
+    </message>
+    <message>
+        <source>This picture is too large. Please choose a plan of at most 40 million pixels.</source>
+        <translation>この画像は大きすぎます。4,000 万ピクセル以下の間取り図を選んでください。</translation>
+    </message>
+    <message>
+        <source>The picture did not arrive in time. Please copy it onto this computer and try again.</source>
+        <translation>画像を時間内に読み込めませんでした。このコンピューターにコピーしてから、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>間取り図</translation>
+    </message>
+    <message>
+        <source>Open a picture of your home&apos;s plan, a PNG or JPEG file, or drop it here.</source>
+        <translation>お住まいの間取り図の画像（PNG または JPEG ファイル）を開くか、ここにドロップしてください。</translation>
+    </message>
 </context>
 <context>
     <name>ui::ReadingPage</name>
@@ -1270,6 +1361,153 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>Your Directions</source>
         <translation>お二人の方位</translation>
+    </message>
+</context>
+<context>
+    <name>ui::frmHomePlan</name>
+    <message>
+        <source>Your Home</source>
+        <translation>お住まい</translation>
+    </message>
+    <message>
+        <source>Open Plan...</source>
+        <translation>間取り図を開く...</translation>
+    </message>
+    <message>
+        <source>North, in degrees clockwise from the plan&apos;s top</source>
+        <translation>北の向き（間取り図の真上から時計回りの度数）</translation>
+    </message>
+    <message>
+        <source>Align with the Front Door</source>
+        <translation>玄関に合わせる</translation>
+    </message>
+    <message>
+        <source>Eight sectors</source>
+        <translation>8 つの扇形</translation>
+    </message>
+    <message>
+        <source>A 3 × 3 grid</source>
+        <translation>3 × 3 のマス目</translation>
+    </message>
+    <message>
+        <source>The house</source>
+        <translation>家</translation>
+    </message>
+    <message>
+        <source>What each part of the plan holds</source>
+        <translation>間取り図の各部分の内容</translation>
+    </message>
+    <message>
+        <source>The centre: draw the rectangle around the home; its diagonals cross at the centre. A part missing or sticking out by less than a third of its side counts as inside. Drag the centre, or the tip of the north arrow. Keys on the plan: the arrows move it, Ctrl and the arrows move the centre, + and − zoom, 0 fits it.</source>
+        <translation>中心：お住まいを囲む長方形を描くと、その対角線が交わる点が中心です。欠けや張り出しが辺の長さの 3 分の 1 未満なら、内側とみなします。中心、または北の矢印の先端をドラッグしてください。間取り図上のキー操作：矢印キーで間取り図を移動、Ctrl＋矢印キーで中心を移動、+ と − で拡大・縮小、0 で全体を表示。</translation>
+    </message>
+    <message>
+        <source>Forget This Plan</source>
+        <translation>この間取り図を削除</translation>
+    </message>
+    <message>
+        <source>&amp;North, clockwise from the plan&apos;s top:</source>
+        <translation>北の向き（間取り図の真上から時計回り）(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>&amp;Divide the plan into:</source>
+        <translation>間取り図の分け方(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>表示：</translation>
+    </message>
+    <message>
+        <source>Click the front door on the plan, or move the marker with the arrows and press Enter.</source>
+        <translation>間取り図上の玄関をクリックするか、矢印キーで印を動かして Enter キーを押してください。</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Open Plan...</source>
+        <translation>間取り図を開く(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Plan as PDF...</source>
+        <translation>間取り図を PDF としてエクスポート(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>&amp;Print Plan...</source>
+        <translation>間取り図を印刷(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>閉じる(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>表示(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>拡大(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>縮小(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Fit the Plan</source>
+        <translation>間取り図全体を表示(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Open the Plan of Your Home</source>
+        <translation>お住まいの間取り図を開く</translation>
+    </message>
+    <message>
+        <source>Plans (*.png *.jpg *.jpeg)</source>
+        <translation>間取り図 (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>The kept plan of your home could not be opened again.
+%1</source>
+        <translation>保存してあるお住まいの間取り図を開けませんでした。
+%1</translation>
+    </message>
+    <message>
+        <source>There is no folder to keep it in.</source>
+        <translation>保存先のフォルダーがありません。</translation>
+    </message>
+    <message>
+        <source>The plan is shown, but it could not be kept for the next start.
+%1</source>
+        <translation>間取り図は表示されていますが、次回の起動に備えて保存できませんでした。
+%1</translation>
+    </message>
+    <message>
+        <source>Enter your house&apos;s facing on the Your Directions tab.</source>
+        <translation>「お二人の方位」タブで家の向きを入力してください。</translation>
+    </message>
+    <message>
+        <source>The front door cannot be the centre. Please pick it again.</source>
+        <translation>玄関を中心にすることはできません。もう一度選んでください。</translation>
+    </message>
+    <message>
+        <source>Could Not Print The Plan.
+%1</source>
+        <translation>間取り図を印刷できませんでした。
+%1</translation>
+    </message>
+    <message>
+        <source>Export Plan as PDF</source>
+        <translation>間取り図を PDF としてエクスポート</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF ファイル (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Could Not Export The File.
+%1</source>
+        <translation>ファイルをエクスポートできませんでした。
+%1</translation>
     </message>
 </context>
 <context>

@@ -602,6 +602,10 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
         <source>&amp;Export as PDF...</source>
         <translation>PDF로 내보내기(&amp;E)...</translation>
     </message>
+    <message>
+        <source>Plan of Your &amp;Home...</source>
+        <translation>사는 집 평면도(&amp;H)...</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -889,7 +893,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>%1, %2</source>
-        <extracomment>The stars of one direction for the two: &quot;Relationship for Anna, Health for Ben&quot;</extracomment>
+        <extracomment>The stars of one direction for several: &quot;Relationship for Anna, Health for Ben&quot;</extracomment>
         <translation>%1, %2</translation>
     </message>
     <message>
@@ -969,6 +973,11 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>A line along the rim: a direction good for your house.</source>
         <translation>가장자리를 따라 그은 선은 사는 집의 길한 방위입니다.</translation>
+    </message>
+    <message>
+        <source>%1 for the house</source>
+        <extracomment>The house&apos;s star in a list of whose star it is, as in &quot;%1 for %2&quot;: &quot;Five Ghosts for the house&quot;</extracomment>
+        <translation>집에 %1</translation>
     </message>
 </context>
 <context>
@@ -1166,6 +1175,88 @@ Try &apos;%1 --help&apos; for more information.
         <source>or the direction:</source>
         <translation>또는 방위:</translation>
     </message>
+    <message>
+        <source>Plan of Your Home...</source>
+        <translation>사는 집 평면도...</translation>
+    </message>
+</context>
+<context>
+    <name>ui::Plan</name>
+    <message>
+        <source>House</source>
+        <extracomment>Names the house on a plan&apos;s sector: &quot;House: Five Ghosts&quot;</extracomment>
+        <translation>집</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>Whose star, then the star, on a plan&apos;s sector: &quot;Anna: Mishaps&quot;</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <extracomment>The letter on the plan&apos;s north arrow</extracomment>
+        <translation>북</translation>
+    </message>
+    <message>
+        <source>The middle of the home, which belongs to no direction.</source>
+        <translation>집의 한가운데로, 어느 방위에도 속하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>On the line between %1 and %2, which a compass held by hand cannot tell apart.</source>
+        <extracomment>%1 and %2 two directions</extracomment>
+        <translation>%1과 %2의 경계선으로, 손에 든 나침반으로는 구별할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>North is turned %1 clockwise from the plan&apos;s top.</source>
+        <extracomment>%1 an angle in degrees: &quot;North is turned 30° clockwise from the plan&apos;s top.&quot;</extracomment>
+        <translation>북쪽은 평면도 위쪽에서 시계 방향으로 %1 돌아가 있습니다.</translation>
+    </message>
+    <message>
+        <source>The centre lies %1% across and %2% down the plan.</source>
+        <extracomment>%1 and %2 shares in per cent of the plan&apos;s width and height</extracomment>
+        <translation>중심은 평면도의 왼쪽 끝에서 %1%, 위쪽 끝에서 %2% 지점에 있습니다.</translation>
+    </message>
+    <message>
+        <source>Your Home</source>
+        <translation>사는 집</translation>
+    </message>
+    <message>
+        <source>Made on %1</source>
+        <extracomment>%1 a date</extracomment>
+        <translation>작성일: %1</translation>
+    </message>
+    <message>
+        <source>+ and green: favourable for all shown. − and red: unfavourable for all shown. No colour: favourable for some, unfavourable for others.</source>
+        <translation>+와 초록색: 표시된 모두에게 길함. −와 빨간색: 표시된 모두에게 흉함. 색 없음: 일부에게는 길하고 일부에게는 흉함.</translation>
+    </message>
+    <message>
+        <source>This file cannot be read as a plan. Please choose a picture file of at most 64 MB on this computer.</source>
+        <translation>이 파일은 평면도로 읽을 수 없습니다. 이 컴퓨터에 있는 64MB 이하의 그림 파일을 선택하세요.</translation>
+    </message>
+    <message>
+        <source>This file is no PNG or JPEG picture. Please choose a picture of your home&apos;s plan.</source>
+        <translation>이 파일은 PNG나 JPEG 그림이 아닙니다. 사는 집 평면도 그림을 선택하세요.</translation>
+    </message>
+    <message>
+        <source>This picture is damaged or incomplete. Please choose another copy of it.</source>
+        <translation>이 그림은 손상되었거나 완전하지 않습니다. 이 그림의 다른 사본을 선택하세요.</translation>
+    </message>
+    <message>
+        <source>This picture is too large. Please choose a plan of at most 40 million pixels.</source>
+        <translation>이 그림은 너무 큽니다. 4,000만 픽셀 이하의 평면도를 선택하세요.</translation>
+    </message>
+    <message>
+        <source>The picture did not arrive in time. Please copy it onto this computer and try again.</source>
+        <translation>그림을 제시간에 읽지 못했습니다. 이 컴퓨터에 복사한 뒤 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>평면도</translation>
+    </message>
+    <message>
+        <source>Open a picture of your home&apos;s plan, a PNG or JPEG file, or drop it here.</source>
+        <translation>사는 집 평면도 그림(PNG 또는 JPEG 파일)을 열거나 여기에 끌어다 놓으세요.</translation>
+    </message>
 </context>
 <context>
     <name>ui::ReadingPage</name>
@@ -1270,6 +1361,153 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>Your Directions</source>
         <translation>두 분의 방위</translation>
+    </message>
+</context>
+<context>
+    <name>ui::frmHomePlan</name>
+    <message>
+        <source>Your Home</source>
+        <translation>사는 집</translation>
+    </message>
+    <message>
+        <source>Open Plan...</source>
+        <translation>평면도 열기...</translation>
+    </message>
+    <message>
+        <source>North, in degrees clockwise from the plan&apos;s top</source>
+        <translation>북쪽 방향(평면도 위쪽에서 시계 방향으로 잰 각도)</translation>
+    </message>
+    <message>
+        <source>Align with the Front Door</source>
+        <translation>현관문에 맞추기</translation>
+    </message>
+    <message>
+        <source>Eight sectors</source>
+        <translation>8개 부채꼴</translation>
+    </message>
+    <message>
+        <source>A 3 × 3 grid</source>
+        <translation>3 × 3 격자</translation>
+    </message>
+    <message>
+        <source>The house</source>
+        <translation>집</translation>
+    </message>
+    <message>
+        <source>What each part of the plan holds</source>
+        <translation>평면도 각 부분의 내용</translation>
+    </message>
+    <message>
+        <source>The centre: draw the rectangle around the home; its diagonals cross at the centre. A part missing or sticking out by less than a third of its side counts as inside. Drag the centre, or the tip of the north arrow. Keys on the plan: the arrows move it, Ctrl and the arrows move the centre, + and − zoom, 0 fits it.</source>
+        <translation>중심: 집을 둘러싸는 직사각형을 그리면 그 대각선이 만나는 점이 중심입니다. 빠지거나 튀어나온 부분이 그 변의 3분의 1 미만이면 안쪽으로 봅니다. 중심이나 북쪽 화살표 끝을 끌어서 옮기세요. 평면도에서 쓰는 키: 화살표 키로 평면도 이동, Ctrl+화살표 키로 중심 이동, +와 −로 확대·축소, 0으로 전체 보기.</translation>
+    </message>
+    <message>
+        <source>Forget This Plan</source>
+        <translation>이 평면도 지우기</translation>
+    </message>
+    <message>
+        <source>&amp;North, clockwise from the plan&apos;s top:</source>
+        <translation>북쪽(평면도 위쪽에서 시계 방향)(&amp;N):</translation>
+    </message>
+    <message>
+        <source>&amp;Divide the plan into:</source>
+        <translation>평면도 나누기(&amp;D):</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>표시:</translation>
+    </message>
+    <message>
+        <source>Click the front door on the plan, or move the marker with the arrows and press Enter.</source>
+        <translation>평면도에서 현관문을 클릭하거나, 화살표 키로 표시를 옮긴 뒤 Enter 키를 누르세요.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>파일(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Open Plan...</source>
+        <translation>평면도 열기(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Plan as PDF...</source>
+        <translation>평면도를 PDF로 내보내기(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>&amp;Print Plan...</source>
+        <translation>평면도 인쇄(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>닫기(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>보기(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>확대(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>축소(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Fit the Plan</source>
+        <translation>평면도 전체 보기(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Open the Plan of Your Home</source>
+        <translation>사는 집 평면도 열기</translation>
+    </message>
+    <message>
+        <source>Plans (*.png *.jpg *.jpeg)</source>
+        <translation>평면도 (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>The kept plan of your home could not be opened again.
+%1</source>
+        <translation>저장해 둔 사는 집 평면도를 다시 열 수 없습니다.
+%1</translation>
+    </message>
+    <message>
+        <source>There is no folder to keep it in.</source>
+        <translation>저장할 폴더가 없습니다.</translation>
+    </message>
+    <message>
+        <source>The plan is shown, but it could not be kept for the next start.
+%1</source>
+        <translation>평면도는 표시되었지만 다음 실행 때를 위해 저장하지 못했습니다.
+%1</translation>
+    </message>
+    <message>
+        <source>Enter your house&apos;s facing on the Your Directions tab.</source>
+        <translation>“두 분의 방위” 탭에서 집의 향(向)을 입력하세요.</translation>
+    </message>
+    <message>
+        <source>The front door cannot be the centre. Please pick it again.</source>
+        <translation>현관문은 중심이 될 수 없습니다. 다시 선택하세요.</translation>
+    </message>
+    <message>
+        <source>Could Not Print The Plan.
+%1</source>
+        <translation>평면도를 인쇄할 수 없습니다.
+%1</translation>
+    </message>
+    <message>
+        <source>Export Plan as PDF</source>
+        <translation>평면도를 PDF로 내보내기</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF 파일 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Could Not Export The File.
+%1</source>
+        <translation>파일을 내보낼 수 없습니다.
+%1</translation>
     </message>
 </context>
 <context>

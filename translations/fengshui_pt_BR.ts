@@ -602,6 +602,10 @@ Consulte o catálogo completo em %1 e escolha os programas que combinam com voc�
         <source>&amp;Export as PDF...</source>
         <translation>&amp;Exportar como PDF...</translation>
     </message>
+    <message>
+        <source>Plan of Your &amp;Home...</source>
+        <translation>&amp;Planta da sua casa...</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -889,7 +893,7 @@ Experimente “%1 --help” para mais informações.
     </message>
     <message>
         <source>%1, %2</source>
-        <extracomment>The stars of one direction for the two: &quot;Relationship for Anna, Health for Ben&quot;</extracomment>
+        <extracomment>The stars of one direction for several: &quot;Relationship for Anna, Health for Ben&quot;</extracomment>
         <translation>%1, %2</translation>
     </message>
     <message>
@@ -969,6 +973,11 @@ Experimente “%1 --help” para mais informações.
     <message>
         <source>A line along the rim: a direction good for your house.</source>
         <translation>Uma linha junto à borda: direção favorável para a sua casa.</translation>
+    </message>
+    <message>
+        <source>%1 for the house</source>
+        <extracomment>The house&apos;s star in a list of whose star it is, as in &quot;%1 for %2&quot;: &quot;Five Ghosts for the house&quot;</extracomment>
+        <translation>%1 para a casa</translation>
     </message>
 </context>
 <context>
@@ -1166,6 +1175,88 @@ Experimente “%1 --help” para mais informações.
         <source>or the direction:</source>
         <translation>ou a direção:</translation>
     </message>
+    <message>
+        <source>Plan of Your Home...</source>
+        <translation>Planta da sua casa...</translation>
+    </message>
+</context>
+<context>
+    <name>ui::Plan</name>
+    <message>
+        <source>House</source>
+        <extracomment>Names the house on a plan&apos;s sector: &quot;House: Five Ghosts&quot;</extracomment>
+        <translation>Casa</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>Whose star, then the star, on a plan&apos;s sector: &quot;Anna: Mishaps&quot;</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <extracomment>The letter on the plan&apos;s north arrow</extracomment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>The middle of the home, which belongs to no direction.</source>
+        <translation>O centro da casa, que não pertence a nenhuma direção.</translation>
+    </message>
+    <message>
+        <source>On the line between %1 and %2, which a compass held by hand cannot tell apart.</source>
+        <extracomment>%1 and %2 two directions</extracomment>
+        <translation>Bem no limite entre o %1 e o %2, que uma bússola na mão não consegue distinguir.</translation>
+    </message>
+    <message>
+        <source>North is turned %1 clockwise from the plan&apos;s top.</source>
+        <extracomment>%1 an angle in degrees: &quot;North is turned 30° clockwise from the plan&apos;s top.&quot;</extracomment>
+        <translation>O norte está girado %1 no sentido horário em relação ao topo da planta.</translation>
+    </message>
+    <message>
+        <source>The centre lies %1% across and %2% down the plan.</source>
+        <extracomment>%1 and %2 shares in per cent of the plan&apos;s width and height</extracomment>
+        <translation>O centro fica a %1% da largura da planta a partir da esquerda e a %2% da altura a partir do topo.</translation>
+    </message>
+    <message>
+        <source>Your Home</source>
+        <translation>Sua casa</translation>
+    </message>
+    <message>
+        <source>Made on %1</source>
+        <extracomment>%1 a date</extracomment>
+        <translation>Criado em %1</translation>
+    </message>
+    <message>
+        <source>+ and green: favourable for all shown. − and red: unfavourable for all shown. No colour: favourable for some, unfavourable for others.</source>
+        <translation>+ e verde: favorável para todos os exibidos. − e vermelho: desfavorável para todos os exibidos. Sem cor: favorável para uns, desfavorável para outros.</translation>
+    </message>
+    <message>
+        <source>This file cannot be read as a plan. Please choose a picture file of at most 64 MB on this computer.</source>
+        <translation>Não é possível ler este arquivo como planta. Escolha um arquivo de imagem de no máximo 64 MB que esteja neste computador.</translation>
+    </message>
+    <message>
+        <source>This file is no PNG or JPEG picture. Please choose a picture of your home&apos;s plan.</source>
+        <translation>Este arquivo não é uma imagem PNG nem JPEG. Escolha uma imagem da planta da sua casa.</translation>
+    </message>
+    <message>
+        <source>This picture is damaged or incomplete. Please choose another copy of it.</source>
+        <translation>Esta imagem está danificada ou incompleta. Escolha outra cópia dela.</translation>
+    </message>
+    <message>
+        <source>This picture is too large. Please choose a plan of at most 40 million pixels.</source>
+        <translation>Esta imagem é grande demais. Escolha uma planta de no máximo 40 milhões de pixels.</translation>
+    </message>
+    <message>
+        <source>The picture did not arrive in time. Please copy it onto this computer and try again.</source>
+        <translation>A imagem não chegou a tempo. Copie-a para este computador e tente novamente.</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Planta</translation>
+    </message>
+    <message>
+        <source>Open a picture of your home&apos;s plan, a PNG or JPEG file, or drop it here.</source>
+        <translation>Abra uma imagem da planta da sua casa, um arquivo PNG ou JPEG, ou arraste-a para cá.</translation>
+    </message>
 </context>
 <context>
     <name>ui::ReadingPage</name>
@@ -1270,6 +1361,153 @@ Experimente “%1 --help” para mais informações.
     <message>
         <source>Your Directions</source>
         <translation>Suas direções</translation>
+    </message>
+</context>
+<context>
+    <name>ui::frmHomePlan</name>
+    <message>
+        <source>Your Home</source>
+        <translation>Sua casa</translation>
+    </message>
+    <message>
+        <source>Open Plan...</source>
+        <translation>Abrir planta...</translation>
+    </message>
+    <message>
+        <source>North, in degrees clockwise from the plan&apos;s top</source>
+        <translation>Norte, em graus no sentido horário a partir do topo da planta</translation>
+    </message>
+    <message>
+        <source>Align with the Front Door</source>
+        <translation>Alinhar pela porta de entrada</translation>
+    </message>
+    <message>
+        <source>Eight sectors</source>
+        <translation>Oito setores</translation>
+    </message>
+    <message>
+        <source>A 3 × 3 grid</source>
+        <translation>Uma grade de 3 × 3</translation>
+    </message>
+    <message>
+        <source>The house</source>
+        <translation>A casa</translation>
+    </message>
+    <message>
+        <source>What each part of the plan holds</source>
+        <translation>O que cada parte da planta contém</translation>
+    </message>
+    <message>
+        <source>The centre: draw the rectangle around the home; its diagonals cross at the centre. A part missing or sticking out by less than a third of its side counts as inside. Drag the centre, or the tip of the north arrow. Keys on the plan: the arrows move it, Ctrl and the arrows move the centre, + and − zoom, 0 fits it.</source>
+        <translation>O centro: trace o retângulo em volta da casa; suas diagonais se cruzam no centro. Uma parte que falte ou que se projete para fora menos de um terço do seu lado conta como dentro. Arraste o centro ou a ponta da seta do norte. Teclas na planta: as setas a movem, Ctrl e as setas movem o centro, + e − aproximam e afastam, 0 a ajusta à janela.</translation>
+    </message>
+    <message>
+        <source>Forget This Plan</source>
+        <translation>Esquecer esta planta</translation>
+    </message>
+    <message>
+        <source>&amp;North, clockwise from the plan&apos;s top:</source>
+        <translation>&amp;Norte, no sentido horário a partir do topo da planta:</translation>
+    </message>
+    <message>
+        <source>&amp;Divide the plan into:</source>
+        <translation>&amp;Dividir a planta em:</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Mostrar:</translation>
+    </message>
+    <message>
+        <source>Click the front door on the plan, or move the marker with the arrows and press Enter.</source>
+        <translation>Clique na porta de entrada na planta, ou mova o marcador com as setas e pressione Enter.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;Open Plan...</source>
+        <translation>&amp;Abrir planta...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Plan as PDF...</source>
+        <translation>&amp;Exportar planta como PDF...</translation>
+    </message>
+    <message>
+        <source>&amp;Print Plan...</source>
+        <translation>&amp;Imprimir planta...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fechar</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Exibir</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>&amp;Reduzir</translation>
+    </message>
+    <message>
+        <source>&amp;Fit the Plan</source>
+        <translation>A&amp;justar a planta</translation>
+    </message>
+    <message>
+        <source>Open the Plan of Your Home</source>
+        <translation>Abrir a planta da sua casa</translation>
+    </message>
+    <message>
+        <source>Plans (*.png *.jpg *.jpeg)</source>
+        <translation>Plantas (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>The kept plan of your home could not be opened again.
+%1</source>
+        <translation>Não foi possível abrir novamente a planta guardada da sua casa.
+%1</translation>
+    </message>
+    <message>
+        <source>There is no folder to keep it in.</source>
+        <translation>Não há nenhuma pasta onde guardá-la.</translation>
+    </message>
+    <message>
+        <source>The plan is shown, but it could not be kept for the next start.
+%1</source>
+        <translation>A planta está sendo exibida, mas não foi possível guardá-la para a próxima vez que o programa for aberto.
+%1</translation>
+    </message>
+    <message>
+        <source>Enter your house&apos;s facing on the Your Directions tab.</source>
+        <translation>Informe a orientação da sua casa na aba “Suas direções”.</translation>
+    </message>
+    <message>
+        <source>The front door cannot be the centre. Please pick it again.</source>
+        <translation>A porta de entrada não pode ser o centro. Escolha-a novamente.</translation>
+    </message>
+    <message>
+        <source>Could Not Print The Plan.
+%1</source>
+        <translation>Não foi possível imprimir a planta.
+%1</translation>
+    </message>
+    <message>
+        <source>Export Plan as PDF</source>
+        <translation>Exportar planta como PDF</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Arquivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Could Not Export The File.
+%1</source>
+        <translation>Não foi possível exportar o arquivo.
+%1</translation>
     </message>
 </context>
 <context>

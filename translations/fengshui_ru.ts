@@ -602,6 +602,10 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
         <source>&amp;Export as PDF...</source>
         <translation>&amp;Экспорт в PDF...</translation>
     </message>
+    <message>
+        <source>Plan of Your &amp;Home...</source>
+        <translation>План Вашего &amp;жилья...</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -889,7 +893,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>%1, %2</source>
-        <extracomment>The stars of one direction for the two: &quot;Relationship for Anna, Health for Ben&quot;</extracomment>
+        <extracomment>The stars of one direction for several: &quot;Relationship for Anna, Health for Ben&quot;</extracomment>
         <translation>%1, %2</translation>
     </message>
     <message>
@@ -968,7 +972,12 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>A line along the rim: a direction good for your house.</source>
-        <translation>Линия по краю — направление, благоприятное для вашего дома.</translation>
+        <translation>Линия по краю&#xa0;— направление, благоприятное для вашего дома.</translation>
+    </message>
+    <message>
+        <source>%1 for the house</source>
+        <extracomment>The house&apos;s star in a list of whose star it is, as in &quot;%1 for %2&quot;: &quot;Five Ghosts for the house&quot;</extracomment>
+        <translation>дом: %1</translation>
     </message>
 </context>
 <context>
@@ -1166,6 +1175,88 @@ Try &apos;%1 --help&apos; for more information.
         <source>or the direction:</source>
         <translation>или направление:</translation>
     </message>
+    <message>
+        <source>Plan of Your Home...</source>
+        <translation>План Вашего жилья...</translation>
+    </message>
+</context>
+<context>
+    <name>ui::Plan</name>
+    <message>
+        <source>House</source>
+        <extracomment>Names the house on a plan&apos;s sector: &quot;House: Five Ghosts&quot;</extracomment>
+        <translation>Дом</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>Whose star, then the star, on a plan&apos;s sector: &quot;Anna: Mishaps&quot;</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <extracomment>The letter on the plan&apos;s north arrow</extracomment>
+        <translation>С</translation>
+    </message>
+    <message>
+        <source>The middle of the home, which belongs to no direction.</source>
+        <translation>Середина жилья, которая не относится ни к одному направлению.</translation>
+    </message>
+    <message>
+        <source>On the line between %1 and %2, which a compass held by hand cannot tell apart.</source>
+        <extracomment>%1 and %2 two directions</extracomment>
+        <translation>Ровно на границе, где %1 переходит в %2: компас в руке их не различит.</translation>
+    </message>
+    <message>
+        <source>North is turned %1 clockwise from the plan&apos;s top.</source>
+        <extracomment>%1 an angle in degrees: &quot;North is turned 30° clockwise from the plan&apos;s top.&quot;</extracomment>
+        <translation>Север повёрнут на %1 по часовой стрелке относительно верха плана.</translation>
+    </message>
+    <message>
+        <source>The centre lies %1% across and %2% down the plan.</source>
+        <extracomment>%1 and %2 shares in per cent of the plan&apos;s width and height</extracomment>
+        <translation>Центр находится на %1&#xa0;% ширины плана от левого края и на %2&#xa0;% высоты от верхнего.</translation>
+    </message>
+    <message>
+        <source>Your Home</source>
+        <translation>Ваше жильё</translation>
+    </message>
+    <message>
+        <source>Made on %1</source>
+        <extracomment>%1 a date</extracomment>
+        <translation>Создано %1</translation>
+    </message>
+    <message>
+        <source>+ and green: favourable for all shown. − and red: unfavourable for all shown. No colour: favourable for some, unfavourable for others.</source>
+        <translation>+ и зелёный: благоприятно для всех показанных. − и красный: неблагоприятно для всех показанных. Без цвета: благоприятно для одних, неблагоприятно для других.</translation>
+    </message>
+    <message>
+        <source>This file cannot be read as a plan. Please choose a picture file of at most 64 MB on this computer.</source>
+        <translation>Этот файл не удаётся прочитать как план. Выберите файл изображения размером не более 64&#xa0;МБ на этом компьютере.</translation>
+    </message>
+    <message>
+        <source>This file is no PNG or JPEG picture. Please choose a picture of your home&apos;s plan.</source>
+        <translation>Этот файл не является изображением PNG или JPEG. Выберите изображение плана Вашего жилья.</translation>
+    </message>
+    <message>
+        <source>This picture is damaged or incomplete. Please choose another copy of it.</source>
+        <translation>Это изображение повреждено или неполно. Выберите другую его копию.</translation>
+    </message>
+    <message>
+        <source>This picture is too large. Please choose a plan of at most 40 million pixels.</source>
+        <translation>Это изображение слишком велико. Выберите план размером не более 40 миллионов пикселей.</translation>
+    </message>
+    <message>
+        <source>The picture did not arrive in time. Please copy it onto this computer and try again.</source>
+        <translation>Изображение не удалось получить вовремя. Скопируйте его на этот компьютер и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>План</translation>
+    </message>
+    <message>
+        <source>Open a picture of your home&apos;s plan, a PNG or JPEG file, or drop it here.</source>
+        <translation>Откройте изображение плана Вашего жилья (файл PNG или JPEG) или перетащите его сюда.</translation>
+    </message>
 </context>
 <context>
     <name>ui::ReadingPage</name>
@@ -1270,6 +1361,153 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>Your Directions</source>
         <translation>Ваши направления</translation>
+    </message>
+</context>
+<context>
+    <name>ui::frmHomePlan</name>
+    <message>
+        <source>Your Home</source>
+        <translation>Ваше жильё</translation>
+    </message>
+    <message>
+        <source>Open Plan...</source>
+        <translation>Открыть план...</translation>
+    </message>
+    <message>
+        <source>North, in degrees clockwise from the plan&apos;s top</source>
+        <translation>Север в градусах по часовой стрелке от верха плана</translation>
+    </message>
+    <message>
+        <source>Align with the Front Door</source>
+        <translation>Выровнять по входной двери</translation>
+    </message>
+    <message>
+        <source>Eight sectors</source>
+        <translation>Восемь секторов</translation>
+    </message>
+    <message>
+        <source>A 3 × 3 grid</source>
+        <translation>Сетка 3 × 3</translation>
+    </message>
+    <message>
+        <source>The house</source>
+        <translation>Дом</translation>
+    </message>
+    <message>
+        <source>What each part of the plan holds</source>
+        <translation>Что содержит каждая часть плана</translation>
+    </message>
+    <message>
+        <source>The centre: draw the rectangle around the home; its diagonals cross at the centre. A part missing or sticking out by less than a third of its side counts as inside. Drag the centre, or the tip of the north arrow. Keys on the plan: the arrows move it, Ctrl and the arrows move the centre, + and − zoom, 0 fits it.</source>
+        <translation>Центр: мысленно обведите жильё прямоугольником; его диагонали пересекаются в центре. Вырез или выступ глубиной менее трети стороны считается внутренней частью. Перетаскивайте центр или кончик стрелки севера. Клавиши на плане: стрелки сдвигают план, Ctrl со стрелками сдвигает центр, + и − меняют масштаб, 0 вписывает план в окно.</translation>
+    </message>
+    <message>
+        <source>Forget This Plan</source>
+        <translation>Забыть план</translation>
+    </message>
+    <message>
+        <source>&amp;North, clockwise from the plan&apos;s top:</source>
+        <translation>&amp;Север по часовой стрелке от верха плана:</translation>
+    </message>
+    <message>
+        <source>&amp;Divide the plan into:</source>
+        <translation>&amp;Деление плана:</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Показывать:</translation>
+    </message>
+    <message>
+        <source>Click the front door on the plan, or move the marker with the arrows and press Enter.</source>
+        <translation>Щёлкните входную дверь на плане или переместите метку стрелками и нажмите Enter.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>&amp;Open Plan...</source>
+        <translation>&amp;Открыть план...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Plan as PDF...</source>
+        <translation>&amp;Экспорт плана в PDF...</translation>
+    </message>
+    <message>
+        <source>&amp;Print Plan...</source>
+        <translation>&amp;Печать плана...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Закрыть</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Вид</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Увеличить</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>У&amp;меньшить</translation>
+    </message>
+    <message>
+        <source>&amp;Fit the Plan</source>
+        <translation>&amp;Вписать план в окно</translation>
+    </message>
+    <message>
+        <source>Open the Plan of Your Home</source>
+        <translation>Открыть план Вашего жилья</translation>
+    </message>
+    <message>
+        <source>Plans (*.png *.jpg *.jpeg)</source>
+        <translation>Планы (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>The kept plan of your home could not be opened again.
+%1</source>
+        <translation>Не удалось снова открыть сохранённый план Вашего жилья.
+%1</translation>
+    </message>
+    <message>
+        <source>There is no folder to keep it in.</source>
+        <translation>Нет папки, в которой его можно сохранить.</translation>
+    </message>
+    <message>
+        <source>The plan is shown, but it could not be kept for the next start.
+%1</source>
+        <translation>План показан, но сохранить его до следующего запуска не удалось.
+%1</translation>
+    </message>
+    <message>
+        <source>Enter your house&apos;s facing on the Your Directions tab.</source>
+        <translation>Укажите направление фасада Вашего дома на вкладке «Ваши направления».</translation>
+    </message>
+    <message>
+        <source>The front door cannot be the centre. Please pick it again.</source>
+        <translation>Входная дверь не может быть центром. Укажите её ещё раз.</translation>
+    </message>
+    <message>
+        <source>Could Not Print The Plan.
+%1</source>
+        <translation>Не удалось напечатать план.
+%1</translation>
+    </message>
+    <message>
+        <source>Export Plan as PDF</source>
+        <translation>Экспорт плана в PDF</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Файлы PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Could Not Export The File.
+%1</source>
+        <translation>Не удалось экспортировать файл.
+%1</translation>
     </message>
 </context>
 <context>

@@ -602,6 +602,10 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
         <source>&amp;Export as PDF...</source>
         <translation>导出为 PDF(&amp;E)...</translation>
     </message>
+    <message>
+        <source>Plan of Your &amp;Home...</source>
+        <translation>住宅平面图(&amp;H)...</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -889,7 +893,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>%1, %2</source>
-        <extracomment>The stars of one direction for the two: &quot;Relationship for Anna, Health for Ben&quot;</extracomment>
+        <extracomment>The stars of one direction for several: &quot;Relationship for Anna, Health for Ben&quot;</extracomment>
         <translation>%1，%2</translation>
     </message>
     <message>
@@ -969,6 +973,11 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>A line along the rim: a direction good for your house.</source>
         <translation>外缘的线条表示对住宅为吉的方位。</translation>
+    </message>
+    <message>
+        <source>%1 for the house</source>
+        <extracomment>The house&apos;s star in a list of whose star it is, as in &quot;%1 for %2&quot;: &quot;Five Ghosts for the house&quot;</extracomment>
+        <translation>%1（住宅）</translation>
     </message>
 </context>
 <context>
@@ -1166,6 +1175,88 @@ Try &apos;%1 --help&apos; for more information.
         <source>or the direction:</source>
         <translation>或选择方向：</translation>
     </message>
+    <message>
+        <source>Plan of Your Home...</source>
+        <translation>住宅平面图...</translation>
+    </message>
+</context>
+<context>
+    <name>ui::Plan</name>
+    <message>
+        <source>House</source>
+        <extracomment>Names the house on a plan&apos;s sector: &quot;House: Five Ghosts&quot;</extracomment>
+        <translation>住宅</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>Whose star, then the star, on a plan&apos;s sector: &quot;Anna: Mishaps&quot;</extracomment>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <extracomment>The letter on the plan&apos;s north arrow</extracomment>
+        <translation>北</translation>
+    </message>
+    <message>
+        <source>The middle of the home, which belongs to no direction.</source>
+        <translation>住宅的中央，不属于任何方位。</translation>
+    </message>
+    <message>
+        <source>On the line between %1 and %2, which a compass held by hand cannot tell apart.</source>
+        <extracomment>%1 and %2 two directions</extracomment>
+        <translation>位于%1与%2的分界线上，手持指南针无法分辨。</translation>
+    </message>
+    <message>
+        <source>North is turned %1 clockwise from the plan&apos;s top.</source>
+        <extracomment>%1 an angle in degrees: &quot;North is turned 30° clockwise from the plan&apos;s top.&quot;</extracomment>
+        <translation>北方自平面图正上方顺时针旋转了%1。</translation>
+    </message>
+    <message>
+        <source>The centre lies %1% across and %2% down the plan.</source>
+        <extracomment>%1 and %2 shares in per cent of the plan&apos;s width and height</extracomment>
+        <translation>中心位于平面图从左起%1%、从上起%2%处。</translation>
+    </message>
+    <message>
+        <source>Your Home</source>
+        <translation>您的住宅</translation>
+    </message>
+    <message>
+        <source>Made on %1</source>
+        <extracomment>%1 a date</extracomment>
+        <translation>制作日期：%1</translation>
+    </message>
+    <message>
+        <source>+ and green: favourable for all shown. − and red: unfavourable for all shown. No colour: favourable for some, unfavourable for others.</source>
+        <translation>+ 和绿色：对所显示的各方皆吉。− 和红色：对所显示的各方皆凶。无颜色：对部分吉，对部分凶。</translation>
+    </message>
+    <message>
+        <source>This file cannot be read as a plan. Please choose a picture file of at most 64 MB on this computer.</source>
+        <translation>无法将此文件作为平面图读取。请选择此电脑上不超过 64 MB 的图片文件。</translation>
+    </message>
+    <message>
+        <source>This file is no PNG or JPEG picture. Please choose a picture of your home&apos;s plan.</source>
+        <translation>此文件不是 PNG 或 JPEG 图片。请选择您住宅平面图的图片。</translation>
+    </message>
+    <message>
+        <source>This picture is damaged or incomplete. Please choose another copy of it.</source>
+        <translation>此图片已损坏或不完整。请选择该图片的另一份副本。</translation>
+    </message>
+    <message>
+        <source>This picture is too large. Please choose a plan of at most 40 million pixels.</source>
+        <translation>此图片过大。请选择不超过 4000 万像素的平面图。</translation>
+    </message>
+    <message>
+        <source>The picture did not arrive in time. Please copy it onto this computer and try again.</source>
+        <translation>未能及时读取该图片。请将其复制到此电脑后再试。</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>平面图</translation>
+    </message>
+    <message>
+        <source>Open a picture of your home&apos;s plan, a PNG or JPEG file, or drop it here.</source>
+        <translation>请打开您住宅平面图的图片（PNG 或 JPEG 文件），或将其拖放到此处。</translation>
+    </message>
 </context>
 <context>
     <name>ui::ReadingPage</name>
@@ -1270,6 +1361,153 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>Your Directions</source>
         <translation>双方的方位</translation>
+    </message>
+</context>
+<context>
+    <name>ui::frmHomePlan</name>
+    <message>
+        <source>Your Home</source>
+        <translation>您的住宅</translation>
+    </message>
+    <message>
+        <source>Open Plan...</source>
+        <translation>打开平面图...</translation>
+    </message>
+    <message>
+        <source>North, in degrees clockwise from the plan&apos;s top</source>
+        <translation>北方方向（自平面图正上方顺时针计的度数）</translation>
+    </message>
+    <message>
+        <source>Align with the Front Door</source>
+        <translation>按大门对齐</translation>
+    </message>
+    <message>
+        <source>Eight sectors</source>
+        <translation>八个扇区</translation>
+    </message>
+    <message>
+        <source>A 3 × 3 grid</source>
+        <translation>3 × 3 九宫格</translation>
+    </message>
+    <message>
+        <source>The house</source>
+        <translation>住宅</translation>
+    </message>
+    <message>
+        <source>What each part of the plan holds</source>
+        <translation>平面图各部分的内容</translation>
+    </message>
+    <message>
+        <source>The centre: draw the rectangle around the home; its diagonals cross at the centre. A part missing or sticking out by less than a third of its side counts as inside. Drag the centre, or the tip of the north arrow. Keys on the plan: the arrows move it, Ctrl and the arrows move the centre, + and − zoom, 0 fits it.</source>
+        <translation>中心：围绕住宅画出矩形，其对角线的交点即为中心。缺角或凸出部分不足所在边长三分之一的，算作在内。可拖动中心或北向箭头的尖端。平面图上的按键：方向键移动平面图，Ctrl 加方向键移动中心，+ 和 − 缩放，0 显示整个平面图。</translation>
+    </message>
+    <message>
+        <source>Forget This Plan</source>
+        <translation>清除平面图</translation>
+    </message>
+    <message>
+        <source>&amp;North, clockwise from the plan&apos;s top:</source>
+        <translation>北方（自平面图正上方顺时针）(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>&amp;Divide the plan into:</source>
+        <translation>平面图划分方式(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>显示：</translation>
+    </message>
+    <message>
+        <source>Click the front door on the plan, or move the marker with the arrows and press Enter.</source>
+        <translation>请在平面图上点击大门，或用方向键移动标记后按 Enter 键。</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Open Plan...</source>
+        <translation>打开平面图(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Plan as PDF...</source>
+        <translation>将平面图导出为 PDF(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>&amp;Print Plan...</source>
+        <translation>打印平面图(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>查看(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>放大(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>缩小(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Fit the Plan</source>
+        <translation>显示整个平面图(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Open the Plan of Your Home</source>
+        <translation>打开住宅平面图</translation>
+    </message>
+    <message>
+        <source>Plans (*.png *.jpg *.jpeg)</source>
+        <translation>平面图 (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>The kept plan of your home could not be opened again.
+%1</source>
+        <translation>无法重新打开已保存的住宅平面图。
+%1</translation>
+    </message>
+    <message>
+        <source>There is no folder to keep it in.</source>
+        <translation>没有可用于保存的文件夹。</translation>
+    </message>
+    <message>
+        <source>The plan is shown, but it could not be kept for the next start.
+%1</source>
+        <translation>平面图已显示，但无法保存以供下次启动时使用。
+%1</translation>
+    </message>
+    <message>
+        <source>Enter your house&apos;s facing on the Your Directions tab.</source>
+        <translation>请在“双方的方位”选项卡中输入住宅朝向。</translation>
+    </message>
+    <message>
+        <source>The front door cannot be the centre. Please pick it again.</source>
+        <translation>大门不能位于中心。请重新选择。</translation>
+    </message>
+    <message>
+        <source>Could Not Print The Plan.
+%1</source>
+        <translation>无法打印该平面图。
+%1</translation>
+    </message>
+    <message>
+        <source>Export Plan as PDF</source>
+        <translation>将平面图导出为 PDF</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF 文件 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Could Not Export The File.
+%1</source>
+        <translation>无法导出该文件。
+%1</translation>
     </message>
 </context>
 <context>

@@ -602,6 +602,10 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
         <source>&amp;Export as PDF...</source>
         <translation>匯出為 PDF(&amp;E)...</translation>
     </message>
+    <message>
+        <source>Plan of Your &amp;Home...</source>
+        <translation>住宅平面圖(&amp;H)...</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -889,7 +893,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>%1, %2</source>
-        <extracomment>The stars of one direction for the two: &quot;Relationship for Anna, Health for Ben&quot;</extracomment>
+        <extracomment>The stars of one direction for several: &quot;Relationship for Anna, Health for Ben&quot;</extracomment>
         <translation>%1，%2</translation>
     </message>
     <message>
@@ -969,6 +973,11 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>A line along the rim: a direction good for your house.</source>
         <translation>外緣的線條表示對住宅為吉的方位。</translation>
+    </message>
+    <message>
+        <source>%1 for the house</source>
+        <extracomment>The house&apos;s star in a list of whose star it is, as in &quot;%1 for %2&quot;: &quot;Five Ghosts for the house&quot;</extracomment>
+        <translation>%1（住宅）</translation>
     </message>
 </context>
 <context>
@@ -1166,6 +1175,88 @@ Try &apos;%1 --help&apos; for more information.
         <source>or the direction:</source>
         <translation>或選擇方向：</translation>
     </message>
+    <message>
+        <source>Plan of Your Home...</source>
+        <translation>住宅平面圖...</translation>
+    </message>
+</context>
+<context>
+    <name>ui::Plan</name>
+    <message>
+        <source>House</source>
+        <extracomment>Names the house on a plan&apos;s sector: &quot;House: Five Ghosts&quot;</extracomment>
+        <translation>住宅</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>Whose star, then the star, on a plan&apos;s sector: &quot;Anna: Mishaps&quot;</extracomment>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <extracomment>The letter on the plan&apos;s north arrow</extracomment>
+        <translation>北</translation>
+    </message>
+    <message>
+        <source>The middle of the home, which belongs to no direction.</source>
+        <translation>住宅的中央，不屬於任何方位。</translation>
+    </message>
+    <message>
+        <source>On the line between %1 and %2, which a compass held by hand cannot tell apart.</source>
+        <extracomment>%1 and %2 two directions</extracomment>
+        <translation>位於%1與%2的分界線上，手持指南針無法分辨。</translation>
+    </message>
+    <message>
+        <source>North is turned %1 clockwise from the plan&apos;s top.</source>
+        <extracomment>%1 an angle in degrees: &quot;North is turned 30° clockwise from the plan&apos;s top.&quot;</extracomment>
+        <translation>北方自平面圖正上方順時針旋轉了%1。</translation>
+    </message>
+    <message>
+        <source>The centre lies %1% across and %2% down the plan.</source>
+        <extracomment>%1 and %2 shares in per cent of the plan&apos;s width and height</extracomment>
+        <translation>中心位於平面圖從左起%1%、從上起%2%處。</translation>
+    </message>
+    <message>
+        <source>Your Home</source>
+        <translation>您的住宅</translation>
+    </message>
+    <message>
+        <source>Made on %1</source>
+        <extracomment>%1 a date</extracomment>
+        <translation>製作日期：%1</translation>
+    </message>
+    <message>
+        <source>+ and green: favourable for all shown. − and red: unfavourable for all shown. No colour: favourable for some, unfavourable for others.</source>
+        <translation>+ 和綠色：對所顯示的各方皆吉。− 和紅色：對所顯示的各方皆凶。無顏色：對部分吉，對部分凶。</translation>
+    </message>
+    <message>
+        <source>This file cannot be read as a plan. Please choose a picture file of at most 64 MB on this computer.</source>
+        <translation>無法將此檔案作為平面圖讀取。請選擇這台電腦上不超過 64 MB 的圖片檔案。</translation>
+    </message>
+    <message>
+        <source>This file is no PNG or JPEG picture. Please choose a picture of your home&apos;s plan.</source>
+        <translation>此檔案不是 PNG 或 JPEG 圖片。請選擇您住宅平面圖的圖片。</translation>
+    </message>
+    <message>
+        <source>This picture is damaged or incomplete. Please choose another copy of it.</source>
+        <translation>此圖片已損毀或不完整。請選擇該圖片的另一份複本。</translation>
+    </message>
+    <message>
+        <source>This picture is too large. Please choose a plan of at most 40 million pixels.</source>
+        <translation>此圖片過大。請選擇不超過 4000 萬像素的平面圖。</translation>
+    </message>
+    <message>
+        <source>The picture did not arrive in time. Please copy it onto this computer and try again.</source>
+        <translation>未能及時讀取該圖片。請將其複製到這台電腦後再試。</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>平面圖</translation>
+    </message>
+    <message>
+        <source>Open a picture of your home&apos;s plan, a PNG or JPEG file, or drop it here.</source>
+        <translation>請開啟您住宅平面圖的圖片（PNG 或 JPEG 檔案），或將其拖放到這裡。</translation>
+    </message>
 </context>
 <context>
     <name>ui::ReadingPage</name>
@@ -1270,6 +1361,153 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>Your Directions</source>
         <translation>雙方的方位</translation>
+    </message>
+</context>
+<context>
+    <name>ui::frmHomePlan</name>
+    <message>
+        <source>Your Home</source>
+        <translation>您的住宅</translation>
+    </message>
+    <message>
+        <source>Open Plan...</source>
+        <translation>開啟平面圖...</translation>
+    </message>
+    <message>
+        <source>North, in degrees clockwise from the plan&apos;s top</source>
+        <translation>北方方向（自平面圖正上方順時針計的度數）</translation>
+    </message>
+    <message>
+        <source>Align with the Front Door</source>
+        <translation>依大門對齊</translation>
+    </message>
+    <message>
+        <source>Eight sectors</source>
+        <translation>八個扇區</translation>
+    </message>
+    <message>
+        <source>A 3 × 3 grid</source>
+        <translation>3 × 3 九宮格</translation>
+    </message>
+    <message>
+        <source>The house</source>
+        <translation>住宅</translation>
+    </message>
+    <message>
+        <source>What each part of the plan holds</source>
+        <translation>平面圖各部分的內容</translation>
+    </message>
+    <message>
+        <source>The centre: draw the rectangle around the home; its diagonals cross at the centre. A part missing or sticking out by less than a third of its side counts as inside. Drag the centre, or the tip of the north arrow. Keys on the plan: the arrows move it, Ctrl and the arrows move the centre, + and − zoom, 0 fits it.</source>
+        <translation>中心：圍繞住宅畫出矩形，其對角線的交點即為中心。缺角或凸出部分不足所在邊長三分之一者，視為在內。可拖曳中心或北向箭頭的尖端。平面圖上的按鍵：方向鍵移動平面圖，Ctrl 加方向鍵移動中心，+ 和 − 縮放，0 顯示整個平面圖。</translation>
+    </message>
+    <message>
+        <source>Forget This Plan</source>
+        <translation>清除平面圖</translation>
+    </message>
+    <message>
+        <source>&amp;North, clockwise from the plan&apos;s top:</source>
+        <translation>北方（自平面圖正上方順時針）(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>&amp;Divide the plan into:</source>
+        <translation>平面圖劃分方式(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>顯示：</translation>
+    </message>
+    <message>
+        <source>Click the front door on the plan, or move the marker with the arrows and press Enter.</source>
+        <translation>請在平面圖上按一下大門，或用方向鍵移動標記後按 Enter 鍵。</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>檔案(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Open Plan...</source>
+        <translation>開啟平面圖(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Plan as PDF...</source>
+        <translation>將平面圖匯出為 PDF(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>&amp;Print Plan...</source>
+        <translation>列印平面圖(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>關閉(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>檢視(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>放大(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>縮小(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Fit the Plan</source>
+        <translation>顯示整個平面圖(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Open the Plan of Your Home</source>
+        <translation>開啟住宅平面圖</translation>
+    </message>
+    <message>
+        <source>Plans (*.png *.jpg *.jpeg)</source>
+        <translation>平面圖 (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>The kept plan of your home could not be opened again.
+%1</source>
+        <translation>無法重新開啟已儲存的住宅平面圖。
+%1</translation>
+    </message>
+    <message>
+        <source>There is no folder to keep it in.</source>
+        <translation>沒有可用於儲存的資料夾。</translation>
+    </message>
+    <message>
+        <source>The plan is shown, but it could not be kept for the next start.
+%1</source>
+        <translation>平面圖已顯示，但無法儲存以供下次啟動時使用。
+%1</translation>
+    </message>
+    <message>
+        <source>Enter your house&apos;s facing on the Your Directions tab.</source>
+        <translation>請在「雙方的方位」分頁中輸入住宅朝向。</translation>
+    </message>
+    <message>
+        <source>The front door cannot be the centre. Please pick it again.</source>
+        <translation>大門不能位於中心。請重新選擇。</translation>
+    </message>
+    <message>
+        <source>Could Not Print The Plan.
+%1</source>
+        <translation>無法列印該平面圖。
+%1</translation>
+    </message>
+    <message>
+        <source>Export Plan as PDF</source>
+        <translation>將平面圖匯出為 PDF</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF 檔案 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Could Not Export The File.
+%1</source>
+        <translation>無法匯出該檔案。
+%1</translation>
     </message>
 </context>
 <context>

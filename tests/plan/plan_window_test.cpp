@@ -79,6 +79,8 @@ private slots:
     void hostilePicturesGetTheirMessage_data();
     void hostilePicturesGetTheirMessage();
     void aTurnedPlanHoldsItsSectorsAfterARestart();
+    void theFrontDoorTurnsThePlan_data();
+    void theFrontDoorTurnsThePlan();
     void forgettingTheHomeForgetsItsPlan();
     void thePlanPageIsOnePage();
 };
@@ -194,6 +196,37 @@ void PlanWindowTest::aTurnedPlanHoldsItsSectorsAfterARestart() {
     QCOMPARE(again.findChild<QDoubleSpinBox*>("spnNorth")->value(), 30.0);
     QCOMPARE(spotReport(again, onScreen(again, centre, 75)), northEast);
     QVERIFY(desktop.messages.empty());
+}
+
+void PlanWindowTest::theFrontDoorTurnsThePlan_data() {
+    QTest::addColumn<bool>("byMouse");
+    QTest::addColumn<double>("north");
+    // The door clicked at the middle of the bottom wall: straight down from the centre, so
+    // North lies 3° left of the picture's top for a house that faces 183°.
+    QTest::newRow("clicked") << true << 357.0;
+    // The keyboard's marker starts at the middle of the top edge: Enter takes it there.
+    QTest::newRow("by the keyboard") << false << 177.0;
+}
+
+// "Align with the Front Door" turns the plan so that the door lies in the house's facing.
+void PlanWindowTest::theFrontDoorTurnsThePlan() {
+    QFETCH(bool, byMouse);
+    QFETCH(double, north);
+    QTemporaryDir folder;
+    test::FakeDesktop desktop;
+    ui::writeHomeFacing(desktop, ui::settingsApplication(), 183.0);
+    frmHomePlan window(annaAndBen(), desktop);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.openPlan(writePlan(folder, test::pictureFile(test::simplePlan({900, 600}), "PNG")));
+    window.findChild<QPushButton*>("cmdAlignDoor")->click();
+    auto* view = window.findChild<ui::PlanView*>("viewPlan");
+    if (byMouse) {
+        QTest::mouseClick(view, Qt::LeftButton, {}, onScreen(window, {450, 300}, 180));
+    } else {
+        QTest::keyClick(view, Qt::Key_Return);
+    }
+    QCOMPARE(window.findChild<QDoubleSpinBox*>("spnNorth")->value(), north);
 }
 
 // "Forget This House" forgets the home whole: the facing, the plan and the program's copy.

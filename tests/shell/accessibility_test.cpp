@@ -4,14 +4,19 @@
 
 #include "tests/shell/program_driver.h"
 #include "tests/support/clipped_labels.h"
+#include "tests/support/plan_pictures.h"
 #include "translations/translations.h"
 #include "ui/links/about_box.h"
+#include "ui/plan/frm_home_plan.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
 
@@ -20,10 +25,13 @@
 
 namespace {
 
-// A window as the user reaches it: open it and return it.
+// A window as the user reaches it: open it and return it. The specified windows keep their
+// own look on any desktop, since their layout is fixed in pixels; the plan's window is laid out
+// anew at any size and takes the desktop's colours and font.
 struct Scene {
     const char* name;
     std::function<QWidget*(test::ProgramDriver&)> open;
+    bool keepsItsLook = true;
 };
 
 // Born on Li Chun's day, with the year counted from Li Chun: the longest lines under a chart.
@@ -53,6 +61,23 @@ QWidget* aboutBox(test::ProgramDriver& driver) {
     return box;
 }
 
+// The plan of the home, opened from the directions tab's house, with a drawing of it open.
+QWidget* homePlan(test::ProgramDriver& driver) {
+    resultWindowOnTab(3)(driver)->findChild<QPushButton*>(QStringLiteral("cmdHomePlan"))->click();
+    auto* plan = driver.loaded<ui::frmHomePlan>();
+    if (plan == nullptr) {
+        return nullptr;
+    }
+    QFile drawing(QDir(driver.desktop().userData.path()).filePath(QStringLiteral("drawing.png")));
+    if (!drawing.open(QIODevice::WriteOnly) ||
+        !test::simplePlan({900, 600}).save(&drawing, "PNG")) {
+        return nullptr;
+    }
+    drawing.close();
+    plan->openPlan(drawing.fileName());
+    return plan;
+}
+
 QWidget* exitScreen(test::ProgramDriver& driver) {
     inputWindow(driver)->close();
     test::ProgramDriver::flushDeletes();
@@ -67,6 +92,7 @@ const Scene kScenes[] = {
     {"result window, Your Directions", resultWindowOnTab(3)},
     {"About box", aboutBox},
     {"exit screen", exitScreen},
+    {"plan of the home", homePlan, false},
 };
 
 QString describe(QAccessibleInterface* control) {
@@ -344,8 +370,10 @@ void AccessibilityTest::everyWindow() {
     QApplication::setPalette(darkDesktopPalette());
     QApplication::setFont(QFont(QStringLiteral("DejaVu Serif"), 12));
     QCoreApplication::processEvents();
-    const QStringList changed = changes(before, lookOf(window));
-    QVERIFY2(changed.isEmpty(), qPrintable(changed.join(QLatin1Char('\n'))));
+    if (kScenes[scene].keepsItsLook) {
+        const QStringList changed = changes(before, lookOf(window));
+        QVERIFY2(changed.isEmpty(), qPrintable(changed.join(QLatin1Char('\n'))));
+    }
     const QStringList faint = faintTexts(window);
     QVERIFY2(faint.isEmpty(), qPrintable(faint.join(QLatin1Char('\n'))));
 }

@@ -103,23 +103,28 @@ QString sentenceOf(const QStringList& entries) {
 }
 
 QString starsForTwo(const compass::SectorForTwo& two, const CoupleNames& names) {
-    return starsForEach({{names.self, two.Self.Meaning}, {names.partner, two.Partner.Meaning}});
+    return starsOneAfterAnother(
+        {starFor(two.Self.Meaning, names.self), starFor(two.Partner.Meaning, names.partner)});
 }
 
-QString starsForEach(const std::vector<StarOf>& stars) {
+QString starFor(std::string_view star, const QString& whom) {
+    return forWhom(starWord(star), whom);
+}
+
+QString starForTheHouse(std::string_view star) {
+    //: The house's star in a list of whose star it is, as in "%1 for %2": "Five Ghosts for
+    //: the house"
+    return adviceText(QT_TRANSLATE_NOOP("ui::Advice", "%1 for the house")).arg(starWord(star));
+}
+
+QString starsOneAfterAnother(const QStringList& entries) {
     QString list;
-    for (const StarOf& each : stars) {
-        const QString entry = forWhom(starWord(each.star), each.whom);
+    for (const QString& entry : entries) {
         //: The stars of one direction for several: "Relationship for Anna, Health for Ben"
         list = list.isEmpty() ? entry
                               : adviceText(QT_TRANSLATE_NOOP("ui::Advice", "%1, %2")).arg(list, entry);
     }
     return list;
-}
-
-QString theHouse() {
-    //: The house, where a list names whose star it is: "Five Ghosts for the house"
-    return adviceText(QT_TRANSLATE_NOOP("ui::Advice", "the house"));
 }
 
 QString ringsLegend(const CoupleNames& names, bool withHouse) {

@@ -39,15 +39,13 @@ QString sentenceOf(const QStringList& entries);
 // One direction for the two: "Relationship for Anna, Health for Ben".
 QString starsForTwo(const compass::SectorForTwo& two, const CoupleNames& names);
 
-// A star and whose it is, for a list of several.
-struct StarOf {
-    QString whom;
-    std::string_view star;
-};
-// The stars of one direction for each in turn: "Five Ghosts for the house, Mishaps for Anna".
-QString starsForEach(const std::vector<StarOf>& stars);
-// The house, named where a list names whose star it is.
-QString theHouse();
+// A star and whose it is, as one entry of a list: "Mishaps for Anna"; the house's star is
+// named as the house's: "Five Ghosts for the house".
+QString starFor(std::string_view star, const QString& whom);
+QString starForTheHouse(std::string_view star);
+// Such entries of one direction, one after the other: "Five Ghosts for the house, Mishaps for
+// Anna, Six Killings for Ben".
+QString starsOneAfterAnother(const QStringList& entries);
 
 // How to read the couple's chart: "Inner ring: Anna. Outer ring: Ben. ★ good for both.", and
 // with their house known, what the line along the rim means.

@@ -126,6 +126,7 @@ QWidget* frmHomePlan::buildOptions() {
     lstRegions->setObjectName(QStringLiteral("lstRegions"));
     lstRegions->setAccessibleName(tr("What each part of the plan holds"));
     lstRegions->setWordWrap(true);
+    lstRegions->setAlternatingRowColors(true);
     lblSpot = wrappedLabel(options, QStringLiteral("lblSpot"));
     lblSpot->setMinimumHeight(fontMetrics().lineSpacing() * 3);
     lblSpot->setAlignment(Qt::AlignLeft | Qt::AlignTop);

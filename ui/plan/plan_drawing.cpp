@@ -58,8 +58,8 @@ std::size_t indexOf(std::string_view direction) {
 
 // A star shown on the plan and whose it is.
 struct ShownStar {
-    QString whom;      // as a sentence names them: "the house", "Anna"
-    QString shortName; // as a label on the plan names them: "House", "Anna"
+    QString entry;     // as a sentence lists it: "Five Ghosts for the house"
+    QString shortName; // whose, as a label on the plan names them: "House", "Anna"
     compass::Sector sector;
 };
 
@@ -71,14 +71,16 @@ std::vector<ShownStar> shownStars(const PlanCharts& charts, std::string_view dir
     }
     if (charts.house && charts.showHouse) {
         //: Names the house on a plan's sector: "House: Five Ghosts"
-        shown.push_back({theHouse(), planText(QT_TRANSLATE_NOOP("ui::Plan", "House")),
-                         (*charts.house)[at]});
+        shown.push_back({starForTheHouse((*charts.house)[at].Meaning),
+                         planText(QT_TRANSLATE_NOOP("ui::Plan", "House")), (*charts.house)[at]});
     }
     if (charts.self && charts.showSelf) {
-        shown.push_back({charts.names.self, charts.names.self, (*charts.self)[at]});
+        shown.push_back({starFor((*charts.self)[at].Meaning, charts.names.self), charts.names.self,
+                         (*charts.self)[at]});
     }
     if (charts.partner && charts.showPartner) {
-        shown.push_back({charts.names.partner, charts.names.partner, (*charts.partner)[at]});
+        shown.push_back({starFor((*charts.partner)[at].Meaning, charts.names.partner),
+                         charts.names.partner, (*charts.partner)[at]});
     }
     return shown;
 }
@@ -140,24 +142,36 @@ struct RegionShape {
     QPointF labelAt;
 };
 
-RegionShape shapeOf(const PlanScene& scene, const PlanRegion& region) {
+// The farthest a spot of a rectangle lies from a point.
+double farthestFrom(QPointF point, const QRectF& rect) {
+    double farthest = 0;
+    for (const QPointF corner : {rect.topLeft(), rect.topRight(), rect.bottomLeft(),
+                                 rect.bottomRight()}) {
+        farthest = std::max(farthest, std::hypot(corner.x() - point.x(), corner.y() - point.y()));
+    }
+    return farthest;
+}
+
+// A region's area on the picture, reaching just past `within`, and where its label goes.
+RegionShape shapeOf(const PlanScene& scene, const PlanRegion& region, const QRectF& within) {
     if (scene.grid) {
         const QRectF cell = cellRect(scene, region.cell);
-        return {QPolygonF(cell), cell.center()};
+        return {QPolygonF(cell.intersected(within)), cell.center()};
     }
     const std::string_view* direction = directionOf(region);
     const double middle =
         45.0 * static_cast<double>(indexOf(direction ? *direction : "North")) + scene.frame.North;
-    // Far enough out that the wedge covers the picture wherever the centre is.
-    const double far = 2 * (scene.size.width() + scene.size.height());
     const QPointF centre = centreOf(scene);
+    // The arc's chords stay outside the circle through the farthest corner.
+    const double far = 1.1 * farthestFrom(centre, within) + 1;
     QPolygonF wedge{centre};
     for (const double side : {-22.5, -11.25, 0.0, 11.25, 22.5}) {
         wedge << centre + far * stepAt(middle + side);
     }
     const QPointF step = stepAt(middle);
     constexpr double kLabelOut = 0.62;
-    return {wedge, centre + kLabelOut * reachInside(scene, step) * step};
+    return {wedge.intersected(QPolygonF(within)),
+            centre + kLabelOut * reachInside(scene, step) * step};
 }
 
 QString markOf(const compass::Sector& sector) {
@@ -351,12 +365,12 @@ QString regionText(const PlanScene& scene, const PlanRegion& region) {
             .arg(directionInSentence(line->Before), directionInSentence(line->After));
     }
     const std::string_view direction = std::get<std::string_view>(*region.direction);
-    std::vector<StarOf> stars;
+    QStringList stars;
     for (const ShownStar& star : shownStars(scene.charts, direction)) {
-        stars.push_back({star.whom, star.sector.Meaning});
+        stars << star.entry;
     }
     return stars.empty() ? directionWord(direction)
-                         : sentenceOf({directionFor(direction, starsForEach(stars))});
+                         : sentenceOf({directionFor(direction, starsOneAfterAnother(stars))});
 }
 
 QString northText(double north) {
@@ -393,8 +407,13 @@ void paintPlanOverlay(QPainter& painter, const PlanScene& scene, const QTransfor
     }
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF picture = toDevice.mapRect(QRectF(QPointF(0, 0), scene.size));
+    const QRectF whole(QPointF(0, 0), scene.size);
+    const QRectF picture = toDevice.mapRect(whole);
     painter.setClipRect(picture, Qt::IntersectClip);
+    // Only what is in sight is drawn: a plan zoomed far in has sectors far larger than the
+    // screen, which would cost their whole size to fill.
+    const QRectF inSight =
+        whole.intersected(toDevice.inverted().mapRect(painter.clipBoundingRect()));
     const std::vector<PlanRegion> regions = planRegions(scene);
     QColor border = palette.color(QPalette::Text);
     border.setAlpha(160);
@@ -405,11 +424,11 @@ void paintPlanOverlay(QPainter& painter, const PlanScene& scene, const QTransfor
         painter.setBrush(shade ? QBrush(*shade) : QBrush(Qt::NoBrush));
         painter.setPen(highlight == i ? QPen(palette.color(QPalette::Highlight), 3)
                                       : QPen(border, 1));
-        painter.drawPolygon(toDevice.map(shapeOf(scene, regions[i]).area));
+        painter.drawPolygon(toDevice.map(shapeOf(scene, regions[i], inSight).area));
     }
     for (const PlanRegion& region : regions) {
-        paintLabel(painter, labelLines(scene, region), toDevice.map(shapeOf(scene, region).labelAt),
-                   picture, font, palette);
+        paintLabel(painter, labelLines(scene, region),
+                   toDevice.map(shapeOf(scene, region, inSight).labelAt), picture, font, palette);
     }
     paintCompassMarks(painter, scene, toDevice, font, palette);
     painter.restore();
@@ -462,7 +481,7 @@ std::unique_ptr<QTextDocument> planPage(const QImage& picture, const PlanScene& 
             legend << regionText(scene, region);
         }
     }
-    cursor.insertHtml(QStringLiteral("<div style=\"font-size:8pt\">%1</div>")
+    cursor.insertHtml(QStringLiteral("<p style=\"font-size:8pt; margin-top:6px\">%1</p>")
                           .arg(escaped(legend.join(QChar(u'\n'))).replace(QChar(u'\n'),
                                                                           QStringLiteral("<br>"))));
     return page;

@@ -3,67 +3,10 @@
 #include "platform/desktop.h"
 #include "ui/common/beside_gui.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
-#include <QImageReader>
 #include <QSaveFile>
 
 namespace ui {
-namespace {
-
-// A JPEG that ends before its last scan is complete still decodes, grey where the data stops.
-// The end-of-image marker must follow the last start of a scan; inside a scan's data a marker
-// byte is always escaped, so none can be found there by chance.
-bool endsAsAJpegShould(const QByteArray& bytes) {
-    return bytes.lastIndexOf(QByteArrayLiteral("\xFF\xD9")) >
-           bytes.lastIndexOf(QByteArrayLiteral("\xFF\xDA"));
-}
-
-
-PlanPicture fault(PlanFault why) {
-    PlanPicture picture;
-    picture.fault = why;
-    return picture;
-}
-
-} // namespace
-
-void limitImageAllocation() {
-    QImageReader::setAllocationLimit(kImageAllocationLimitMiB);
-}
-
-PlanPicture decodePlanPicture(const QByteArray& bytes) {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    // The kind is read from the bytes, never from the name.
-    QImageReader reader(&buffer);
-    const QByteArray format = reader.format();
-    if (format != "png" && format != "jpeg") {
-        return fault(PlanFault::NotAPicture);
-    }
-    const QSize size = reader.size();
-    if (!size.isValid() || size.isEmpty()) {
-        return fault(PlanFault::Damaged);
-    }
-    if (static_cast<qint64>(size.width()) * size.height() > kLargestPlanPixels) {
-        return fault(PlanFault::TooLarge);
-    }
-    if (format == "jpeg" && !endsAsAJpegShould(bytes)) {
-        return fault(PlanFault::Damaged);
-    }
-    if (std::max(size.width(), size.height()) > kPlanLongestSide) {
-        reader.setScaledSize(size.scaled(kPlanLongestSide, kPlanLongestSide, Qt::KeepAspectRatio));
-    }
-    QImage image;
-    if (!reader.read(&image) || image.isNull()) {
-        return fault(PlanFault::Damaged);
-    }
-    // The one format the screen and the page draw fastest.
-    image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
-                                            : QImage::Format_RGB32);
-    return {PlanFault::None, std::move(image), size, bytes};
-}
 
 PlanPicture openPlanPicture(platform::Desktop& desktop, const QString& path, int deadlineMs) {
     limitImageAllocation();
@@ -73,12 +16,12 @@ PlanPicture openPlanPicture(platform::Desktop& desktop, const QString& path, int
             const std::optional<QByteArray> bytes =
                 desktop.readRegularFile(path, kLargestPlanFileBytes + 1);
             if (!bytes || bytes->size() > kLargestPlanFileBytes) {
-                return fault(PlanFault::Unreadable);
+                return refusedPicture(PlanFault::Unreadable);
             }
             return decodePlanPicture(*bytes);
         },
         deadlineMs);
-    return opened ? *opened : fault(PlanFault::TooLate);
+    return opened ? *opened : refusedPicture(PlanFault::TooLate);
 }
 
 QString keepPlanBytes(const QString& path, const QByteArray& bytes) {

@@ -160,6 +160,7 @@ const QImage& PlanView::levelFor(double pixelsPerPixel, double& levelScale) cons
 
 void PlanView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    painter.setClipRect(event->rect());
     painter.fillRect(event->rect(), palette().color(QPalette::Window));
     if (!hasPicture()) {
         painter.setPen(palette().color(QPalette::WindowText));
