@@ -287,8 +287,8 @@ QString QtDesktop::userDataFolder() {
     if (folder.isEmpty() || !QDir().mkpath(folder)) {
         return {};
     }
-    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                      QFileDevice::ExeOwner);
+    QFile::setPermissions(folder,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     return folder;
 }
 

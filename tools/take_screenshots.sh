@@ -6,6 +6,9 @@
 # developer's own runs out of the way.
 #
 #   tools/take_screenshots.sh <program> <output folder> [language, e.g. zh_CN]
+#
+# With SCREENSHOT_COLOURS set to one of qt6ct's colour schemes (darker, dusk ...), the desktop
+# has those colours, as a dark desktop does (needs the qt6ct package).
 set -euo pipefail
 
 if [ $# -lt 2 ] || [ $# -gt 3 ]; then
@@ -145,9 +148,16 @@ type_and_tab() {
 start_display
 mkdir -p "$work/home" "$work/runtime"
 chmod 700 "$work/runtime"
+theme_env=(QT_QPA_PLATFORMTHEME=)
+if [ -n "${SCREENSHOT_COLOURS:-}" ]; then
+    mkdir -p "$work/home/.config/qt6ct"
+    printf '[Appearance]\ncolor_scheme_path=/usr/share/qt6ct/colors/%s.conf\ncustom_palette=true\nstyle=Fusion\n' \
+        "$SCREENSHOT_COLOURS" >"$work/home/.config/qt6ct/qt6ct.conf"
+    theme_env=(QT_QPA_PLATFORMTHEME=qt6ct)
+fi
 env -u QT_QPA_PLATFORM -u QT_SCALE_FACTOR \
     HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/runtime" \
-    "${language_env[@]}" "$program" >"$work/program.log" 2>&1 &
+    "${language_env[@]}" "${theme_env[@]}" "$program" >"$work/program.log" 2>&1 &
 program_pid=$!
 wait_until xdotool search --onlyvisible --pid "$program_pid" --name '.' >/dev/null ||
     fail "the program showed no window; its output: $(cat "$work/program.log")"

@@ -64,8 +64,8 @@ std::vector<double> frames(ui::PlanView& view, int count, const std::function<vo
 
 void reportFrames(const char* gesture, const std::vector<double>& times) {
     const double slowest = *std::ranges::max_element(times);
-    std::printf("  %-10s median %6.2f ms, slowest %6.2f ms (target at most %.0f ms): %s\n",
-                gesture, bench::median(times), slowest, kFrameCeilingMs,
+    std::printf("  %-10s median %6.2f ms, slowest %6.2f ms (target at most %.0f ms): %s\n", gesture,
+                bench::median(times), slowest, kFrameCeilingMs,
                 bench::verdict(slowest, kFrameCeilingMs));
 }
 
@@ -114,13 +114,12 @@ int main(int argc, char* argv[]) {
     std::printf("A 6000 x 4000 JPEG plan, Qt platform \"%s\", a %d x %d view\n",
                 qPrintable(QGuiApplication::platformName()), view->width(), view->height());
     const double open = bench::median(openTimes);
-    std::printf("  %-10s median %6.1f ms, slowest %6.1f ms (target at most %.0f ms): %s\n", "opened",
-                open, *std::ranges::max_element(openTimes), kOpenCeilingMs,
+    std::printf("  %-10s median %6.1f ms, slowest %6.1f ms (target at most %.0f ms): %s\n",
+                "opened", open, *std::ranges::max_element(openTimes), kOpenCeilingMs,
                 bench::verdict(*std::ranges::max_element(openTimes), kOpenCeilingMs));
     reportFrames("turned", frames(*view, count, [north](int i) { north->setValue(i % 360); }));
-    reportFrames("zoomed", frames(*view, count, [view](int i) {
-                     view->zoomBy(i % 40 < 20 ? 1.1 : 1 / 1.1);
-                 }));
+    reportFrames("zoomed", frames(*view, count,
+                                  [view](int i) { view->zoomBy(i % 40 < 20 ? 1.1 : 1 / 1.1); }));
     reportFrames("panned", frames(*view, count, [view](int i) {
                      QKeyEvent arrow(QEvent::KeyPress, i % 20 < 10 ? Qt::Key_Right : Qt::Key_Left,
                                      Qt::NoModifier);

@@ -178,7 +178,8 @@ void PlanWindowTest::aTurnedPlanHoldsItsSectorsAfterARestart() {
         QTest::keyClick(north, Qt::Key_Return);
         auto* view = window.findChild<ui::PlanView*>("viewPlan");
         view->setFocus();
-        for (const auto& [key, presses] : {std::pair{Qt::Key_Right, 5}, std::pair{Qt::Key_Down, 3}}) {
+        for (const auto& [key, presses] :
+             {std::pair{Qt::Key_Right, 5}, std::pair{Qt::Key_Down, 3}}) {
             for (int i = 0; i < presses; ++i) {
                 QTest::keyClick(view, key, Qt::ControlModifier);
             }

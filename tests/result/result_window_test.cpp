@@ -433,10 +433,10 @@ void ResultWindowTest::fileMenuEntries() {
                         : action->objectName() + QLatin1Char(' ') + action->text() +
                               QLatin1Char(' ') + action->shortcut().toString());
     }
-    QCOMPARE(entries, (QStringList{"mnuPrint &Save ", "mnuPrintReading &Print... Ctrl+P",
-                                   "mnuExportPdf &Export as PDF... ",
-                                   "mnuHomePlan Plan of Your &Home... ", "mnuBack &Back ", "-",
-                                   "mnuExit E&xit "}));
+    QCOMPARE(entries,
+             (QStringList{"mnuPrint &Save ", "mnuPrintReading &Print... Ctrl+P",
+                          "mnuExportPdf &Export as PDF... ", "mnuHomePlan Plan of Your &Home... ",
+                          "mnuBack &Back ", "-", "mnuExit E&xit "}));
 }
 
 void ResultWindowTest::labelsAreNotClipped() {

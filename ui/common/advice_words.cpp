@@ -121,8 +121,9 @@ QString starsOneAfterAnother(const QStringList& entries) {
     QString list;
     for (const QString& entry : entries) {
         //: The stars of one direction for several: "Relationship for Anna, Health for Ben"
-        list = list.isEmpty() ? entry
-                              : adviceText(QT_TRANSLATE_NOOP("ui::Advice", "%1, %2")).arg(list, entry);
+        list = list.isEmpty()
+                   ? entry
+                   : adviceText(QT_TRANSLATE_NOOP("ui::Advice", "%1, %2")).arg(list, entry);
     }
     return list;
 }

@@ -46,7 +46,8 @@ std::optional<HomePlan> readHomePlan(platform::Desktop& desktop, const QString& 
     if (!north || !across || !down) {
         return std::nullopt;
     }
-    return HomePlan{*north, {std::min(*across, 1.0), std::min(*down, 1.0)},
+    return HomePlan{*north,
+                    {std::min(*across, 1.0), std::min(*down, 1.0)},
                     parts[3] == kGrid ? HomePlan::Division::Grid : HomePlan::Division::Sectors};
 }
 
@@ -54,8 +55,7 @@ bool writeHomePlan(platform::Desktop& desktop, const QString& application, const
     const QStringList parts = {numberText(plan.north), numberText(plan.centre.x()),
                                numberText(plan.centre.y()),
                                plan.division == HomePlan::Division::Grid ? kGrid : kSectors};
-    return writeProgramSetting(desktop, application, kHomePlanName,
-                               parts.join(QLatin1Char(' ')));
+    return writeProgramSetting(desktop, application, kHomePlanName, parts.join(QLatin1Char(' ')));
 }
 
 void forgetHomePlan(platform::Desktop& desktop, const QString& application) {

@@ -13,7 +13,7 @@ class QWidget;
 namespace platform {
 class Desktop;
 struct FileDialogOptions;
-}
+} // namespace platform
 
 namespace ui {
 

@@ -50,8 +50,7 @@ QString droppedFile(const QMimeData* data) {
 
 } // namespace
 
-frmHomePlan::frmHomePlan(engine::CoupleReading reading, platform::Desktop& desktop,
-                         QWidget* parent)
+frmHomePlan::frmHomePlan(engine::CoupleReading reading, platform::Desktop& desktop, QWidget* parent)
     : QMainWindow(parent), reading_(std::move(reading)), desktop_(desktop) {
     setObjectName(QStringLiteral("frmHomePlan"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -218,11 +217,10 @@ void frmHomePlan::showEvent(QShowEvent* event) {
 }
 
 void frmHomePlan::askForPlan() {
-    const QString path =
-        desktop_.askOpenFile(this, {.title = tr("Open the Plan of Your Home"),
-                                    .filter = tr("Plans (*.png *.jpg *.jpeg)"),
-                                    .defaultSuffix = {},
-                                    .fileMustExist = true});
+    const QString path = desktop_.askOpenFile(this, {.title = tr("Open the Plan of Your Home"),
+                                                     .filter = tr("Plans (*.png *.jpg *.jpeg)"),
+                                                     .defaultSuffix = {},
+                                                     .fileMustExist = true});
     if (!path.isEmpty()) {
         openPlan(path);
     }
@@ -235,8 +233,9 @@ void frmHomePlan::openKeptPlan() {
     }
     const PlanPicture picture = openPlanPicture(desktop_, keptPlanPath(desktop_));
     if (picture.fault != PlanFault::None) {
-        desktop_.showMessage(this, tr("The kept plan of your home could not be opened again.\n%1")
-                                       .arg(planFaultText(picture.fault)),
+        desktop_.showMessage(this,
+                             tr("The kept plan of your home could not be opened again.\n%1")
+                                 .arg(planFaultText(picture.fault)),
                              platform::MessageIcon::Critical);
         return;
     }
@@ -269,8 +268,8 @@ void frmHomePlan::openPlan(const QString& path) {
         writeHomePlan(desktop_, settingsApplication(), *plan_);
     } else {
         desktop_.showMessage(
-            this, tr("The plan is shown, but it could not be kept for the next start.\n%1")
-                      .arg(failure),
+            this,
+            tr("The plan is shown, but it could not be kept for the next start.\n%1").arg(failure),
             platform::MessageIcon::Critical);
     }
     showPicture(picture.image);
@@ -294,8 +293,9 @@ PlanScene frmHomePlan::scene() const {
         return scene;
     }
     scene.size = QSizeF(picture_.size());
-    scene.frame = {{plan_->centre.x() * scene.size.width(), plan_->centre.y() * scene.size.height()},
-                   plan_->north};
+    scene.frame = {
+        {plan_->centre.x() * scene.size.width(), plan_->centre.y() * scene.size.height()},
+        plan_->north};
     scene.grid = plan_->division == HomePlan::Division::Grid;
     return scene;
 }
@@ -326,8 +326,8 @@ void frmHomePlan::showScene() {
     chkShow[0]->setEnabled(house_.has_value());
     chkShow[0]->setToolTip(house_ ? QString()
                                   : tr("Enter your house's facing on the Your Directions tab."));
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             spnNorth, cmdAlignDoor, cboDivision, lstRegions, cmdForgetPlan}) {
+    for (QWidget* control : std::initializer_list<QWidget*>{spnNorth, cmdAlignDoor, cboDivision,
+                                                            lstRegions, cmdForgetPlan}) {
         control->setEnabled(hasPlan);
     }
     cmdAlignDoor->setEnabled(hasPlan && readHomeFacing(desktop_, settingsApplication()));

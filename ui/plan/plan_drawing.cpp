@@ -53,7 +53,7 @@ QPointF centreOf(const PlanScene& scene) {
 
 std::size_t indexOf(std::string_view direction) {
     return static_cast<std::size_t>(std::ranges::find(compass::kDirections, direction) -
-                                     compass::kDirections.begin());
+                                    compass::kDirections.begin());
 }
 
 // A star shown on the plan and whose it is.
@@ -139,14 +139,14 @@ QRectF cellRect(const PlanScene& scene, compass::GridCell cell) {
 // A region's area on the picture, and where its label goes.
 struct RegionShape {
     QPolygonF area;
-    QPointF labelAt;
+    std::vector<QPointF> labelAt; // where its label may go, best first
 };
 
 // The farthest a spot of a rectangle lies from a point.
 double farthestFrom(QPointF point, const QRectF& rect) {
     double farthest = 0;
-    for (const QPointF corner : {rect.topLeft(), rect.topRight(), rect.bottomLeft(),
-                                 rect.bottomRight()}) {
+    for (const QPointF corner :
+         {rect.topLeft(), rect.topRight(), rect.bottomLeft(), rect.bottomRight()}) {
         farthest = std::max(farthest, std::hypot(corner.x() - point.x(), corner.y() - point.y()));
     }
     return farthest;
@@ -156,7 +156,11 @@ double farthestFrom(QPointF point, const QRectF& rect) {
 RegionShape shapeOf(const PlanScene& scene, const PlanRegion& region, const QRectF& within) {
     if (scene.grid) {
         const QRectF cell = cellRect(scene, region.cell);
-        return {QPolygonF(cell.intersected(within)), cell.center()};
+        const QPointF middle = cell.center();
+        const QPointF down(0, cell.height() / 4);
+        const QPointF across(cell.width() / 4, 0);
+        return {QPolygonF(cell.intersected(within)),
+                {middle, middle - down, middle + down, middle - across, middle + across}};
     }
     const std::string_view* direction = directionOf(region);
     const double middle =
@@ -168,10 +172,15 @@ RegionShape shapeOf(const PlanScene& scene, const PlanRegion& region, const QRec
     for (const double side : {-22.5, -11.25, 0.0, 11.25, 22.5}) {
         wedge << centre + far * stepAt(middle + side);
     }
-    const QPointF step = stepAt(middle);
-    constexpr double kLabelOut = 0.62;
-    return {wedge.intersected(QPolygonF(within)),
-            centre + kLabelOut * reachInside(scene, step) * step};
+    // Out along the sector's middle first, then nearer its sides, then nearer or farther out.
+    std::vector<QPointF> places;
+    for (const double out : {0.62, 0.78, 0.46, 0.9, 0.34}) {
+        for (const double aside : {0.0, -11.0, 11.0}) {
+            const QPointF step = stepAt(middle + aside);
+            places.push_back(centre + out * reachInside(scene, step) * step);
+        }
+    }
+    return {wedge.intersected(QPolygonF(within)), places};
 }
 
 QString markOf(const compass::Sector& sector) {
@@ -197,26 +206,55 @@ QStringList labelLines(const PlanScene& scene, const PlanRegion& region) {
     return lines;
 }
 
-void paintLabel(QPainter& painter, const QStringList& lines, QPointF at, const QRectF& inside,
-                const QFont& font, const QPalette& palette) {
-    if (lines.isEmpty()) {
-        return;
-    }
+// The size of a label's box: the direction in bold, then a line for each star.
+QSizeF labelSize(const QStringList& lines, const QFont& font, const QPaintDevice* device) {
     QFont bold = font;
     bold.setBold(true);
-    const QFontMetricsF boldMetrics(bold, painter.device());
-    const QFontMetricsF metrics(font, painter.device());
-    qreal width = boldMetrics.horizontalAdvance(lines.front());
+    const QFontMetricsF metrics(font, device);
+    qreal width = QFontMetricsF(bold, device).horizontalAdvance(lines.front());
     for (const QString& line : lines.mid(1)) {
         width = std::max(width, metrics.horizontalAdvance(line));
     }
     const qreal padding = metrics.height() / 4;
-    const qreal height = metrics.lineSpacing() * static_cast<qreal>(lines.size());
-    QRectF box(0, 0, width + 2 * padding, height + 2 * padding);
-    box.moveCenter(at);
-    // Kept on the picture where there is room.
-    box.moveLeft(std::clamp(box.left(), inside.left(), std::max(inside.left(), inside.right() - box.width())));
-    box.moveTop(std::clamp(box.top(), inside.top(), std::max(inside.top(), inside.bottom() - box.height())));
+    return {width + 2 * padding,
+            metrics.lineSpacing() * static_cast<qreal>(lines.size()) + 2 * padding};
+}
+
+// The first of the places where a label's box stays on the picture and clear of the boxes
+// placed before it; where none is, the one that covers them least.
+QRectF placeLabel(QSizeF size, const std::vector<QPointF>& places, const QRectF& inside,
+                  const std::vector<QRectF>& placed) {
+    QRectF best;
+    qreal leastCovered = std::numeric_limits<qreal>::max();
+    for (const QPointF& at : places) {
+        QRectF box(QPointF(0, 0), size);
+        box.moveCenter(at);
+        box.moveLeft(std::clamp(box.left(), inside.left(),
+                                std::max(inside.left(), inside.right() - box.width())));
+        box.moveTop(std::clamp(box.top(), inside.top(),
+                               std::max(inside.top(), inside.bottom() - box.height())));
+        qreal covered = 0;
+        for (const QRectF& other : placed) {
+            const QRectF both = box.intersected(other);
+            covered += both.isEmpty() ? 0 : both.width() * both.height();
+        }
+        if (covered < leastCovered) {
+            leastCovered = covered;
+            best = box;
+        }
+        if (covered == 0) {
+            break;
+        }
+    }
+    return best;
+}
+
+void paintLabel(QPainter& painter, const QStringList& lines, const QRectF& box, const QFont& font,
+                const QPalette& palette) {
+    QFont bold = font;
+    bold.setBold(true);
+    const QFontMetricsF metrics(font, painter.device());
+    const qreal padding = metrics.height() / 4;
     QColor base = palette.color(QPalette::Base);
     base.setAlpha(225);
     painter.setPen(QPen(palette.color(QPalette::Mid), 1));
@@ -233,16 +271,16 @@ void paintLabel(QPainter& painter, const QStringList& lines, QPointF at, const Q
 
 // North as an arrow from the centre, and the centre as a ringed cross.
 void paintCompassMarks(QPainter& painter, const PlanScene& scene, const QTransform& toDevice,
-                       const QFont& font, const QPalette& palette) {
+                       const QFont& font) {
     const QFontMetricsF metrics(font, painter.device());
     const qreal unit = metrics.height();
     const QPointF centre = toDevice.map(centreOf(scene));
     const QPointF step = stepAt(scene.frame.North);
     const QPointF tip = centre + 4 * unit * step;
     const QPointF across(-step.y(), step.x());
-    QColor halo = palette.color(QPalette::Base);
-    halo.setAlpha(200);
-    for (const auto& [colour, width] : {std::pair{halo, unit / 3}, std::pair{kCompassColour, unit / 8}}) {
+    const QColor halo(255, 255, 255, 200);
+    for (const auto& [colour, width] :
+         {std::pair{halo, unit / 3}, std::pair{kCompassColour, unit / 8}}) {
         painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.setBrush(Qt::NoBrush);
         painter.drawLine(centre, tip);
@@ -280,7 +318,7 @@ public:
                          const QTextFormat& /*format*/) override {
         // On A4 and on Letter alike, with room left on the page for the legend.
         constexpr qreal kWidest = 660;
-        constexpr qreal kHighest = 560;
+        constexpr qreal kHighest = 620;
         return scene_.size.scaled(kWidest, kHighest, Qt::KeepAspectRatio);
     }
 
@@ -387,8 +425,7 @@ QString describePlan(const PlanScene& scene) {
     //: %1 and %2 shares in per cent of the plan's width and height
     QStringList parts{
         northText(scene.frame.North),
-        planText(QT_TRANSLATE_NOOP("ui::Plan",
-                                   "The centre lies %1% across and %2% down the plan."))
+        planText(QT_TRANSLATE_NOOP("ui::Plan", "The centre lies %1% across and %2% down the plan."))
             .arg(share(scene.frame.Centre.X, scene.size.width()),
                  share(scene.frame.Centre.Y, scene.size.height()))};
     for (const PlanRegion& region : planRegions(scene)) {
@@ -415,27 +452,35 @@ void paintPlanOverlay(QPainter& painter, const PlanScene& scene, const QTransfor
     const QRectF inSight =
         whole.intersected(toDevice.inverted().mapRect(painter.clipBoundingRect()));
     const std::vector<PlanRegion> regions = planRegions(scene);
-    QColor border = palette.color(QPalette::Text);
-    border.setAlpha(160);
+    // The lines lie on the picture, a drawing on paper whatever the desktop's colours.
+    const QColor border(0, 0, 0, 150);
     for (std::size_t i = 0; i < regions.size(); ++i) {
         const std::string_view* direction = directionOf(regions[i]);
-        const auto shade =
-            direction ? shadeOf(shownStars(scene.charts, *direction)) : std::nullopt;
+        const auto shade = direction ? shadeOf(shownStars(scene.charts, *direction)) : std::nullopt;
         painter.setBrush(shade ? QBrush(*shade) : QBrush(Qt::NoBrush));
         painter.setPen(highlight == i ? QPen(palette.color(QPalette::Highlight), 3)
                                       : QPen(border, 1));
         painter.drawPolygon(toDevice.map(shapeOf(scene, regions[i], inSight).area));
     }
+    std::vector<QRectF> placed;
     for (const PlanRegion& region : regions) {
-        paintLabel(painter, labelLines(scene, region),
-                   toDevice.map(shapeOf(scene, region, inSight).labelAt), picture, font, palette);
+        const QStringList lines = labelLines(scene, region);
+        if (lines.isEmpty()) {
+            continue;
+        }
+        std::vector<QPointF> places = shapeOf(scene, region, inSight).labelAt;
+        for (QPointF& place : places) {
+            place = toDevice.map(place);
+        }
+        placed.push_back(
+            placeLabel(labelSize(lines, font, painter.device()), places, picture, placed));
+        paintLabel(painter, lines, placed.back(), font, palette);
     }
-    paintCompassMarks(painter, scene, toDevice, font, palette);
+    paintCompassMarks(painter, scene, toDevice, font);
     painter.restore();
 }
 
-std::unique_ptr<QTextDocument> planPage(const QImage& picture, const PlanScene& scene,
-                                        QDate made) {
+std::unique_ptr<QTextDocument> planPage(const QImage& picture, const PlanScene& scene, QDate made) {
     auto page = std::make_unique<QTextDocument>();
     QFont font = programFont();
     font.setPointSizeF(9);
@@ -454,13 +499,13 @@ std::unique_ptr<QTextDocument> planPage(const QImage& picture, const PlanScene& 
     page->setMetaInformation(QTextDocument::DocumentTitle, title);
     // Enough for paper at 300 dots an inch; the file stays small.
     constexpr int kPrintedSide = 2400;
-    auto* handler = new PlanTextObject(
-        page.get(),
-        picture.width() > kPrintedSide || picture.height() > kPrintedSide
-            ? picture.scaled(kPrintedSide, kPrintedSide, Qt::KeepAspectRatio,
-                             Qt::SmoothTransformation)
-            : picture,
-        scene);
+    auto* handler =
+        new PlanTextObject(page.get(),
+                           picture.width() > kPrintedSide || picture.height() > kPrintedSide
+                               ? picture.scaled(kPrintedSide, kPrintedSide, Qt::KeepAspectRatio,
+                                                Qt::SmoothTransformation)
+                               : picture,
+                           scene);
     Q_UNUSED(handler);
     QTextCursor cursor(page.get());
     cursor.movePosition(QTextCursor::End);
@@ -470,20 +515,21 @@ std::unique_ptr<QTextDocument> planPage(const QImage& picture, const PlanScene& 
     QTextCharFormat object;
     object.setObjectType(PlanTextObject::kType);
     cursor.insertText(QString(QChar::ObjectReplacementCharacter), object);
-    cursor.insertBlock(QTextBlockFormat());
-    QStringList legend{
-        planText(QT_TRANSLATE_NOOP("ui::Plan",
-                                   "+ and green: favourable for all shown. − and red: "
-                                   "unfavourable for all shown. No colour: favourable for some, "
-                                   "unfavourable for others."))};
+    QTextBlockFormat legendFormat;
+    legendFormat.setTopMargin(8);
+    cursor.insertBlock(legendFormat);
+    QStringList legend{planText(
+        QT_TRANSLATE_NOOP("ui::Plan", "+ and green: favourable for all shown. − and red: "
+                                      "unfavourable for all shown. No colour: favourable for some, "
+                                      "unfavourable for others."))};
     for (const PlanRegion& region : planRegions(scene)) {
         if (region.direction) {
             legend << regionText(scene, region);
         }
     }
-    cursor.insertHtml(QStringLiteral("<p style=\"font-size:8pt; margin-top:6px\">%1</p>")
-                          .arg(escaped(legend.join(QChar(u'\n'))).replace(QChar(u'\n'),
-                                                                          QStringLiteral("<br>"))));
+    cursor.insertHtml(
+        QStringLiteral("<span style=\"font-size:8pt\">%1</span>")
+            .arg(escaped(legend.join(QChar(u'\n'))).replace(QChar(u'\n'), QStringLiteral("<br>"))));
     return page;
 }
 

@@ -76,7 +76,6 @@ void paintPlanOverlay(QPainter& painter, const PlanScene& scene, const QTransfor
 
 // The plan on a page of its own: a heading, the picture fitted to the paper with the sectors
 // as vectors over it, and a legend with what each region holds.
-std::unique_ptr<QTextDocument> planPage(const QImage& picture, const PlanScene& scene,
-                                        QDate made);
+std::unique_ptr<QTextDocument> planPage(const QImage& picture, const PlanScene& scene, QDate made);
 
 } // namespace ui

@@ -251,8 +251,7 @@ void PlanView::mouseMoveEvent(QMouseEvent* event) {
         emit centreMoved(onPicture(toPicture(at)));
         return;
     case Drag::North: {
-        const QPointF centre =
-            toView().map(QPointF(scene_.frame.Centre.X, scene_.frame.Centre.Y));
+        const QPointF centre = toView().map(QPointF(scene_.frame.Centre.X, scene_.frame.Centre.Y));
         const QPointF step = at - centre;
         if (step.isNull()) {
             return;
@@ -318,8 +317,8 @@ void PlanView::keyPressEvent(QKeyEvent* event) {
     const bool control = event->modifiers() & Qt::ControlModifier;
     const bool shift = event->modifiers() & Qt::ShiftModifier;
     // A step on the picture: a hundredth of its longer side, or a tenth with Shift.
-    const double pictureStep = std::max(scene_.size.width(), scene_.size.height()) /
-                               (shift ? 10.0 : 100.0);
+    const double pictureStep =
+        std::max(scene_.size.width(), scene_.size.height()) / (shift ? 10.0 : 100.0);
     if (doorSpot_) {
         if (!arrow.isNull()) {
             doorSpot_ = onPicture(*doorSpot_ + pictureStep * arrow);

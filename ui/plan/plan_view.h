@@ -73,9 +73,9 @@ private:
     std::vector<QImage> levels_;
     PlanScene scene_;
     std::optional<std::size_t> highlight_;
-    double scale_ = 1;    // the view's pixels for one of the picture's
-    QPointF offset_;      // where the picture's top left lies on the view
-    bool fitted_ = true;  // follows the view's size until the user zooms or pans
+    double scale_ = 1;   // the view's pixels for one of the picture's
+    QPointF offset_;     // where the picture's top left lies on the view
+    bool fitted_ = true; // follows the view's size until the user zooms or pans
     Drag drag_ = Drag::None;
     QPointF dragFrom_;
     std::optional<QPointF> doorSpot_; // while the front door is picked, in the picture's pixels
