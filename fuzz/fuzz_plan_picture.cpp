@@ -10,7 +10,9 @@
 #include <cstddef>
 #include <cstdint>
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+// libFuzzer's hook, whose signature is libFuzzer's.
+extern "C" int LLVMFuzzerInitialize(int* argc, // NOLINT(readability-non-const-parameter)
+                                    char*** argv) {
     // Qt finds its image plugins through the application, as the program does.
     static QCoreApplication application(*argc, *argv);
     ui::limitImageAllocation();

@@ -283,7 +283,7 @@ std::optional<QByteArray> QtDesktop::readRegularFile(const QString& path, qint64
 }
 
 QString QtDesktop::userDataFolder() {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
     if (folder.isEmpty() || !QDir().mkpath(folder)) {
         return {};
     }

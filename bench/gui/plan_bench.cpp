@@ -53,6 +53,7 @@ double residentMiB() {
 // follows in the window, then the view paints at once.
 std::vector<double> frames(ui::PlanView& view, int count, const std::function<void(int)>& step) {
     std::vector<double> times;
+    times.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
         times.push_back(millisecondsOf([&view, &step, i] {
             step(i);

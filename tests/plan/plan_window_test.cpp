@@ -197,6 +197,17 @@ void PlanWindowTest::aTurnedPlanHoldsItsSectorsAfterARestart() {
     QCOMPARE(again.findChild<QDoubleSpinBox*>("spnNorth")->value(), 30.0);
     QCOMPARE(spotReport(again, onScreen(again, centre, 75)), northEast);
     QVERIFY(desktop.messages.empty());
+
+    // The program's copy gone too: the next window says so once, and the plan is forgotten.
+    QVERIFY(QFile::remove(ui::keptPlanPath(desktop)));
+    for (int start = 0; start < 2; ++start) {
+        frmHomePlan later(annaAndBen(), desktop);
+        later.show();
+        QTRY_COMPARE(desktop.messages.size(), std::size_t{1});
+        QTest::qWait(50);
+        QCOMPARE(desktop.messages.size(), std::size_t{1});
+        QCOMPARE(regionsOf(later)->count(), 0);
+    }
 }
 
 void PlanWindowTest::theFrontDoorTurnsThePlan_data() {

@@ -113,8 +113,16 @@ QWidget* frmHomePlan::buildOptions() {
     cboDivision = new QComboBox(options);
     cboDivision->setObjectName(QStringLiteral("cboDivision"));
     cboDivision->addItems({tr("Eight sectors"), tr("A 3 \u00D7 3 grid")});
-    const std::array<QString, 3> shown = {tr("The house"), planCharts(reading_, {}).names.self,
-                                          planCharts(reading_, {}).names.partner};
+    // A check box's text starts with a capital, also "You" for a reading that has no names.
+    const auto capitalised = [](QString name) {
+        if (!name.isEmpty()) {
+            name[0] = name[0].toUpper();
+        }
+        return name;
+    };
+    const CoupleNames names = coupleNames(reading_);
+    const std::array<QString, 3> shown = {tr("The house"), capitalised(names.self),
+                                          capitalised(names.partner)};
     for (std::size_t i = 0; i < chkShow.size(); ++i) {
         chkShow[i] = new QCheckBox(shown[i], options);
         chkShow[i]->setObjectName(QStringLiteral("chkShow_%1").arg(i));
@@ -237,6 +245,11 @@ void frmHomePlan::openKeptPlan() {
                              tr("The kept plan of your home could not be opened again.\n%1")
                                  .arg(planFaultText(picture.fault)),
                              platform::MessageIcon::Critical);
+        // A copy that is gone or damaged is forgotten, so that the message comes once; one
+        // that was only slow to arrive is tried again next time.
+        if (picture.fault != PlanFault::TooLate) {
+            forgetHomePlan(desktop_, settingsApplication());
+        }
         return;
     }
     plan_ = kept;

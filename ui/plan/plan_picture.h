@@ -24,6 +24,6 @@ PlanPicture openPlanPicture(platform::Desktop& desktop, const QString& path,
 QString keepPlanBytes(const QString& path, const QByteArray& bytes);
 
 // What to tell the user of a fault, in their language; empty for none.
-QString planFaultText(PlanFault fault);
+QString planFaultText(PlanFault why);
 
 } // namespace ui
