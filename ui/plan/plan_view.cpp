@@ -1,5 +1,6 @@
 #include "ui/plan/plan_view.h"
 
+#include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QNativeGestureEvent>
@@ -19,6 +20,16 @@ constexpr double kKeyZoom = 1.25;
 constexpr double kKeyPan = 40;
 // One turn of a mouse wheel's notch (120 in Qt's units) zooms by about a fifth.
 constexpr double kWheelZoomPerUnit = 1.0015;
+
+// A plain widget is a "filler" to a Linux screen reader, which it passes by. The plan is a
+// diagram the keyboard works on: its name and what it shows are read when it takes the focus.
+QAccessibleInterface* exposedAsDiagram(const QString& className, QObject* object) {
+    if (className == QLatin1String(PlanView::staticMetaObject.className()) &&
+        object->isWidgetType()) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Canvas);
+    }
+    return nullptr;
+}
 
 QString viewText(const char* text) {
     return QCoreApplication::translate("ui::Plan", text);
@@ -42,6 +53,8 @@ QPointF arrowStep(int key) {
 } // namespace
 
 PlanView::PlanView(QWidget* parent) : QWidget(parent) {
+    static const bool exposedAsADiagram = (QAccessible::installFactory(exposedAsDiagram), true);
+    Q_UNUSED(exposedAsADiagram);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
