@@ -344,10 +344,6 @@ private:
     PlanScene scene_;
 };
 
-QString escaped(const QString& text) {
-    return text.toHtmlEscaped();
-}
-
 } // namespace
 
 PlanCharts planCharts(const engine::CoupleReading& reading,
@@ -452,6 +448,10 @@ void paintPlanOverlay(QPainter& painter, const PlanScene& scene, const QTransfor
     const QRectF inSight =
         whole.intersected(toDevice.inverted().mapRect(painter.clipBoundingRect()));
     const std::vector<PlanRegion> regions = planRegions(scene);
+    std::vector<RegionShape> shapes;
+    for (const PlanRegion& region : regions) {
+        shapes.push_back(shapeOf(scene, region, inSight));
+    }
     // The lines lie on the picture, a drawing on paper whatever the desktop's colours.
     const QColor border(0, 0, 0, 150);
     for (std::size_t i = 0; i < regions.size(); ++i) {
@@ -460,15 +460,16 @@ void paintPlanOverlay(QPainter& painter, const PlanScene& scene, const QTransfor
         painter.setBrush(shade ? QBrush(*shade) : QBrush(Qt::NoBrush));
         painter.setPen(highlight == i ? QPen(palette.color(QPalette::Highlight), 3)
                                       : QPen(border, 1));
-        painter.drawPolygon(toDevice.map(shapeOf(scene, regions[i], inSight).area));
+        painter.drawPolygon(toDevice.map(shapes[i].area));
     }
+    // The labels over every region's shade.
     std::vector<QRectF> placed;
-    for (const PlanRegion& region : regions) {
-        const QStringList lines = labelLines(scene, region);
+    for (std::size_t i = 0; i < regions.size(); ++i) {
+        const QStringList lines = labelLines(scene, regions[i]);
         if (lines.isEmpty()) {
             continue;
         }
-        std::vector<QPointF> places = shapeOf(scene, region, inSight).labelAt;
+        std::vector<QPointF> places = shapes[i].labelAt;
         for (QPointF& place : places) {
             place = toDevice.map(place);
         }
@@ -495,7 +496,8 @@ std::unique_ptr<QTextDocument> planPage(const QImage& picture, const PlanScene& 
                        "<td><span style=\"font-size:16pt; font-weight:bold\">%1</span></td>"
                        "<td align=\"right\" valign=\"top\">%2</td></tr></table><hr>"
                        "<p>%3</p>")
-            .arg(escaped(title), escaped(madeOn), escaped(northText(scene.frame.North))));
+            .arg(title.toHtmlEscaped(), madeOn.toHtmlEscaped(),
+                 northText(scene.frame.North).toHtmlEscaped()));
     page->setMetaInformation(QTextDocument::DocumentTitle, title);
     // Enough for paper at 300 dots an inch; the file stays small.
     constexpr int kPrintedSide = 2400;
@@ -527,9 +529,10 @@ std::unique_ptr<QTextDocument> planPage(const QImage& picture, const PlanScene& 
             legend << regionText(scene, region);
         }
     }
-    cursor.insertHtml(
-        QStringLiteral("<span style=\"font-size:8pt\">%1</span>")
-            .arg(escaped(legend.join(QChar(u'\n'))).replace(QChar(u'\n'), QStringLiteral("<br>"))));
+    cursor.insertHtml(QStringLiteral("<span style=\"font-size:8pt\">%1</span>")
+                          .arg(legend.join(QChar(u'\n'))
+                                   .toHtmlEscaped()
+                                   .replace(QChar(u'\n'), QStringLiteral("<br>"))));
     return page;
 }
 
