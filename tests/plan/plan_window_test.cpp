@@ -104,6 +104,7 @@ void PlanWindowTest::hostilePicturesGetTheirMessage_data() {
     row("larger than a plan's file may be", ui::PlanFault::Unreadable);
 #ifdef Q_OS_UNIX
     row("a named pipe", ui::PlanFault::Unreadable);
+    row("a link to a device", ui::PlanFault::Unreadable);
 #endif
 }
 
@@ -129,6 +130,9 @@ void PlanWindowTest::hostilePicturesGetTheirMessage() {
     } else if (kind.startsWith("larger")) {
         QFile large(path);
         QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(ui::kLargestPlanFileBytes + 1));
+    } else if (kind.contains("device")) {
+        // Endless zeros: a reader that took it for a file would never finish.
+        QVERIFY(QFile::link("/dev/zero", path));
     } else if (kind.contains("pipe")) {
 #ifdef Q_OS_UNIX
         // Nobody writes into it: a program that waited for a writer would wait for ever.
