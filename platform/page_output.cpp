@@ -1,6 +1,7 @@
 #include "platform/page_output.h"
 
 #include "platform/qt_desktop.h"
+#include "platform/whole_file.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
@@ -71,10 +72,7 @@ QString writePdf(const QString& path, QTextDocument& document, const QPageLayout
         file.cancelWriting();
         return QCoreApplication::translate("platform", "The page could not be drawn.");
     }
-    if (file.error() != QFileDevice::NoError || !file.commit()) {
-        return file.errorString();
-    }
-    return {};
+    return commitWholeFile(file);
 }
 
 } // namespace platform

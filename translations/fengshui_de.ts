@@ -764,6 +764,10 @@ Stöbern Sie im gesamten Katalog unter %1 und wählen Sie die Programme aus, die
         <source>The printing module could not be loaded: %1</source>
         <translation>Das Druckmodul konnte nicht geladen werden: %1</translation>
     </message>
+    <message>
+        <source>The file could not be written whole; the disk may be full.</source>
+        <translation>Die Datei konnte nicht vollständig geschrieben werden; vielleicht ist der Datenträger voll.</translation>
+    </message>
 </context>
 <context>
     <name>shell::Application</name>

@@ -764,6 +764,10 @@ Explore el catálogo completo en %1 y elija los programas que más le convengan.
         <source>The printing module could not be loaded: %1</source>
         <translation>No se pudo cargar el módulo de impresión: %1</translation>
     </message>
+    <message>
+        <source>The file could not be written whole; the disk may be full.</source>
+        <translation>No se pudo escribir el archivo completo; puede que el disco esté lleno.</translation>
+    </message>
 </context>
 <context>
     <name>shell::Application</name>

@@ -764,6 +764,10 @@ Parcourez tout le catalogue sur %1 et choisissez les programmes qui vous convien
         <source>The printing module could not be loaded: %1</source>
         <translation>Le module d&apos;impression n&apos;a pas pu être chargé&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>The file could not be written whole; the disk may be full.</source>
+        <translation>Le fichier n&apos;a pas pu être écrit en entier&#xa0;; le disque est peut-être plein.</translation>
+    </message>
 </context>
 <context>
     <name>shell::Application</name>

@@ -764,6 +764,10 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
         <source>The printing module could not be loaded: %1</source>
         <translation>印刷モジュールを読み込めませんでした：%1</translation>
     </message>
+    <message>
+        <source>The file could not be written whole; the disk may be full.</source>
+        <translation>ファイルを最後まで書き込めませんでした。ディスクがいっぱいの可能性があります。</translation>
+    </message>
 </context>
 <context>
     <name>shell::Application</name>

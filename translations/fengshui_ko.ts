@@ -764,6 +764,10 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
         <source>The printing module could not be loaded: %1</source>
         <translation>인쇄 모듈을 불러올 수 없습니다: %1</translation>
     </message>
+    <message>
+        <source>The file could not be written whole; the disk may be full.</source>
+        <translation>파일을 끝까지 쓰지 못했습니다. 디스크가 가득 찼을 수 있습니다.</translation>
+    </message>
 </context>
 <context>
     <name>shell::Application</name>

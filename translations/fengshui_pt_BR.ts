@@ -764,6 +764,10 @@ Consulte o catálogo completo em %1 e escolha os programas que combinam com voc�
         <source>The printing module could not be loaded: %1</source>
         <translation>Não foi possível carregar o módulo de impressão: %1</translation>
     </message>
+    <message>
+        <source>The file could not be written whole; the disk may be full.</source>
+        <translation>Não foi possível gravar o arquivo por inteiro; o disco pode estar cheio.</translation>
+    </message>
 </context>
 <context>
     <name>shell::Application</name>

@@ -764,6 +764,10 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
         <source>The printing module could not be loaded: %1</source>
         <translation>Не удалось загрузить модуль печати: %1</translation>
     </message>
+    <message>
+        <source>The file could not be written whole; the disk may be full.</source>
+        <translation>Не удалось записать файл целиком: возможно, диск заполнен.</translation>
+    </message>
 </context>
 <context>
     <name>shell::Application</name>

@@ -764,6 +764,10 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
         <source>The printing module could not be loaded: %1</source>
         <translation>无法加载打印模块：%1</translation>
     </message>
+    <message>
+        <source>The file could not be written whole; the disk may be full.</source>
+        <translation>无法完整写入文件，磁盘可能已满。</translation>
+    </message>
 </context>
 <context>
     <name>shell::Application</name>

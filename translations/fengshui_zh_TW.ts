@@ -764,6 +764,10 @@ Browse the whole catalogue at %1 and pick the programs that suit you.</source>
         <source>The printing module could not be loaded: %1</source>
         <translation>無法載入列印模組：%1</translation>
     </message>
+    <message>
+        <source>The file could not be written whole; the disk may be full.</source>
+        <translation>無法完整寫入檔案，磁碟可能已滿。</translation>
+    </message>
 </context>
 <context>
     <name>shell::Application</name>

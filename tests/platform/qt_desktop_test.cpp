@@ -5,6 +5,7 @@
 #include "platform/file_handover.h"
 #include "platform/local_files.h"
 #include "platform/qt_desktop.h"
+#include "platform/whole_file.h"
 
 #include <QAbstractButton>
 #include <QDesktopServices>
@@ -67,6 +68,7 @@ private slots:
     void aKilledCopyDoesNotBlock();
     void copiesStartedTogetherEndAsOne();
     void aLockThatCannotBeMadeLetsEveryCopyRun();
+    void aFullDiskKeepsTheOldFile();
     void onlyLocalRegularFilesAreRead_data();
     void onlyLocalRegularFilesAreRead();
     void theHandoverNameHoldsTheUsersSecret();
@@ -489,6 +491,32 @@ void QtDesktopTest::handedOverReadings() {
     const QByteArrayList expectedShown =
         answer == platform::Handover::Taken ? QByteArrayList{reading} : QByteArrayList();
     QVERIFY(QTest::qWaitFor([&] { return shown == expectedShown; }, 5000));
+}
+
+// A disk that fills up while a file is written: the failure is said and the old file stays
+// whole. A file system of a few kilobytes of its own makes the disk full; mounting one needs
+// the administrator, so elsewhere the test is skipped.
+void QtDesktopTest::aFullDiskKeepsTheOldFile() {
+    QTemporaryDir folder;
+    QProcess mount;
+    mount.start("mount", {"-t", "tmpfs", "-o", "size=8k", "tmpfs", folder.path()});
+    if (!mount.waitForFinished() || mount.exitCode() != 0) {
+        QSKIP("mounting a small file system needs the administrator");
+    }
+    const auto unmount = qScopeGuard([&folder] { QProcess::execute("umount", {folder.path()}); });
+    const QString path = folder.filePath("reading.fsc");
+    QCOMPARE(platform::writeWholeFile(path, "old"), QString());
+    QFile filler(folder.filePath("filler"));
+    QVERIFY(filler.open(QIODevice::WriteOnly));
+    while (filler.write(QByteArray(1024, 'x')) == 1024 && filler.flush()) {
+    }
+    filler.close();
+    for (const qsizetype size : {6, 12000}) {
+        QVERIFY(!platform::writeWholeFile(path, QByteArray(size, 'n')).isEmpty());
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("old"));
+    }
 }
 
 QTEST_MAIN(QtDesktopTest)

@@ -1,9 +1,8 @@
 #include "ui/common/reading_file_io.h"
 
 #include "platform/desktop.h"
+#include "platform/whole_file.h"
 #include "ui/common/beside_gui.h"
-
-#include <QSaveFile>
 
 #include <string>
 
@@ -11,16 +10,8 @@ namespace ui {
 
 QString writeReadingFile(const QString& path, const storage::SavedKuaNumbers& numbers) {
     const std::string bytes = storage::EncodeReadingFile(numbers);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return file.errorString();
-    }
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-            static_cast<qint64>(bytes.size()) ||
-        !file.commit()) {
-        return file.errorString();
-    }
-    return {};
+    return platform::writeWholeFile(path,
+                                    QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
 ReadingFileRead readReadingFile(platform::Desktop& desktop, const QString& path, int deadlineMs) {

@@ -1,6 +1,7 @@
 #include "ui/plan/frm_home_plan.h"
 
 #include "platform/desktop.h"
+#include "platform/whole_file.h"
 #include "ui/common/house_words.h"
 #include "ui/common/program_settings.h"
 #include "ui/common/reading_file_io.h"
@@ -274,7 +275,7 @@ void frmHomePlan::openPlan(const QString& path) {
     // upright, its centre in the middle, divided as the last one was.
     const QString keptPath = keptPlanPath(desktop_);
     const QString failure = keptPath.isEmpty() ? tr("There is no folder to keep it in.")
-                                               : keepPlanBytes(keptPath, picture.bytes);
+                                               : platform::writeWholeFile(keptPath, picture.bytes);
     const HomePlan::Division division = plan_ ? plan_->division : HomePlan::Division::Sectors;
     plan_ = HomePlan{0, {0.5, 0.5}, division};
     if (failure.isEmpty()) {

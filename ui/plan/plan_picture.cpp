@@ -4,7 +4,6 @@
 #include "ui/common/beside_gui.h"
 
 #include <QCoreApplication>
-#include <QSaveFile>
 
 namespace ui {
 
@@ -22,17 +21,6 @@ PlanPicture openPlanPicture(platform::Desktop& desktop, const QString& path, int
         },
         deadlineMs);
     return opened ? *opened : refusedPicture(PlanFault::TooLate);
-}
-
-QString keepPlanBytes(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return file.errorString();
-    }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        return file.errorString();
-    }
-    return {};
 }
 
 QString planFaultText(PlanFault why) {

@@ -19,10 +19,6 @@ inline constexpr int kPlanDeadlineMs = 10'000;
 PlanPicture openPlanPicture(platform::Desktop& desktop, const QString& path,
                             int deadlineMs = kPlanDeadlineMs);
 
-// Keeps a plan's bytes at a path, whole or not at all. Empty text on success, otherwise the
-// system's reason.
-QString keepPlanBytes(const QString& path, const QByteArray& bytes);
-
 // What to tell the user of a fault, in their language; empty for none.
 QString planFaultText(PlanFault why);
 
