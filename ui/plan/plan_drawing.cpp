@@ -449,6 +449,7 @@ void paintPlanOverlay(QPainter& painter, const PlanScene& scene, const QTransfor
         whole.intersected(toDevice.inverted().mapRect(painter.clipBoundingRect()));
     const std::vector<PlanRegion> regions = planRegions(scene);
     std::vector<RegionShape> shapes;
+    shapes.reserve(regions.size());
     for (const PlanRegion& region : regions) {
         shapes.push_back(shapeOf(scene, region, inSight));
     }
